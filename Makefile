@@ -1,0 +1,53 @@
+# Set-up and everyday commands. Each target installs what it needs first.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+
+DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
+  qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  libglib2.0-dev iproute2 fonts-liberation fonts-nanum fonts-comic-neue xvfb xauth
+
+.PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean
+
+deps:
+	@missing=$$(for p in $(DEBIAN_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  sudo_cmd=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+	  $$sudo_cmd apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo_cmd apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j $(JOBS)
+
+asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	tests/fuzz/run-fuzzers build/fuzz 20
+
+# Every test: unit, widget and end-to-end (the last needs root for its network namespaces).
+test: build
+	ctest --preset default -j $(JOBS)
+
+test-asan: asan
+	ctest --preset asan -j $(JOBS) -L unit
+
+demo: build
+	tools/demo
+
+bench: build
+	bench/run-bench build/default
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen build/default/tests/gui/tamberlyx-screenshots build/screenshots
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tamberlyx {
+
+inline constexpr std::uint16_t DEVICE_PORT = 1212;
+inline constexpr std::uint16_t CLIENT_PORT = 1211;
+inline constexpr unsigned WM_SOCKET_NOTIFY = 1224;
+inline constexpr unsigned EXCHANGE_TIMER = 1225;
+
+inline constexpr int kTickPeriodMs = 50;
+// The event code of a readable listening socket.
+inline constexpr unsigned kReadEvent = 1;
+
+// A settings text is stored in 1000 bytes: 999 characters and the terminator.
+inline constexpr std::size_t kMaxSettingsLength = 999;
+// Addresses, names and the password are stored in 20 bytes.
+inline constexpr std::size_t kMaxFieldLength = 19;
+inline constexpr std::size_t kMaxDatagramLength = 1024;
+inline constexpr std::size_t kAddressFieldWidth = 15;
+inline constexpr std::size_t kCommandFieldWidth = 10;
+inline constexpr std::size_t kHeaderLength = kAddressFieldWidth + kCommandFieldWidth;
+
+inline constexpr char kDiscoveryWord[] = "Tamberlyx";
+inline constexpr char kBroadcastAddress[] = "255.255.255.255";
+
+}  // namespace tamberlyx

@@ -1,0 +1,109 @@
+#include "protocol/exchange.h"
+
+#include <algorithm>
+
+#include "protocol/constants.h"
+#include "protocol/datagram.h"
+#include "protocol/messages.h"
+
+namespace tamberlyx {
+
+const ExchangeKind& DiscoveryExchange() {
+  static const ExchangeKind kind{15, true, true, {}};
+  return kind;
+}
+
+const ExchangeKind& VerifyExchange() {
+  static const ExchangeKind kind{100, false, true, {"VERIFYOK", "VERIFYFAIL"}};
+  return kind;
+}
+
+const ExchangeKind& SetExchange() {
+  static const ExchangeKind kind{300, false, false, {"SETOK"}};
+  return kind;
+}
+
+Exchange::Exchange(const ExchangeKind& kind, Transport& transport, ExchangeTimer& timer,
+                   ExchangeOwner& owner, int tickPeriodMs)
+    : m_kind(kind),
+      m_transport(transport),
+      m_timer(timer),
+      m_owner(owner),
+      m_tickPeriodMs(tickPeriodMs) {}
+
+Exchange::~Exchange() { End(); }
+
+void Exchange::Start(std::string_view request, std::string_view destination) {
+  End();
+  m_ticks = 0;
+  m_running = true;
+  m_timer.Start(m_tickPeriodMs, [this] { OnTick(); });
+  if (m_transport.Send(request, destination, m_kind.broadcast)) OpenListeningSocket();
+}
+
+void Exchange::OpenListeningSocket() {
+  ListenResult result =
+      m_transport.Listen([this](unsigned event, unsigned error) { OnSocketNotify(event, error); });
+  m_listener = std::move(result.listener);
+  switch (result.error) {
+    case ListenError::kNone:
+      m_owner.OnListening();
+      return;
+    case ListenError::kCreate:
+      m_owner.ShowMessage(messages::CreateSocketFailed());
+      return;
+    case ListenError::kBind:
+      m_owner.ShowMessage(messages::BindFailed());
+      return;
+    case ListenError::kSelect:
+      m_owner.ShowMessage(messages::SelectFailed());
+      return;
+  }
+}
+
+void Exchange::OnSocketNotify(unsigned event, unsigned error) {
+  if (error != 0) m_owner.ShowMessage(messages::NotificationError(event, error));
+  if (event != kReadEvent) return;
+  // Level-triggered readiness would come back for each datagram; reading all that wait keeps a
+  // burst of many devices from overflowing the socket's queue.
+  while (m_running && m_listener) {
+    std::optional<Datagram> datagram = m_listener->Receive();
+    if (!datagram) return;
+    HandleDatagram(*datagram);
+  }
+}
+
+void Exchange::HandleDatagram(const Datagram& datagram) {
+  const std::optional<ParsedReply> reply = ParseReply(datagram.bytes);
+  if (!reply) return;
+  if (m_kind.ownAddressCheck && !IsOwnAddress(reply->addressToken)) return;
+  const bool ending = std::ranges::find(m_kind.endingWords, reply->wordToken) !=
+                      m_kind.endingWords.end();
+  if (ending) End();
+  m_owner.OnReply(Reply{reply->wordToken, reply->body, datagram.source});
+}
+
+bool Exchange::IsOwnAddress(std::string_view address) {
+  const std::vector<std::string> own = m_transport.OwnAddresses();
+  return std::ranges::find(own, address) != own.end();
+}
+
+void Exchange::OnTick() {
+  m_owner.StepProgress();
+  if (!m_running) return;
+  if (m_ticks < m_kind.tickLimit) {
+    ++m_ticks;
+    return;
+  }
+  const bool socketWasOpen = SocketOpen();
+  End();
+  m_owner.OnEndOfTime(socketWasOpen);
+}
+
+void Exchange::End() {
+  if (m_running) m_timer.Stop();
+  m_running = false;
+  m_listener.reset();
+}
+
+}  // namespace tamberlyx

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "protocol/message.h"
+#include "protocol/transport.h"
+
+namespace tamberlyx {
+
+// What tells the three exchanges apart; everything else they share.
+struct ExchangeKind {
+  int tickLimit;         // the end of time comes on tick tickLimit + 1
+  bool broadcast;        // SO_BROADCAST on the sending socket
+  bool ownAddressCheck;  // replies must name this PC in their address field
+  std::vector<std::string_view> endingWords;  // a reply with one of these ends the exchange
+};
+
+const ExchangeKind& DiscoveryExchange();  // 16 ticks, collects every GETOK
+const ExchangeKind& VerifyExchange();     // 101 ticks, VERIFYOK / VERIFYFAIL
+const ExchangeKind& SetExchange();        // 301 ticks, SETOK from any address
+
+struct Reply {
+  std::string_view word;
+  std::string_view body;
+  std::string_view source;  // UDP source address
+};
+
+// The window that runs an exchange.
+class ExchangeOwner {
+ public:
+  virtual ~ExchangeOwner() = default;
+  // The listening socket is ready (discovery empties its list here).
+  virtual void OnListening() {}
+  // First thing on every tick: advance the progress bar and handle waiting events.
+  virtual void StepProgress() {}
+  // A reply that passed the header checks. An ending word has already ended the exchange.
+  virtual void OnReply(const Reply& reply) = 0;
+  // The listening window is over; `socketWasOpen` tells whether a listening socket existed.
+  virtual void OnEndOfTime(bool socketWasOpen) = 0;
+  // A message box owned by this window (or the application's, as the message says).
+  virtual void ShowMessage(const Message& message) = 0;
+};
+
+// One request and its listening window: start order, reply path, tick path, end of time.
+class Exchange {
+ public:
+  Exchange(const ExchangeKind& kind, Transport& transport, ExchangeTimer& timer,
+           ExchangeOwner& owner, int tickPeriodMs);
+  ~Exchange();
+  Exchange(const Exchange&) = delete;
+  Exchange& operator=(const Exchange&) = delete;
+
+  // Starts the timer, sends `request` to `destination`:DEVICE_PORT and, if the send
+  // succeeded, listens on CLIENT_PORT. A failed send is not reported; the ticks run out.
+  void Start(std::string_view request, std::string_view destination);
+  // Reply path: reads every waiting datagram.
+  void OnSocketNotify(unsigned event, unsigned error);
+  // Tick path.
+  void OnTick();
+  // Stops the timer and closes the listening socket; safe to call when idle.
+  void End();
+
+  bool Running() const { return m_running; }
+  bool SocketOpen() const { return m_listener != nullptr; }
+  int Ticks() const { return m_ticks; }
+
+ private:
+  void OpenListeningSocket();
+  void HandleDatagram(const Datagram& datagram);
+  bool IsOwnAddress(std::string_view address);
+
+  const ExchangeKind& m_kind;
+  Transport& m_transport;
+  ExchangeTimer& m_timer;
+  ExchangeOwner& m_owner;
+  int m_tickPeriodMs;
+  std::unique_ptr<Listener> m_listener;
+  int m_ticks = 0;
+  bool m_running = false;
+};
+
+}  // namespace tamberlyx

@@ -1,0 +1,48 @@
+#include "protocol/settings_text.h"
+
+#include <optional>
+
+#include "protocol/constants.h"
+
+namespace tamberlyx {
+namespace {
+
+struct EntrySpan {
+  std::size_t begin;  // first byte of the key
+  std::size_t valueBegin;
+  std::size_t end;  // the "&" that follows, or the end of the text
+};
+
+std::optional<EntrySpan> FindEntry(std::string_view text, std::string_view key) {
+  if (key.empty()) return std::nullopt;
+  std::size_t begin = 0;
+  while (begin <= text.size()) {
+    std::size_t end = text.find('&', begin);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view entry = text.substr(begin, end - begin);
+    if (entry.size() > key.size() && entry.starts_with(key) && entry[key.size()] == '=') {
+      return EntrySpan{begin, begin + key.size() + 1, end};
+    }
+    begin = end + 1;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string GetSettingValue(std::string_view text, std::string_view key) {
+  const auto span = FindEntry(text, key);
+  if (!span) return {};
+  return std::string(text.substr(span->valueBegin, span->end - span->valueBegin));
+}
+
+bool ReplaceSettingEntry(std::string& text, std::string_view key, std::string_view entry) {
+  const auto span = FindEntry(text, key);
+  if (!span) return false;
+  const std::size_t newLength = text.size() - (span->end - span->begin) + entry.size();
+  if (newLength > kMaxSettingsLength) return false;
+  text.replace(span->begin, span->end - span->begin, entry);
+  return true;
+}
+
+}  // namespace tamberlyx

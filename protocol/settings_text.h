@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tamberlyx {
+
+// A device's settings: entries key=value joined by "&". Keys match whole entries only (at the
+// start of the text or right after "&"), so a key is never found inside another key or a value.
+
+// The value of the first entry for `key`, or "" when there is none.
+std::string GetSettingValue(std::string_view text, std::string_view key);
+
+// Replaces the whole first entry for `key` with `entry` in place. Never adds an entry. Refuses
+// (text unchanged, false) a result longer than kMaxSettingsLength, so nothing is cut on the wire.
+// Returns true when the text was rewritten.
+bool ReplaceSettingEntry(std::string& text, std::string_view key, std::string_view entry);
+
+}  // namespace tamberlyx

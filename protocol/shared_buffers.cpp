@@ -1,0 +1,12 @@
+#include "protocol/shared_buffers.h"
+
+#include "protocol/device_list.h"
+
+namespace tamberlyx {
+
+void SelectIntoSharedBuffers(DeviceList& devices, int index, SharedBuffers& buffers) {
+  devices.SelectDevice(index, buffers.currentSettings, buffers.selectedDeviceIp);
+  buffers.newSettings = buffers.currentSettings;
+}
+
+}  // namespace tamberlyx

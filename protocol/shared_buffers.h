@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace tamberlyx {
+
+class DeviceList;
+
+// What the pages hand on to each other about the selected device.
+struct SharedBuffers {
+  std::string currentSettings;  // as the device reported them
+  std::string newSettings;      // the working copy, body of SET
+  std::string selectedDeviceIp;
+  std::string adminPassword;  // of the most recent VERIFY
+};
+
+// Selects record `index` and seeds the buffers from it: the old settings, a working copy of
+// them and the record's source address.
+void SelectIntoSharedBuffers(DeviceList& devices, int index, SharedBuffers& buffers);
+
+}  // namespace tamberlyx
