@@ -13,13 +13,13 @@ struct DeviceOptions {
   std::string password = "admin";
   std::string settings;  // empty: DefaultSettings(name, own address)
   // Misbehaviours for tests.
-  int delayMs = 0;                   // every reply leaves this late
-  std::set<std::string> silentFor;   // request words left unanswered: "Tamberlyx", "VERIFY", "SET"
-  bool duplicateReplies = false;     // every reply is sent twice
-  std::string foreignAddress;        // address field of replies instead of the requester's
-  std::string unknownWord;           // status word sent instead of the right one
-  bool replyToSourcePort = false;    // replies go to the request's source port, not CLIENT_PORT
-  bool oversized = false;            // GETOK replies padded beyond 1024 bytes
+  int delayMs = 0;                  // every reply leaves this late
+  std::set<std::string> silentFor;  // request words left unanswered: "Tamberlyx", "VERIFY", "SET"
+  bool duplicateReplies = false;    // every reply is sent twice
+  std::string foreignAddress;       // address field of replies instead of the requester's
+  std::string unknownWord;          // status word sent instead of the right one
+  bool replyToSourcePort = false;   // replies go to the request's source port, not CLIENT_PORT
+  bool oversized = false;           // GETOK replies padded beyond 1024 bytes
 };
 
 struct OutgoingReply {

@@ -7,7 +7,9 @@
 namespace tamberlyx {
 namespace {
 
-std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
+std::string_view UpToZero(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
 
 std::string_view Field(std::string_view datagram, std::size_t offset, std::size_t width) {
   if (offset >= datagram.size()) return {};
@@ -16,7 +18,9 @@ std::string_view Field(std::string_view datagram, std::size_t offset, std::size_
 
 }  // namespace
 
-std::string BuildDiscoveryRequest() { return std::string(kBroadcastAddress) + kDiscoveryWord; }
+std::string BuildDiscoveryRequest() {
+  return std::string(kBroadcastAddress) + kDiscoveryWord;
+}
 
 std::string BuildRequest(std::string_view address, std::string_view word, std::string_view body) {
   if (kHeaderLength + body.size() > kMaxDatagramLength) {

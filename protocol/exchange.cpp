@@ -31,7 +31,9 @@ Exchange::Exchange(const ExchangeKind& kind, Transport& transport, ExchangeTimer
       m_owner(owner),
       m_tickPeriodMs(tickPeriodMs) {}
 
-Exchange::~Exchange() { End(); }
+Exchange::~Exchange() {
+  End();
+}
 
 void Exchange::Start(std::string_view request, std::string_view destination) {
   End();
@@ -77,8 +79,8 @@ void Exchange::HandleDatagram(const Datagram& datagram) {
   const std::optional<ParsedReply> reply = ParseReply(datagram.bytes);
   if (!reply) return;
   if (m_kind.ownAddressCheck && !IsOwnAddress(reply->addressToken)) return;
-  const bool ending = std::ranges::find(m_kind.endingWords, reply->wordToken) !=
-                      m_kind.endingWords.end();
+  const bool ending =
+      std::ranges::find(m_kind.endingWords, reply->wordToken) != m_kind.endingWords.end();
   if (ending) End();
   m_owner.OnReply(Reply{reply->wordToken, reply->body, datagram.source});
 }

@@ -12,9 +12,9 @@ namespace tamberlyx {
 
 // What tells the three exchanges apart; everything else they share.
 struct ExchangeKind {
-  int tickLimit;         // the end of time comes on tick tickLimit + 1
-  bool broadcast;        // SO_BROADCAST on the sending socket
-  bool ownAddressCheck;  // replies must name this PC in their address field
+  int tickLimit;                              // the end of time comes on tick tickLimit + 1
+  bool broadcast;                             // SO_BROADCAST on the sending socket
+  bool ownAddressCheck;                       // replies must name this PC in their address field
   std::vector<std::string_view> endingWords;  // a reply with one of these ends the exchange
 };
 
