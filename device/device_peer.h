@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "device/default_settings.h"
+
 namespace tamberlyx::device {
 
 // How a simulated device behaves; the defaults are a well-behaved device.
@@ -28,10 +30,16 @@ struct OutgoingReply {
   int delayMs = 0;
 };
 
-// A realistic settings text: every key the wizard knows and some it does not.
-std::string DefaultSettings(std::string_view name, std::string_view address);
+// Status word of a SET whose body the device refuses to store (see IsAcceptableSettings).
+inline constexpr char kSetRefusedWord[] = "SETFAIL";
+// Length of an oversized GETOK: past the 1024 bytes a receiver accepts.
+inline constexpr std::size_t kOversizedLength = 1100;
 
 // The device's side of the protocol, without sockets.
+//
+// The address field of a request is not checked: the network has already delivered it to this
+// device, and a device renamed or re-addressed by SET still answers at its old address. A
+// silenced request is ignored entirely (a silenced SET stores nothing).
 class DevicePeer {
  public:
   DevicePeer(DeviceOptions options, std::string ownAddress);
@@ -42,8 +50,19 @@ class DevicePeer {
   const std::string& Settings() const { return m_settings; }
   const std::string& Address() const { return m_address; }
   const DeviceOptions& Options() const { return m_options; }
+  // `sys.hostname` of the current settings; the configured name when the settings have none.
+  std::string Name() const;
 
  private:
+  struct Answer {
+    std::string_view word;
+    std::string body;
+  };
+  Answer AnswerVerify(std::string_view body) const;
+  Answer AnswerSet(std::string_view body);
+  std::string Encode(const Answer& answer, std::string_view requester) const;
+  std::vector<OutgoingReply> Deliver(std::string bytes) const;
+
   DeviceOptions m_options;
   std::string m_address;
   std::string m_settings;

@@ -1,0 +1,84 @@
+#include "device/device_peer.h"
+
+#include <optional>
+
+#include "device/settings_check.h"
+#include "protocol/constants.h"
+#include "protocol/datagram.h"
+#include "protocol/settings_text.h"
+
+namespace tamberlyx::device {
+namespace {
+
+constexpr std::string_view kVerifyWord = "VERIFY";
+constexpr std::string_view kSetWord = "SET";
+constexpr std::string_view kPasswordPrefix = "passwd=";
+
+bool IsDiscovery(const ParsedReply& request) {
+  return request.addressToken == kBroadcastAddress && request.wordToken == kDiscoveryWord;
+}
+
+}  // namespace
+
+DevicePeer::DevicePeer(DeviceOptions options, std::string ownAddress)
+    : m_options(std::move(options)), m_address(std::move(ownAddress)) {
+  m_settings =
+      m_options.settings.empty() ? DefaultSettings(m_options.name, m_address) : m_options.settings;
+}
+
+std::string DevicePeer::Name() const {
+  std::string name = GetSettingValue(m_settings, "sys.hostname");
+  return name.empty() ? m_options.name : name;
+}
+
+std::vector<OutgoingReply> DevicePeer::Handle(std::string_view datagram,
+                                              std::string_view requester) {
+  const std::optional<ParsedReply> request = ParseReply(datagram);
+  if (!request) return {};
+  const std::string word(request->wordToken);
+  if (m_options.silentFor.contains(word)) return {};
+  std::optional<Answer> answer;
+  if (IsDiscovery(*request)) {
+    answer = Answer{"GETOK", m_settings};
+  } else if (word == kVerifyWord) {
+    answer = AnswerVerify(request->body);
+  } else if (word == kSetWord) {
+    answer = AnswerSet(request->body);
+  }
+  if (!answer) return {};
+  std::string bytes = Encode(*answer, requester);
+  if (m_options.oversized && answer->word == "GETOK" && bytes.size() <= kOversizedLength) {
+    bytes.resize(kOversizedLength, ' ');
+  }
+  return Deliver(std::move(bytes));
+}
+
+DevicePeer::Answer DevicePeer::AnswerVerify(std::string_view body) const {
+  const bool right = body.starts_with(kPasswordPrefix) &&
+                     body.substr(kPasswordPrefix.size()) == m_options.password;
+  return Answer{right ? "VERIFYOK" : "VERIFYFAIL", {}};
+}
+
+DevicePeer::Answer DevicePeer::AnswerSet(std::string_view body) {
+  if (!IsAcceptableSettings(body)) return Answer{kSetRefusedWord, {}};
+  m_settings = std::string(body);
+  return Answer{"SETOK", {}};
+}
+
+// The header never fails; the body is appended as is, so settings longer than a datagram
+// allows go out oversized rather than cut.
+std::string DevicePeer::Encode(const Answer& answer, std::string_view requester) const {
+  const std::string_view address =
+      m_options.foreignAddress.empty() ? requester : std::string_view(m_options.foreignAddress);
+  const std::string_view word =
+      m_options.unknownWord.empty() ? answer.word : std::string_view(m_options.unknownWord);
+  return BuildRequest(address, word, {}) + answer.body;
+}
+
+std::vector<OutgoingReply> DevicePeer::Deliver(std::string bytes) const {
+  const OutgoingReply reply{std::move(bytes), m_options.replyToSourcePort, m_options.delayMs};
+  if (m_options.duplicateReplies) return {reply, reply};
+  return {reply};
+}
+
+}  // namespace tamberlyx::device
