@@ -36,6 +36,10 @@ std::string GetSettingValue(std::string_view text, std::string_view key) {
   return std::string(text.substr(span->valueBegin, span->end - span->valueBegin));
 }
 
+bool HasSettingKey(std::string_view text, std::string_view key) {
+  return FindEntry(text, key).has_value();
+}
+
 bool ReplaceSettingEntry(std::string& text, std::string_view key, std::string_view entry) {
   const auto span = FindEntry(text, key);
   if (!span) return false;

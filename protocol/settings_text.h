@@ -11,6 +11,9 @@ namespace tamberlyx {
 // The value of the first entry for `key`, or "" when there is none.
 std::string GetSettingValue(std::string_view text, std::string_view key);
 
+// Whether the text has an entry for `key`; an empty value still counts.
+bool HasSettingKey(std::string_view text, std::string_view key);
+
 // Replaces the whole first entry for `key` with `entry` in place. Never adds an entry. Refuses
 // (text unchanged, false) a result longer than kMaxSettingsLength, so nothing is cut on the wire.
 // Returns true when the text was rewritten.
