@@ -7,6 +7,13 @@
 #include "protocol/messages.h"
 
 namespace tamberlyx {
+namespace {
+
+// Readiness is level-triggered, so what is left is announced again; the bound returns to the
+// event loop in time for the timer when a peer floods CLIENT_PORT.
+constexpr int kMaxReadsPerNotification = 256;
+
+}  // namespace
 
 const ExchangeKind& DiscoveryExchange() {
   static const ExchangeKind kind{15, true, true, {}};
@@ -66,9 +73,9 @@ void Exchange::OpenListeningSocket() {
 void Exchange::OnSocketNotify(unsigned event, unsigned error) {
   if (error != 0) m_owner.ShowMessage(messages::NotificationError(event, error));
   if (event != kReadEvent) return;
-  // Level-triggered readiness would come back for each datagram; reading all that wait keeps a
-  // burst of many devices from overflowing the socket's queue.
-  while (m_running && m_listener) {
+  // Reading what waits, not one datagram, keeps a burst of many devices from overflowing the
+  // socket's queue.
+  for (int read = 0; read < kMaxReadsPerNotification && m_running && m_listener; ++read) {
     std::optional<Datagram> datagram = m_listener->Receive();
     if (!datagram) return;
     HandleDatagram(*datagram);

@@ -5,6 +5,7 @@
 namespace tamberlyx {
 
 void SelectIntoSharedBuffers(DeviceList& devices, int index, SharedBuffers& buffers) {
+  if (devices.Empty()) return;  // nothing to select: the working copy keeps its edits
   devices.SelectDevice(index, buffers.currentSettings, buffers.selectedDeviceIp);
   buffers.newSettings = buffers.currentSettings;
 }

@@ -31,7 +31,8 @@ struct ListenResult {
   ListenError error = ListenError::kNone;
 };
 
-// Readiness of the listening socket: the event code (kReadEvent) and an error code.
+// Readiness of the listening socket: the event code (kReadEvent) and an error code. Level-
+// triggered: called again while datagrams still wait.
 using ReadyCallback = std::function<void(unsigned event, unsigned error)>;
 
 // Datagram transport to the devices. Every call and callback happens on the one UI thread.
