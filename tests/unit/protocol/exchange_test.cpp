@@ -1,0 +1,314 @@
+#include "protocol/exchange.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "protocol/constants.h"
+#include "protocol/messages.h"
+#include "tests/unit/protocol/exchange_fakes.h"
+
+namespace tamberlyx {
+namespace {
+
+using testing_fakes::FakeOwner;
+using testing_fakes::FakeTimer;
+using testing_fakes::FakeTransport;
+using testing_fakes::ReplyBytes;
+
+constexpr char kOwn[] = "192.168.1.5";
+constexpr char kOtherPc[] = "192.168.1.77";
+constexpr char kDevice[] = "192.168.1.20";
+
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& param) {
+  return param.param.name;
+}
+
+class ExchangeTest : public testing::Test {
+ protected:
+  void Start(const ExchangeKind& kind, std::string_view destination = kDevice) {
+    m_exchange = std::make_unique<Exchange>(kind, m_transport, m_timer, m_owner, 7);
+    m_owner.exchange = m_exchange.get();
+    m_exchange->Start("request", destination);
+  }
+  void Reply(std::string_view address, std::string_view word, std::string_view body = "") {
+    m_transport.Deliver(ReplyBytes(address, word, body), kDevice);
+  }
+  std::vector<std::string> Words() const {
+    std::vector<std::string> words;
+    for (const auto& reply : m_owner.replies) words.push_back(reply.word);
+    return words;
+  }
+  // The exchange ended by itself: timer stopped, listening socket closed.
+  void ExpectEnded() const {
+    EXPECT_FALSE(m_exchange->Running());
+    EXPECT_FALSE(m_timer.running);
+    EXPECT_FALSE(m_transport.socket->open);
+  }
+
+  FakeTransport m_transport;
+  FakeTimer m_timer;
+  FakeOwner m_owner;
+  std::unique_ptr<Exchange> m_exchange;
+};
+
+TEST_F(ExchangeTest, StartsTimerThenSendsThenListens) {
+  Start(DiscoveryExchange(), kBroadcastAddress);
+  EXPECT_TRUE(m_timer.running);
+  EXPECT_EQ(m_timer.periodMs, 7);
+  ASSERT_EQ(m_transport.sent.size(), 1u);
+  EXPECT_EQ(m_transport.sent[0].destination, kBroadcastAddress);
+  EXPECT_TRUE(m_transport.sent[0].broadcast);
+  EXPECT_EQ(m_owner.listening, 1);
+  EXPECT_TRUE(m_exchange->SocketOpen());
+}
+
+TEST_F(ExchangeTest, UnicastExchangesSendWithoutBroadcast) {
+  for (const ExchangeKind* kind : {&VerifyExchange(), &SetExchange()}) {
+    m_transport.sent.clear();
+    Start(*kind);
+    ASSERT_EQ(m_transport.sent.size(), 1u);
+    EXPECT_FALSE(m_transport.sent[0].broadcast);
+    EXPECT_EQ(m_transport.sent[0].destination, kDevice);
+  }
+}
+
+struct TickCase {
+  const char* name;
+  const ExchangeKind& (*kind)();
+  int lastTick;
+};
+
+class TickLimitTest : public ExchangeTest, public testing::WithParamInterface<TickCase> {};
+
+TEST_P(TickLimitTest, EndOfTimeComesOnTheTickAfterTheLimit) {
+  Start(GetParam().kind());
+  EXPECT_EQ(m_timer.Fire(GetParam().lastTick - 1), GetParam().lastTick - 1);
+  EXPECT_TRUE(m_exchange->Running());
+  EXPECT_TRUE(m_owner.endOfTime.empty());
+  m_timer.Fire(1);
+  EXPECT_EQ(m_owner.endOfTime, std::vector<bool>{true});
+  EXPECT_EQ(m_owner.steps, GetParam().lastTick);
+  ExpectEnded();
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, TickLimitTest,
+                         testing::Values(TickCase{"Discovery", DiscoveryExchange, 16},
+                                         TickCase{"Verify", VerifyExchange, 101},
+                                         TickCase{"Set", SetExchange, 301}),
+                         CaseName<TickCase>);
+
+TEST_F(ExchangeTest, DiscoveryCollectsRepliesAndEndsOnlyByTime) {
+  Start(DiscoveryExchange(), kBroadcastAddress);
+  Reply(kOwn, "GETOK", "sys.hostname=A");
+  m_timer.Fire(5);
+  Reply(kOwn, "GETOK", "sys.hostname=B");
+  Reply(kOtherPc, "GETOK", "sys.hostname=C");  // meant for another PC
+  EXPECT_EQ(Words(), (std::vector<std::string>{"GETOK", "GETOK"}));
+  EXPECT_EQ(m_owner.replies[1].body, "sys.hostname=B");
+  EXPECT_EQ(m_owner.replies[1].source, kDevice);
+  EXPECT_TRUE(m_owner.replies[1].exchangeRunning);
+  EXPECT_EQ(m_timer.Fire(100), 11);
+  ExpectEnded();
+}
+
+TEST_F(ExchangeTest, AReplyForAnyOfThePcsAddressesPasses) {
+  m_transport.ownAddresses = {"127.0.1.1", kOwn};
+  Start(VerifyExchange());
+  Reply(kOwn, "VERIFYOK");
+  EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
+}
+
+TEST_F(ExchangeTest, WithoutAnOwnAddressEveryCheckedReplyIsDropped) {
+  m_transport.ownAddresses.clear();
+  Start(VerifyExchange());
+  Reply("", "VERIFYOK");
+  EXPECT_TRUE(m_owner.replies.empty());
+  EXPECT_TRUE(m_exchange->Running());
+}
+
+struct WordCase {
+  const char* name;
+  const ExchangeKind& (*kind)();
+  const char* address;
+  const char* word;
+  bool ends;     // the exchange is over when the owner sees the reply
+  bool handled;  // the owner sees the reply at all
+};
+
+class ReplyWordTest : public ExchangeTest, public testing::WithParamInterface<WordCase> {};
+
+TEST_P(ReplyWordTest, DecidesOnExactWordsFromTheRightAddress) {
+  const WordCase& c = GetParam();
+  Start(c.kind());
+  Reply(c.address, c.word);
+  ASSERT_EQ(m_owner.replies.size(), c.handled ? 1u : 0u);
+  if (c.handled) {
+    EXPECT_EQ(m_owner.replies[0].exchangeRunning, !c.ends);
+  }
+  EXPECT_EQ(m_exchange->Running(), !c.ends);
+  if (c.ends) {
+    ExpectEnded();
+    EXPECT_EQ(m_timer.Fire(400), 0);
+    EXPECT_TRUE(m_owner.endOfTime.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, ReplyWordTest,
+    testing::Values(WordCase{"VerifyOk", VerifyExchange, kOwn, "VERIFYOK", true, true},
+                    WordCase{"VerifyFail", VerifyExchange, kOwn, "VERIFYFAIL", true, true},
+                    WordCase{"VerifyOkForOtherPc", VerifyExchange, kOtherPc, "VERIFYOK", false,
+                             false},
+                    WordCase{"VerifyLowerCase", VerifyExchange, kOwn, "verifyok", false, true},
+                    WordCase{"VerifyUnknown", VerifyExchange, kOwn, "BUSY", false, true},
+                    WordCase{"VerifySetOk", VerifyExchange, kOwn, "SETOK", false, true},
+                    WordCase{"SetOk", SetExchange, kOwn, "SETOK", true, true},
+                    WordCase{"SetOkForOtherPc", SetExchange, kOtherPc, "SETOK", true, true},
+                    WordCase{"SetOkNoAddress", SetExchange, "", "SETOK", true, true},
+                    WordCase{"SetOk2", SetExchange, kOwn, "SETOK2", false, true},
+                    WordCase{"SetVerifyOk", SetExchange, kOwn, "VERIFYOK", false, true},
+                    WordCase{"DiscoveryGetOk", DiscoveryExchange, kOwn, "GETOK", false, true}),
+    CaseName<WordCase>);
+
+TEST_F(ExchangeTest, UnknownWordLeavesVerifyWaitingForTheRealAnswer) {
+  Start(VerifyExchange());
+  Reply(kOwn, "VERIFYOK2");
+  m_timer.Fire(50);
+  Reply(kOwn, "VERIFYOK");
+  EXPECT_EQ(Words(), (std::vector<std::string>{"VERIFYOK2", "VERIFYOK"}));
+  ExpectEnded();
+  EXPECT_TRUE(m_owner.endOfTime.empty());
+}
+
+TEST_F(ExchangeTest, WordsThatAreNotStatusWordsEndByTime) {
+  Start(SetExchange());
+  Reply(kOwn, "SETOK2");
+  Reply(kOwn, "setok");
+  m_timer.Fire(301);
+  EXPECT_EQ(m_owner.endOfTime, std::vector<bool>{true});
+}
+
+TEST_F(ExchangeTest, RepliesDispatchedInsideTheProgressStepAreHandledThere) {
+  Start(VerifyExchange());
+  m_timer.Fire(10);
+  m_owner.onStepProgress = [this] { Reply(kOwn, "VERIFYOK"); };
+  m_timer.Fire(1);
+  EXPECT_EQ(m_exchange->Ticks(), 10);
+  ExpectEnded();
+  EXPECT_TRUE(m_owner.endOfTime.empty());
+}
+
+// A VERIFY left waiting after an unknown word kept CLIENT_PORT bound when the dialog went on.
+TEST_F(ExchangeTest, EndStopsAWaitingExchangeAndFreesThePort) {
+  Start(VerifyExchange());
+  Reply(kOwn, "HUH");
+  m_exchange->End();
+  ExpectEnded();
+  EXPECT_TRUE(m_owner.endOfTime.empty());
+
+  m_exchange->Start("again", kDevice);
+  EXPECT_EQ(m_transport.listens, 2);
+  EXPECT_TRUE(m_transport.socket->open);
+  EXPECT_EQ(m_exchange->Ticks(), 0);
+  m_exchange->End();
+  m_exchange->End();  // idle: harmless
+  EXPECT_EQ(m_timer.stops, 2);
+}
+
+TEST_F(ExchangeTest, DestroyingARunningExchangeReleasesTimerAndSocket) {
+  Start(VerifyExchange());
+  m_exchange.reset();
+  EXPECT_FALSE(m_timer.running);
+  EXPECT_FALSE(m_transport.socket->open);
+}
+
+struct FailureCase {
+  const char* name;
+  bool sendSucceeds;
+  ListenError listenError;
+  bool socketCounts;    // what the end-of-time decision is told
+  const char* message;  // shown when listening failed, or nullptr
+};
+
+class ListenFailureTest : public ExchangeTest, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ListenFailureTest, ShowsTheFailureAndRunsOutItsTicks) {
+  const FailureCase& c = GetParam();
+  m_transport.sendSucceeds = c.sendSucceeds;
+  m_transport.listenError = c.listenError;
+  Start(VerifyExchange());
+  EXPECT_EQ(m_exchange->SocketOpen(), c.socketCounts);
+  EXPECT_EQ(m_owner.listening, 0);
+  ASSERT_EQ(m_owner.messages.size(), c.message ? 1u : 0u);
+  if (c.message) {
+    EXPECT_EQ(m_owner.messages[0].text, c.message);
+    EXPECT_EQ(m_owner.messages[0].owner, MessageOwner::kWindow);
+  }
+  EXPECT_EQ(m_timer.Fire(101), 101);
+  EXPECT_EQ(m_owner.endOfTime, std::vector<bool>{c.socketCounts});
+  EXPECT_FALSE(m_exchange->SocketOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, ListenFailureTest,
+                         testing::Values(FailureCase{"SendFailed", false, ListenError::kNone, false,
+                                                     nullptr},
+                                         FailureCase{"CreateFailed", true, ListenError::kCreate,
+                                                     false, "Failed to createsock!"},
+                                         FailureCase{"BindFailed", true, ListenError::kBind, true,
+                                                     "Failed to bind CLIENT_PORT!\nError Code"},
+                                         FailureCase{"SelectFailed", true, ListenError::kSelect,
+                                                     true, "Fail to select"}),
+                         CaseName<FailureCase>);
+
+TEST_F(ExchangeTest, SendFailureNeverOpensAListener) {
+  m_transport.sendSucceeds = false;
+  Start(DiscoveryExchange(), kBroadcastAddress);
+  EXPECT_EQ(m_transport.listens, 0);
+}
+
+TEST_F(ExchangeTest, NotificationErrorIsShownAndAReadEventStillReads) {
+  Start(VerifyExchange());
+  m_transport.socket->waiting.push_back({ReplyBytes(kOwn, "VERIFYOK", ""), kDevice});
+  m_transport.onReady(2, 10054);  // not a read event: nothing read
+  EXPECT_EQ(m_transport.socket->reads, 0);
+  m_transport.onReady(kReadEvent, 10054);
+  const Message expected = messages::NotificationError(2, 10054);
+  EXPECT_EQ(expected.text, "WSAAsynch Event # 2, Error: 10054");
+  EXPECT_EQ(expected.caption, "CDrumvaleUIDlg::OnPINGAsynch");
+  EXPECT_TRUE(expected.systemModal);
+  EXPECT_EQ(m_owner.messages,
+            (std::vector<Message>{expected, messages::NotificationError(kReadEvent, 10054)}));
+  EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
+}
+
+TEST_F(ExchangeTest, OversizedDatagramIsDropped) {
+  Start(DiscoveryExchange(), kBroadcastAddress);
+  const std::string body = "sys.hostname=BIG&x=" + std::string(kMaxSettingsLength, 'x');
+  Reply(kOwn, "GETOK", body);
+  Reply(kOwn, "GETOK", body.substr(0, kMaxSettingsLength));
+  ASSERT_EQ(m_owner.replies.size(), 1u);
+  EXPECT_EQ(m_owner.replies[0].body.size(), kMaxSettingsLength);
+}
+
+TEST_F(ExchangeTest, ReplyAfterTheEndIsNeverRead) {
+  Start(DiscoveryExchange(), kBroadcastAddress);
+  m_timer.Fire(16);
+  Reply(kOwn, "GETOK", "late=1");
+  EXPECT_TRUE(m_owner.replies.empty());
+}
+
+// An endless stream of datagrams kept the exchange reading and starved its timer.
+TEST_F(ExchangeTest, AFloodOfDatagramsStillLetsTheTimerRun) {
+  Start(DiscoveryExchange(), kBroadcastAddress);
+  m_transport.socket->flood = 100000;
+  m_transport.onReady(kReadEvent, 0);
+  EXPECT_GT(m_transport.socket->reads, 1);
+  EXPECT_LT(m_transport.socket->reads, 1000);
+  EXPECT_EQ(m_timer.Fire(16), 16);
+  ExpectEnded();
+}
+
+}  // namespace
+}  // namespace tamberlyx
