@@ -1,0 +1,132 @@
+#include "device/device_host.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "device/http_page.h"
+#include "device/ipv4_text.h"
+#include "device/printable.h"
+
+namespace tamberlyx::device {
+namespace {
+
+// A burst of requests is drained in slices so the web page and due replies are not starved.
+constexpr int kMaxReadsPerWake = 4096;
+constexpr int kHttpCheckMs = 1000;
+
+std::string Endpoint(std::uint32_t address, std::uint16_t port) {
+  return FormatIpv4(address) + ":" + std::to_string(port);
+}
+
+}  // namespace
+
+DeviceHost::DeviceHost(std::vector<FleetMember> fleet, HostConfig config, UdpEndpoint udp,
+                       std::optional<HttpServer> http, std::FILE* log)
+    : m_fleet(std::move(fleet)),
+      m_config(std::move(config)),
+      m_udp(std::move(udp)),
+      m_http(std::move(http)),
+      m_log(log) {
+  for (std::size_t i = 0; i < m_fleet.size(); ++i) m_byAddress.emplace(m_fleet[i].address, i);
+}
+
+void DeviceHost::Run(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask) {
+  while (!stop) {
+    std::vector<pollfd> fds{{m_udp.Fd(), POLLIN, 0}};
+    if (m_http) m_http->AddPollFds(fds);
+    const int timeoutMs = WaitTimeout();
+    timespec timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000000L};
+    const int ready = ppoll(fds.data(), fds.size(), timeoutMs < 0 ? nullptr : &timeout, &waitMask);
+    if (ready < 0 && errno != EINTR) {
+      std::fprintf(stderr, "tamberlyx-device: poll failed: %s\n", std::strerror(errno));
+      return;
+    }
+    if (ready > 0 && (fds[0].revents & POLLIN)) ReceiveAll();
+    SendDue();
+    if (m_http && ready > 0) {
+      m_http->ServeReady(fds, 1, [this](const std::string& request, std::uint32_t local) {
+        return RespondHttp(request, local);
+      });
+    }
+    if (m_http) m_http->ExpireIdle(Clock::now());
+    std::fflush(m_log);
+  }
+}
+
+int DeviceHost::WaitTimeout() const {
+  const std::optional<int> next = m_schedule.MillisecondsUntilNext(Clock::now());
+  if (m_http && m_http->HasConnections())
+    return std::min(next.value_or(kHttpCheckMs), kHttpCheckMs);
+  return next.value_or(-1);
+}
+
+void DeviceHost::ReceiveAll() {
+  for (int i = 0; i < kMaxReadsPerWake; ++i) {
+    const std::optional<ReceivedDatagram> datagram = m_udp.Receive();
+    if (!datagram) return;
+    std::fprintf(m_log, "recv %s > %s %zu bytes: %s\n",
+                 Endpoint(datagram->source, datagram->sourcePort).c_str(),
+                 FormatIpv4(datagram->destination).c_str(), datagram->bytes.size(),
+                 PrintableBytes(datagram->bytes).c_str());
+    Dispatch(*datagram);
+  }
+}
+
+void DeviceHost::Dispatch(const ReceivedDatagram& datagram) {
+  const std::string requester = FormatIpv4(datagram.source);
+  const Clock::time_point now = Clock::now();
+  for (const std::size_t index : Recipients(datagram.destination)) {
+    FleetMember& member = m_fleet[index];
+    const std::uint32_t source = m_config.fixedSource ? member.address : datagram.localAddress;
+    for (OutgoingReply& reply : member.peer.Handle(datagram.bytes, requester)) {
+      PendingSend send{std::move(reply.bytes), source, datagram.source,
+                       reply.toSourcePort ? datagram.sourcePort : m_config.clientPort};
+      if (reply.delayMs > 0) {
+        m_schedule.Add(now + std::chrono::milliseconds(reply.delayMs), std::move(send));
+      } else {
+        SendNow(send);
+      }
+    }
+  }
+}
+
+// A device's own address reaches that device alone; a broadcast reaches all. A single device
+// also answers at any other address of the namespace (loopback, a second interface).
+std::vector<std::size_t> DeviceHost::Recipients(std::uint32_t destination) const {
+  if (const auto it = m_byAddress.find(destination); it != m_byAddress.end()) return {it->second};
+  if (m_fleet.size() == 1) return {0};
+  const auto& local = m_config.localAddresses;
+  if (std::find(local.begin(), local.end(), destination) != local.end()) return {};
+  std::vector<std::size_t> all(m_fleet.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+  return all;
+}
+
+void DeviceHost::SendNow(const PendingSend& send) {
+  const int error = m_udp.Send(send.bytes, send.source, send.destination, send.port);
+  const std::string header = PrintableBytes(std::string_view(send.bytes).substr(0, 25));
+  if (error != 0) {
+    std::fprintf(m_log, "fail %s > %s %zu bytes: %s (%s)\n", FormatIpv4(send.source).c_str(),
+                 Endpoint(send.destination, send.port).c_str(), send.bytes.size(), header.c_str(),
+                 std::strerror(error));
+    return;
+  }
+  std::fprintf(m_log, "send %s > %s %zu bytes: %s\n", FormatIpv4(send.source).c_str(),
+               Endpoint(send.destination, send.port).c_str(), send.bytes.size(), header.c_str());
+}
+
+void DeviceHost::SendDue() {
+  for (const PendingSend& send : m_schedule.TakeDue(Clock::now())) SendNow(send);
+}
+
+std::string DeviceHost::RespondHttp(const std::string& request, std::uint32_t localAddress) {
+  const auto it = m_byAddress.find(localAddress);
+  const FleetMember& member = it != m_byAddress.end() ? m_fleet[it->second] : m_fleet.front();
+  const std::string line = request.substr(0, request.find_first_of("\r\n"));
+  std::fprintf(m_log, "http %s %s\n", FormatIpv4(localAddress).c_str(),
+               PrintableBytes(line).c_str());
+  return HttpResponse(request, member.peer);
+}
+
+}  // namespace tamberlyx::device

@@ -1,0 +1,107 @@
+// tamberlyx-device: a simulated storage device for tests and demonstrations.
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "device/device_host.h"
+#include "device/ipv4_text.h"
+#include "device/local_addresses.h"
+#include "device/program_options.h"
+#include "device/settings_file.h"
+
+namespace {
+
+using namespace tamberlyx::device;
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnStopSignal(int) {
+  g_stop = 1;
+}
+
+// Blocks SIGINT and SIGTERM outside the poll wait, so a stop is never missed between checks;
+// returns the mask to wait with.
+sigset_t InstallStopSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGINT);
+  sigaddset(&stops, SIGTERM);
+  sigset_t waitMask;
+  sigprocmask(SIG_BLOCK, &stops, &waitMask);
+  sigdelset(&waitMask, SIGINT);
+  sigdelset(&waitMask, SIGTERM);
+  return waitMask;
+}
+
+int Fail(const std::string& message, int code) {
+  std::fprintf(stderr, "tamberlyx-device: %s\n", message.c_str());
+  return code;
+}
+
+std::vector<std::uint32_t> Unicast(const std::vector<LocalAddress>& addresses) {
+  std::vector<std::uint32_t> list;
+  for (const LocalAddress& local : addresses) list.push_back(local.address);
+  return list;
+}
+
+void PrintFleet(const std::vector<FleetMember>& fleet, const HostConfig& config) {
+  for (const FleetMember& member : fleet) {
+    const bool local = std::find(config.localAddresses.begin(), config.localAddresses.end(),
+                                 member.address) != config.localAddresses.end();
+    std::printf("device %s %s\n", member.peer.Name().c_str(), member.peer.Address().c_str());
+    if (config.fixedSource && !local) {
+      std::fprintf(stderr, "tamberlyx-device: warning: %s is not an address of this host\n",
+                   member.peer.Address().c_str());
+    }
+  }
+}
+
+int Serve(const ProgramOptions& options) {
+  const std::vector<LocalAddress> addresses = LocalIpv4Addresses();
+  HostConfig config{options.clientPort, options.firstAddress.has_value(), Unicast(addresses)};
+  std::vector<FleetMember> fleet = MakeFleet(options, FirstNonLoopbackAddress(addresses));
+  std::string error;
+  std::optional<UdpEndpoint> udp = UdpEndpoint::Open(options.devicePort, error);
+  if (!udp) return Fail(error, 1);
+  std::optional<HttpServer> http;
+  if (options.httpPort != 0 && !(http = HttpServer::Open(options.httpPort, error))) {
+    return Fail(error, 1);
+  }
+  PrintFleet(fleet, config);
+  std::printf("ready udp 0.0.0.0:%u replies to port %u http %u\n", options.devicePort,
+              options.clientPort, options.httpPort);
+  std::fflush(stdout);
+  const sigset_t waitMask = InstallStopSignals();
+  DeviceHost host(std::move(fleet), std::move(config), std::move(*udp), std::move(http), stdout);
+  host.Run(g_stop, waitMask);
+  std::printf("stopped\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const ParsedCommandLine parsed =
+      ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.options) {
+    return Fail(parsed.error + "\n(see tamberlyx-device --help)", kUsageExitCode);
+  }
+  ProgramOptions options = *parsed.options;
+  if (options.help) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (!options.settingsFile.empty()) {
+    std::string error;
+    const auto text = LoadSettingsFile(options.settingsFile, error);
+    if (!text) return Fail(error, kUsageExitCode);
+    options.device.settings = *text;
+  }
+  return Serve(options);
+}

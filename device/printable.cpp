@@ -1,0 +1,22 @@
+#include "device/printable.h"
+
+namespace tamberlyx::device {
+
+std::string PrintableBytes(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F && c != '\\') {
+      text += c;
+    } else {
+      text += "\\x";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 0x0F];
+    }
+  }
+  return text;
+}
+
+}  // namespace tamberlyx::device

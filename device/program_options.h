@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "device/device_peer.h"
+
+namespace tamberlyx::device {
+
+// Exit code of a command line that cannot be run.
+inline constexpr int kUsageExitCode = 2;
+inline constexpr std::uint16_t kDefaultHttpPort = 8090;
+inline constexpr int kMaxDeviceCount = 4096;
+
+// What the tamberlyx-device command line asks for.
+struct ProgramOptions {
+  DeviceOptions device;
+  std::string settingsFile;  // empty: the default settings
+  int count = 1;
+  std::optional<std::uint32_t> firstAddress;  // host byte order
+  std::uint16_t devicePort = 1212;
+  std::uint16_t clientPort = 1211;
+  std::uint16_t httpPort = kDefaultHttpPort;  // 0: no web page
+  bool help = false;
+};
+
+struct ParsedCommandLine {
+  std::optional<ProgramOptions> options;
+  std::string error;  // set exactly when options is empty
+};
+
+// Parses the arguments after the program name. "--option value" and "--option=value" both work.
+ParsedCommandLine ParseProgramOptions(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace tamberlyx::device
