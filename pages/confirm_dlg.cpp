@@ -1,0 +1,36 @@
+#include "pages/confirm_dlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/string_table.h"
+#include "ui/dialog_units.h"
+
+namespace tamberlyx {
+namespace {
+
+QString Text(unsigned id) {
+  return QString::fromStdString(LoadText(id));
+}
+
+}  // namespace
+
+CConfirmDlg::CConfirmDlg(QWidget* owner)
+    : FramedBox(DialogUnits::SystemFont().Size(198, 77),
+                owner ? owner : QApplication::activeWindow()),
+      m_question(new QLabel(Text(160), this)),
+      m_ok(new QPushButton(Text(155), this)),
+      m_cancel(new QPushButton(Text(156), this)) {
+  const DialogUnits units = DialogUnits::SystemFont();
+  m_question->setGeometry(units.Rect(16, 14, 164, 36));
+  m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  m_question->setWordWrap(true);
+  m_ok->setGeometry(units.Rect(37, 56, 50, 14));
+  m_ok->setDefault(true);
+  m_cancel->setGeometry(units.Rect(112, 56, 50, 14));
+  connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+}  // namespace tamberlyx

@@ -1,0 +1,178 @@
+#include "pages/progress_dlg.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/string_table.h"
+#include "ui/dialog_units.h"
+#include "ui/framed_box.h"
+#include "ui/main_window.h"
+
+namespace tamberlyx {
+namespace {
+
+constexpr unsigned kDefaultCaptionId = 105;
+
+// The box itself: the message above the bar; the default Cancel button and the percent text
+// exist but stay hidden.
+class ProgressWindow : public FramedBox {
+ public:
+  explicit ProgressWindow(QWidget* parent)
+      : FramedBox(DialogUnits::SystemFont().Size(186, 69), parent),
+        m_message(new QLabel(this)),
+        m_bar(new QProgressBar(this)),
+        m_percent(new QLabel(QStringLiteral(" 0 %"), this)),
+        m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+    const DialogUnits units = DialogUnits::SystemFont();
+    m_message->setGeometry(units.Rect(15, 14, 154, 22));
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_bar->setGeometry(units.Rect(15, 42, 154, 13));
+    m_bar->setRange(CProgressDlg::kLower, CProgressDlg::kUpper);
+    m_bar->setValue(CProgressDlg::kLower);
+    m_bar->setTextVisible(false);
+    m_percent->setGeometry(units.Rect(161, 54, 18, 8));
+    m_percent->hide();
+    m_cancel->setGeometry(units.Rect(129, 7, 50, 14));
+    m_cancel->setDefault(true);
+    m_cancel->hide();
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  }
+
+  QLabel* Message() const { return m_message; }
+  QProgressBar* Bar() const { return m_bar; }
+  QLabel* Percent() const { return m_percent; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        event->accept();  // OK does nothing: only the exchange ends the wait
+        return;
+      case Qt::Key_Escape:
+        reject();  // hides the box; the exchange and the disabled owner go on
+        return;
+      default:
+        FramedBox::keyPressEvent(event);
+    }
+  }
+
+ private:
+  QLabel* m_message;
+  QProgressBar* m_bar;
+  QLabel* m_percent;
+  QPushButton* m_cancel;
+};
+
+ProgressWindow* AsProgressWindow(QDialog* window) {
+  return static_cast<ProgressWindow*>(window);
+}
+
+int WrappedPosition(int position) {
+  if (position <= CProgressDlg::kUpper) return position;
+  return CProgressDlg::kLower +
+         (position - CProgressDlg::kLower) % (CProgressDlg::kUpper - CProgressDlg::kLower);
+}
+
+}  // namespace
+
+CProgressDlg& CProgressDlg::Search() {
+  static CProgressDlg instance;
+  return instance;
+}
+
+CProgressDlg& CProgressDlg::Password() {
+  static CProgressDlg instance;
+  return instance;
+}
+
+CProgressDlg& CProgressDlg::Save() {
+  static CProgressDlg instance;
+  return instance;
+}
+
+CProgressDlg::CProgressDlg(unsigned captionId)
+    : m_captionId(captionId != 0 ? captionId : kDefaultCaptionId) {}
+
+CProgressDlg::~CProgressDlg() {
+  ReenableOwner();
+  // At program end the window may outlive the application object; then it is not ours to free.
+  if (m_window && QCoreApplication::instance()) delete m_window.data();
+}
+
+bool CProgressDlg::OpenProgress(QWidget* owner) {
+  DestroyWindow();  // a second open must not leak the first box and its disabled owner
+  QWidget* topLevel = owner ? owner->window() : ApplicationMainWindow();
+  if (topLevel && topLevel->isEnabled()) {
+    topLevel->setEnabled(false);
+    m_owner = topLevel;
+    m_ownerDisabled = true;
+  }
+  auto* window = new ProgressWindow(owner ? owner : ApplicationMainWindow());
+  window->setWindowTitle(QString::fromStdString(LoadText(m_captionId)));
+  window->setEnabled(true);  // a box owned by the disabled window must still take Escape
+  m_window = window;
+  m_percentWrites = 0;
+  window->show();
+  return true;
+}
+
+int CProgressDlg::StepProgress() {
+  PumpWaitingMessages();
+  QProgressBar* bar = Bar();
+  if (bar == nullptr) return 0;  // a reply handled in the pump ended the wait
+  const int previous = bar->value();
+  bar->setValue(WrappedPosition(previous + kStep));
+  ShowPercent(previous + kStep);
+  return previous;
+}
+
+void CProgressDlg::PumpWaitingMessages() {
+  QCoreApplication::processEvents();
+}
+
+void CProgressDlg::ShowPercent(int position) {
+  QLabel* label = PercentControl();
+  if (label == nullptr) return;
+  int percent = (position - kLower) * 100 / (kUpper - kLower);
+  if (percent != 100) percent %= 100;
+  const QString text = QString::number(percent) + QLatin1Char('%');
+  if (label->text() == text) return;
+  label->setText(text);
+  ++m_percentWrites;
+}
+
+void CProgressDlg::ReenableOwner() {
+  if (m_ownerDisabled && m_owner) m_owner->setEnabled(true);
+  m_ownerDisabled = false;
+}
+
+void CProgressDlg::DestroyWindow() {
+  ReenableOwner();
+  if (!m_window) return;
+  QDialog* window = m_window.data();
+  m_window.clear();
+  window->hide();
+  window->deleteLater();  // it may be inside one of its own event handlers
+}
+
+void CProgressDlg::SetMessageText(const QString& text) {
+  if (QLabel* message = MessageControl()) message->setText(text);
+}
+
+QLabel* CProgressDlg::MessageControl() const {
+  return m_window ? AsProgressWindow(m_window.data())->Message() : nullptr;
+}
+
+QProgressBar* CProgressDlg::Bar() const {
+  return m_window ? AsProgressWindow(m_window.data())->Bar() : nullptr;
+}
+
+QLabel* CProgressDlg::PercentControl() const {
+  return m_window ? AsProgressWindow(m_window.data())->Percent() : nullptr;
+}
+
+}  // namespace tamberlyx

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class QDialog;
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+namespace tamberlyx {
+
+// The "please wait" box shown while a page waits for devices. The object lives for the whole
+// run; its window is opened and destroyed once per exchange. While the window exists the
+// owner's top-level window is disabled, and each exchange tick steps the bar and handles all
+// waiting events, so replies arrive inside the tick.
+class CProgressDlg {
+ public:
+  static constexpr int kLower = 0;
+  static constexpr int kUpper = 100;
+  static constexpr int kStep = 10;
+
+  // The three program-wide boxes, all with the default caption string.
+  static CProgressDlg& Search();    // Step 1's device search
+  static CProgressDlg& Password();  // the admin password check
+  static CProgressDlg& Save();      // Step 4's save
+
+  explicit CProgressDlg(unsigned captionId = 0);  // 0 means string 105
+  ~CProgressDlg();                                // destroys a still existing window
+  CProgressDlg(const CProgressDlg&) = delete;
+  CProgressDlg& operator=(const CProgressDlg&) = delete;
+
+  // Disables the owner's top-level window (else the application's main window) if it is
+  // enabled, and opens the box. False, with the owner enabled again, if no box could be made.
+  bool OpenProgress(QWidget* owner);
+  // Handles all waiting events, then advances the bar by one step (wrapping past the upper
+  // bound). Returns the previous position; 0 and nothing else once the window is gone.
+  int StepProgress();
+  void PumpWaitingMessages();
+  // Writes the percent text for a bar position, only when it changes.
+  void ShowPercent(int position);
+  void ReenableOwner();
+  // Re-enables the owner if this box disabled it, then destroys the window if there is one.
+  void DestroyWindow();
+
+  // The message above the bar, set by the user after OpenProgress. Ignored without a window.
+  void SetMessageText(const QString& text);
+
+  bool HasWindow() const { return !m_window.isNull(); }
+  QDialog* Window() const { return m_window.data(); }
+  QLabel* MessageControl() const;
+  QProgressBar* Bar() const;
+  QLabel* PercentControl() const;
+  unsigned CaptionId() const { return m_captionId; }
+  // How often the percent text was actually rewritten: unchanged values are never written.
+  int PercentTextWrites() const { return m_percentWrites; }
+
+ private:
+  unsigned m_captionId;
+  bool m_ownerDisabled = false;
+  QPointer<QWidget> m_owner;
+  QPointer<QDialog> m_window;
+  int m_percentWrites = 0;
+};
+
+}  // namespace tamberlyx
