@@ -1,0 +1,23 @@
+#include "cli/command.h"
+
+#include "cli/device_command.h"
+#include "cli/discover_command.h"
+
+namespace tamberlyx::cli {
+
+std::unique_ptr<Command> MakeCommand(const CliCommand& command, CliContext& context,
+                                     Credentials credentials, Command::Finish finish) {
+  switch (command.kind) {
+    case CommandKind::kDiscover:
+      return std::make_unique<DiscoverCommand>(command, context, std::move(finish));
+    case CommandKind::kVerify:
+    case CommandKind::kSet:
+      return std::make_unique<DeviceCommand>(command, context, std::move(credentials),
+                                             std::move(finish));
+    case CommandKind::kHelp:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace tamberlyx::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/discovery.h"
+#include "cli/exchange_step.h"
+#include "protocol/shared_buffers.h"
+
+namespace tamberlyx::cli {
+
+// verify and set: search, select the device at the given source address, VERIFY the admin
+// password and, for set, write the edited settings with SET.
+class DeviceCommand : public Command {
+ public:
+  DeviceCommand(const CliCommand& command, CliContext& context, Credentials credentials,
+                Finish finish);
+  void Start() override;
+
+ private:
+  void OnDiscovered();
+  void StartVerify();
+  void OnVerifyReply(const Reply& reply);
+  void StartSet();
+  void Fail(int exitCode, const std::string& text);
+
+  CliCommand m_command;
+  CliContext& m_context;
+  Credentials m_credentials;
+  Finish m_finish;
+  SharedBuffers m_buffers;
+  Discovery m_discovery;
+  ExchangeStep m_verify;
+  ExchangeStep m_set;
+};
+
+}  // namespace tamberlyx::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tamberlyx::cli {
+
+inline constexpr int kExitOk = 0;
+// The device refused, did not answer, or could not be listened for.
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+}  // namespace tamberlyx::cli

@@ -1,0 +1,51 @@
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <iostream>
+
+#include "app/bilingual_text.h"
+#include "cli/command.h"
+#include "cli/exit_codes.h"
+#include "cli/password_input.h"
+#include "platform/net/qt_exchange_timer.h"
+#include "platform/net/udp_transport.h"
+
+using namespace tamberlyx;
+
+namespace {
+
+int UsageError(const std::string& error) {
+  std::cerr << "tamberlyx-cli: " << error << "\nTry 'tamberlyx-cli --help'.\n";
+  return cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const cli::ParseOutcome parsed = cli::ParseCommandLine(args);
+  if (!parsed.command) return UsageError(parsed.error);
+  if (parsed.command->kind == cli::CommandKind::kHelp) {
+    std::cout << cli::UsageText();
+    return cli::kExitOk;
+  }
+  cli::Credentials credentials;
+  if (cli::NeedsPassword(parsed.command->kind)) {
+    cli::PasswordOutcome password = cli::ReadPasswordFromStdin();
+    if (!password.password) return UsageError(password.error);
+    credentials.password = std::move(*password.password);
+    credentials.korean = IsKoreanSystem();
+  }
+
+  QCoreApplication application(argc, argv);
+  UdpTransport transport;
+  QtExchangeTimer timer;
+  cli::ProgressIndicator progress(std::cerr, isatty(STDERR_FILENO) == 1);
+  cli::CliContext context{transport, timer, std::cout, std::cerr, progress};
+  const auto command = cli::MakeCommand(*parsed.command, context, std::move(credentials),
+                                        [](int exitCode) { QCoreApplication::exit(exitCode); });
+  // Started inside the event loop, so that an exit requested at once is not lost.
+  QTimer::singleShot(0, &application, [&command] { command->Start(); });
+  return QCoreApplication::exec();
+}

@@ -1,0 +1,42 @@
+#include "cli/setting_assignment.h"
+
+#include "protocol/constants.h"
+#include "protocol/settings_text.h"
+
+namespace tamberlyx::cli {
+
+AssignmentOutcome ParseAssignment(std::string_view argument) {
+  const std::size_t equals = argument.find('=');
+  if (equals == std::string_view::npos || equals == 0) {
+    return {std::nullopt, "expected KEY=VALUE, got \"" + std::string(argument) + "\""};
+  }
+  if (argument.find('&') != std::string_view::npos) {
+    return {std::nullopt,
+            "\"&\" separates entries and cannot be part of \"" + std::string(argument) + "\""};
+  }
+  SettingAssignment assignment{std::string(argument.substr(0, equals)),
+                               std::string(argument.substr(equals + 1))};
+  // The language entry is rewritten from the system language on every save.
+  if (assignment.key == "locale") {
+    return {std::nullopt, "locale follows the system language and cannot be set"};
+  }
+  return {std::move(assignment), {}};
+}
+
+std::string ApplyAssignments(std::string& settings,
+                             const std::vector<SettingAssignment>& assignments) {
+  std::string edited = settings;
+  for (const SettingAssignment& assignment : assignments) {
+    if (!HasSettingKey(edited, assignment.key)) {
+      return "the device does not report the key \"" + assignment.key + "\"";
+    }
+    if (!ReplaceSettingEntry(edited, assignment.key, assignment.key + "=" + assignment.value)) {
+      return "setting " + assignment.key + " would make the settings longer than " +
+             std::to_string(kMaxSettingsLength) + " characters";
+    }
+  }
+  settings = std::move(edited);
+  return {};
+}
+
+}  // namespace tamberlyx::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamberlyx::cli {
+
+struct SettingAssignment {
+  std::string key;
+  std::string value;
+};
+
+struct AssignmentOutcome {
+  std::optional<SettingAssignment> assignment;
+  std::string error;
+};
+
+// "KEY=VALUE"; the value may hold "=" and may be empty, neither part may hold "&".
+AssignmentOutcome ParseAssignment(std::string_view argument);
+
+// Replaces each entry of `settings` in order, all or nothing: a key the device did not report,
+// or a text that would grow past 999 characters, leaves `settings` untouched and names the
+// reason. Returns "" on success.
+std::string ApplyAssignments(std::string& settings,
+                             const std::vector<SettingAssignment>& assignments);
+
+}  // namespace tamberlyx::cli

@@ -1,0 +1,63 @@
+#include "cli/cli_command.h"
+
+#include <gtest/gtest.h>
+
+namespace tamberlyx::cli {
+namespace {
+
+struct ParseCase {
+  std::vector<std::string_view> args;
+  std::optional<CommandKind> kind;  // nullopt: a usage error
+  std::string_view errorPart = {};
+};
+
+class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseCommandLineTest, KindOrError) {
+  const ParseCase& c = GetParam();
+  const ParseOutcome outcome = ParseCommandLine(c.args);
+  if (c.kind) {
+    ASSERT_TRUE(outcome.command) << outcome.error;
+    EXPECT_EQ(outcome.command->kind, *c.kind);
+  } else {
+    ASSERT_FALSE(outcome.command);
+    EXPECT_NE(outcome.error.find(c.errorPart), std::string::npos) << outcome.error;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseCommandLineTest,
+    ::testing::Values(ParseCase{{}, std::nullopt, "missing command"},
+                      ParseCase{{"--help"}, CommandKind::kHelp},
+                      ParseCase{{"set", "10.0.0.2", "-h"}, CommandKind::kHelp},
+                      ParseCase{{"discover"}, CommandKind::kDiscover},
+                      ParseCase{{"discover", "--json", "--stats"}, CommandKind::kDiscover},
+                      ParseCase{{"discover", "--xml"}, std::nullopt, "--xml"},
+                      ParseCase{{"verify", "10.0.0.2"}, CommandKind::kVerify},
+                      ParseCase{{"verify"}, std::nullopt, "missing ADDRESS"},
+                      ParseCase{{"verify", "10.0.0.2", "extra"}, std::nullopt, "extra"},
+                      ParseCase{{"verify", "10.0.0.256"}, std::nullopt, "not an IPv4 address"},
+                      ParseCase{{"verify", "host.local"}, std::nullopt, "not an IPv4 address"},
+                      ParseCase{{"set", "10.0.0.2"}, std::nullopt, "missing KEY=VALUE"},
+                      ParseCase{{"set", "10.0.0.2", "sys.hostname=A"}, CommandKind::kSet},
+                      ParseCase{{"set", "10.0.0.2", "novalue"}, std::nullopt, "KEY=VALUE"},
+                      ParseCase{{"set", "10.0.0.2", "k=a&b=c"}, std::nullopt, "\"&\""},
+                      ParseCase{{"set", "10.0.0.2", "locale=kor"}, std::nullopt, "locale"},
+                      ParseCase{{"wizard"}, std::nullopt, "unknown command"}));
+
+TEST(ParseCommandLine, KeepsOptionsAddressAndAssignmentsInOrder) {
+  const auto discover = ParseCommandLine({"discover", "--stats"});
+  ASSERT_TRUE(discover.command);
+  EXPECT_TRUE(discover.command->stats);
+  EXPECT_FALSE(discover.command->json);
+
+  const auto set = ParseCommandLine({"set", "10.0.0.2", "sys.hostname=NAS", "nwk.bootproto=dhcp"});
+  ASSERT_TRUE(set.command);
+  EXPECT_EQ(set.command->address, "10.0.0.2");
+  ASSERT_EQ(set.command->assignments.size(), 2u);
+  EXPECT_EQ(set.command->assignments[1].key, "nwk.bootproto");
+  EXPECT_EQ(set.command->assignments[1].value, "dhcp");
+}
+
+}  // namespace
+}  // namespace tamberlyx::cli

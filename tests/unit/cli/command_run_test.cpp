@@ -1,0 +1,177 @@
+// The commands end to end over the in-process network, with the real exchange and ticks.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/exit_codes.h"
+#include "platform/net/fake_network.h"
+#include "platform/net/fake_transport.h"
+#include "platform/net/manual_scheduler.h"
+#include "platform/net/manual_timer.h"
+#include "protocol/datagram.h"
+#include "protocol/settings_text.h"
+
+namespace tamberlyx::cli {
+namespace {
+
+constexpr char kFirst[] = "192.168.0.21";
+constexpr char kSecond[] = "192.168.0.22";
+
+// A well-behaved device named `name`, changed by `tweak`.
+device::DeviceOptions Device(std::string name,
+                             const std::function<void(device::DeviceOptions&)>& tweak = {}) {
+  device::DeviceOptions options;
+  options.name = std::move(name);
+  if (tweak) tweak(options);
+  return options;
+}
+
+class CommandRunTest : public ::testing::Test {
+ protected:
+  CommandRunTest() {
+    network.AddDevice(kFirst, Device("FIRST", [](auto& o) { o.delayMs = 120; }));
+    network.AddDevice(kSecond, Device("SECOND", [](auto& o) {
+                        o.password = "s3cret";
+                        o.delayMs = 30;
+                      }));
+  }
+
+  // Runs the command to its end; returns the exit code. `ticks` counts the timer's ticks.
+  int Run(std::vector<std::string_view> args, Credentials credentials = {}) {
+    const ParseOutcome parsed = ParseCommandLine(args);
+    EXPECT_TRUE(parsed.command) << parsed.error;
+    std::optional<int> exitCode;
+    const auto command = MakeCommand(*parsed.command, context, std::move(credentials),
+                                     [&exitCode](int code) { exitCode = code; });
+    command->Start();
+    for (ticks = 0; !exitCode && ticks < 1000; ++ticks) {
+      scheduler.RunDue(scheduler.Now() + timer.PeriodMs());
+      timer.Fire();
+    }
+    return exitCode.value_or(-1);
+  }
+
+  std::vector<std::string> SentWords() const {
+    std::vector<std::string> words;
+    for (const SentDatagram& sent : network.Sent()) words.push_back(sent.bytes.substr(15, 10));
+    return words;
+  }
+
+  ManualScheduler scheduler;
+  FakeNetwork network{scheduler.Function()};
+  FakeTransport transport{network};
+  ManualTimer timer;
+  std::ostringstream out;
+  std::ostringstream err;
+  ProgressIndicator progress{err, false};
+  CliContext context{transport, timer, out, err, progress};
+  int ticks = 0;
+};
+
+TEST_F(CommandRunTest, DiscoverListsDevicesInArrivalOrderAfterSixteenTicks) {
+  network.AddDevice("192.168.0.23", Device("TWICE", [](auto& o) { o.duplicateReplies = true; }));
+  EXPECT_EQ(Run({"discover", "--stats"}), kExitOk);
+  EXPECT_EQ(ticks, 16);
+  const std::string table = out.str();
+  const auto twice = table.find("TWICE"), second = table.find("SECOND"),
+             first = table.find("FIRST");
+  ASSERT_NE(first, std::string::npos) << table;
+  EXPECT_LT(twice, second);
+  EXPECT_LT(second, first);
+  EXPECT_EQ(table.find("TWICE", twice + 1), std::string::npos) << "listed once";
+  EXPECT_NE(err.str().find("listed 3, replies 4"), std::string::npos) << err.str();
+}
+
+TEST_F(CommandRunTest, DiscoverIgnoresLateAndForeignReplies) {
+  network.AddDevice("192.168.0.30", Device("LATE", [](auto& o) { o.delayMs = 900; }));
+  network.AddDevice("192.168.0.31",
+                    Device("ELSEWHERE", [](auto& o) { o.foreignAddress = "192.168.0.99"; }));
+  EXPECT_EQ(Run({"discover", "--json"}), kExitOk);
+  EXPECT_EQ(out.str().find("LATE"), std::string::npos);
+  EXPECT_EQ(out.str().find("ELSEWHERE"), std::string::npos);
+  EXPECT_NE(out.str().find(R"("address": "192.168.0.22", "name": "SECOND")"), std::string::npos);
+}
+
+TEST_F(CommandRunTest, DiscoverWithClientPortHeldReportsBindErrorAndStillEndsByTime) {
+  network.HoldClientPort(true);
+  EXPECT_EQ(Run({"discover"}), kExitFailed);
+  EXPECT_EQ(ticks, 16);
+  EXPECT_EQ(err.str(), "Failed to bind CLIENT_PORT!\nError Code\nNo device answered.\n");
+}
+
+TEST_F(CommandRunTest, VerifyOutcomes) {
+  struct Case {
+    std::string_view address;
+    std::string password;
+    int exitCode;
+    std::string_view stderrText;
+  };
+  const Case cases[] = {
+      {kSecond, "s3cret", kExitOk, ""},
+      {kSecond, "admin", kExitFailed, "Wrong password!\n"},
+      {"192.168.0.77", "s3cret", kExitFailed, "no device answered at 192.168.0.77\n"},
+  };
+  for (const Case& c : cases) {
+    err.str("");
+    network.ClearSent();
+    EXPECT_EQ(Run({"verify", c.address}, {c.password}), c.exitCode) << c.password;
+    EXPECT_EQ(err.str(), c.stderrText);
+    const bool verified = c.exitCode != kExitFailed || c.stderrText.starts_with("Wrong");
+    EXPECT_EQ(network.Sent().size(), verified ? 2u : 1u);
+  }
+}
+
+TEST_F(CommandRunTest, VerifyWithoutAnswerEndsAfterItsTimeLimit) {
+  network.AddDevice("192.168.0.40", Device("MUTE", [](auto& o) { o.silentFor = {"VERIFY"}; }));
+  EXPECT_EQ(Run({"verify", "192.168.0.40"}, {"admin"}), kExitFailed);
+  EXPECT_EQ(ticks, 16 + 101);
+  EXPECT_EQ(err.str(), "Error server is not exist!!\n");
+}
+
+TEST_F(CommandRunTest, VerifyWaitsPastAnUnknownWordForADecisiveOne) {
+  network.AddDevice("192.168.0.41", Device("SLOW", [](auto& o) { o.silentFor = {"VERIFY"}; }));
+  // Both arrive while VERIFY listens: discovery ends after 800 ms.
+  network.Inject(BuildRequest(network.PcAddress(), "MAYBE", ""), "192.168.0.41", 1000);
+  network.Inject(BuildRequest(network.PcAddress(), "VERIFYOK", ""), "192.168.0.41", 2000);
+  EXPECT_EQ(Run({"verify", "192.168.0.41"}, {"admin"}), kExitOk);
+  EXPECT_EQ(ticks, 40);
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(CommandRunTest, SetRewritesTheGivenEntriesAndKeepsEveryOther) {
+  const std::string before = network.FindDevice(kFirst)->Settings();
+  ASSERT_TRUE(HasSettingKey(before, "locale"));
+  EXPECT_EQ(Run({"set", kFirst, "sys.hostname=RENAMED", "sys.dns=192.168.0.53"},
+                {"admin", /*korean=*/true}),
+            kExitOk);
+  EXPECT_EQ(out.str(), "Configurations have saved successfully!\n");
+  std::string expected = before;
+  ReplaceSettingEntry(expected, "sys.hostname", "sys.hostname=RENAMED");
+  ReplaceSettingEntry(expected, "sys.dns", "sys.dns=192.168.0.53");
+  ReplaceSettingEntry(expected, "locale", "locale=kor");
+  EXPECT_EQ(network.FindDevice(kFirst)->Settings(), expected);
+}
+
+TEST_F(CommandRunTest, SetRefusesAKeyTheDeviceDidNotReportBeforeSendingThePassword) {
+  EXPECT_EQ(Run({"set", kFirst, "sys.hostname=X", "no.such.key=1"}, {"admin"}), kExitUsage);
+  EXPECT_EQ(err.str(), "the device does not report the key \"no.such.key\"\n");
+  EXPECT_EQ(SentWords(), std::vector<std::string>{"Tamberlyx"});
+}
+
+TEST_F(CommandRunTest, SetAfterWrongPasswordSendsNothingMore) {
+  EXPECT_EQ(Run({"set", kSecond, "sys.hostname=X"}, {"wrong"}), kExitFailed);
+  EXPECT_EQ(SentWords(), (std::vector<std::string>{"Tamberlyx", "VERIFY    "}));
+}
+
+TEST_F(CommandRunTest, SetWithoutAnswerEndsAfterItsTimeLimit) {
+  network.AddDevice("192.168.0.42", Device("DEAF", [](auto& o) { o.silentFor = {"SET"}; }));
+  EXPECT_EQ(Run({"set", "192.168.0.42", "sys.hostname=X"}, {"admin"}), kExitFailed);
+  EXPECT_EQ(err.str(), "Server does not exist!!\n");
+  EXPECT_GE(ticks, 16 + 301);
+}
+
+}  // namespace
+}  // namespace tamberlyx::cli

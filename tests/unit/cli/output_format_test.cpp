@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "cli/device_table.h"
+#include "cli/json_text.h"
+
+namespace tamberlyx::cli {
+namespace {
+
+TEST(JsonString, EscapesWhatJsonForbidsAndKeepsTextReadable) {
+  struct Case {
+    std::string bytes;
+    std::string json;
+  };
+  const Case cases[] = {
+      {"plain", R"("plain")"},
+      {"a\"b\\c", R"("a\"b\\c")"},
+      {"tab\tnl\n\x01\x7f", R"("tab\tnl\n\u0001\u007f")"},
+      {"\xED\x95\x9C", "\"\xED\x95\x9C\""},         // Hangul stays as it is
+      {"\xFF", R"("\u00ff")"},                      // a single-byte code page character
+      {"\xC0\x80", R"("\u00c0\u0080")"},            // overlong zero
+      {"\xED\xA0\x80", R"("\u00ed\u00a0\u0080")"},  // surrogate
+      {"\xE2\x82", R"("\u00e2\u0082")"},            // cut short
+      {std::string("a\0b", 3), R"("a\u0000b")"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(JsonString(c.bytes), c.json);
+}
+
+TEST(DevicesAsJson, OneObjectPerRecordInListOrder) {
+  EXPECT_EQ(DevicesAsJson({}), "[]\n");
+  const std::vector<DeviceRecord> records{{"A", "sys.hostname=A&k=\"", "10.0.0.2"},
+                                          {"B", "", "10.0.0.3"}};
+  EXPECT_EQ(DevicesAsJson(records),
+            "[\n"
+            R"(  {"address": "10.0.0.2", "name": "A", "settings": "sys.hostname=A&k=\""},)"
+            "\n"
+            R"(  {"address": "10.0.0.3", "name": "B", "settings": ""})"
+            "\n]\n");
+}
+
+TEST(FormatDeviceTable, AlignsColumnsAndNeutralisesControlCharacters) {
+  const std::vector<DeviceRecord> records{
+      {"NAS", "nwk.bootproto=dhcp&nwk.mac=00:11:22:33:44:55", "10.0.0.2"},
+      {"\x1b[2Jlong-name", "nwk.bootproto=none", "10.0.0.30"},
+      {"\xEC\x84\x9C\xEB\xB2\x84", "nwk.bootproto=DHCP", "10.0.0.4"},
+  };
+  EXPECT_EQ(FormatDeviceTable(records),
+            "NAME           ADDRESS    MODE   MAC\n"
+            "NAS            10.0.0.2   DHCP   00:11:22:33:44:55\n"
+            "?[2Jlong-name  10.0.0.30  fixed\n"
+            "\xEC\x84\x9C\xEB\xB2\x84             10.0.0.4   fixed\n");
+}
+
+}  // namespace
+}  // namespace tamberlyx::cli
