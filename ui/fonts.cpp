@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <array>
 #include <cmath>
 
 namespace tamberlyx {
@@ -19,9 +20,21 @@ QFont Arial() {
 }  // namespace
 
 FontMeasure MeasureFont(const QFont& font) {
-  const QFontMetrics metrics(font);
-  return FontMeasure{static_cast<double>(metrics.averageCharWidth()),
-                     static_cast<double>(metrics.ascent() + metrics.descent())};
+  // The classic average: lower-case letters and space weighted by their frequency in English
+  // text, rounded to whole pixels. The font's own table value is often an average over every
+  // glyph, far wider than the letters the labels were laid out for.
+  static constexpr std::array<int, 27> kWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63,
+                                                   3,  6,  35, 20, 56,  56, 17, 4,  49,
+                                                   56, 71, 31, 10, 18,  3,  18, 2,  166};
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz ";
+  const QFontMetricsF metrics(font);
+  double weighted = 0;
+  for (std::size_t i = 0; i < kWeights.size(); ++i) {
+    weighted += kWeights[i] * metrics.horizontalAdvance(QLatin1Char(kLetters[i]));
+  }
+  const QFontMetrics whole(font);
+  return FontMeasure{std::round(weighted / 1000),
+                     static_cast<double>(whole.ascent() + whole.descent())};
 }
 
 int ScreenDpiY() {
