@@ -1,0 +1,47 @@
+#include "app/drumvale_ui_dlg.h"
+
+#include <QPushButton>
+
+#include "app/control_id.h"
+#include "app/switch_to_page.h"
+#include "app/template_builder.h"
+#include "app/welcome_template.h"
+#include "pages/page_templates.h"
+#include "pages/wizard.h"
+#include "ui/fonts.h"
+#include "ui/skin_pictures.h"
+
+namespace tamberlyx {
+namespace {
+
+// Caption, system menu and close box; a window of its own in the task bar.
+constexpr Qt::WindowFlags kWelcomeFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                          Qt::WindowCloseButtonHint;
+constexpr int kButtonFontCellPixels = 15;
+
+}  // namespace
+
+CDrumvaleUIDlg::CDrumvaleUIDlg(Wizard& wizard, QWidget* parent)
+    : SkinnedDialog(QString::fromLatin1(kWelcomePicture), parent, kWelcomeFlags),
+      m_wizard(wizard),
+      m_icon(ApplicationIcon()) {
+  OnInitDialog();
+}
+
+void CDrumvaleUIDlg::OnInitDialog() {
+  setWindowIcon(m_icon);
+  BuildFromTemplate(*this, WelcomeTemplate(), ArialCellFont(kButtonFontCellPixels, QFont::Bold));
+  // Exit is the cancel command; the dialog's own reject ends the modal run.
+  auto* exitButton = static_cast<QPushButton*>(FindControl(*this, kIdExit));
+  connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+  auto* setupButton = static_cast<QPushButton*>(FindControl(*this, kIdSetup));
+  connect(setupButton, &QPushButton::clicked, this, [this] { OnSetup(); });
+  setupButton->setFocus();
+}
+
+void CDrumvaleUIDlg::OnSetup() {
+  SwitchToPage(nullptr, m_wizard.Step1(), kSearchTemplateId);
+}
+
+}  // namespace tamberlyx

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QIcon>
+
+#include "ui/skinned_dialog.h"
+
+namespace tamberlyx {
+
+class Wizard;
+
+// The welcome dialog: the main window for the whole run. Setup opens Step 1 beside it;
+// Exit, Escape and the close box end the run.
+class CDrumvaleUIDlg : public SkinnedDialog {
+ public:
+  explicit CDrumvaleUIDlg(Wizard& wizard, QWidget* parent = nullptr);
+
+ private:
+  void OnInitDialog();
+  void OnSetup();
+
+  Wizard& m_wizard;
+  QIcon m_icon;
+};
+
+}  // namespace tamberlyx

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace tamberlyx {
+
+// Control ids of the pages' buttons.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+inline constexpr int kIdSearchAgain = 1001;
+inline constexpr int kIdSearchExit = 1019;
+inline constexpr int kIdIpNext = 1008;
+inline constexpr int kIdIpBack = 1009;
+inline constexpr int kIdDateTimeNext = 1010;
+inline constexpr int kIdDateTimeBack = 1015;
+inline constexpr int kIdSave = 1016;
+inline constexpr int kIdSaveBack = 1017;
+
+}  // namespace tamberlyx

@@ -1,0 +1,108 @@
+#include "pages/page_templates.h"
+
+#include "pages/page_ids.h"
+
+namespace tamberlyx {
+namespace {
+
+constexpr int kPageWidth = 278;
+constexpr int kPageHeight = 155;
+
+constexpr unsigned kSearchAgainText = 150;
+constexpr unsigned kExitText = 151;
+constexpr unsigned kSetupText = 152;
+constexpr unsigned kNextText = 157;
+constexpr unsigned kBackText = 158;
+constexpr unsigned kSaveText = 159;
+
+using enum ControlKind;
+using enum HeaderLabel::Font;
+
+// Steps 3 and 4 share the layout of their headers; Step 1 puts its title further left and
+// Step 2 makes both labels a fifth taller.
+constexpr PageHeader MakeHeader(unsigned stepNumberId, unsigned titleId) {
+  return {{stepNumberId, 0.04, 0.02, kTitle, 1.0, 1.0}, {titleId, 0.24, 0.05, kSubtitle, 1.1, 1.0}};
+}
+
+}  // namespace
+
+const DialogTemplate& SearchTemplate() {
+  static const DialogTemplate dialog{
+      kSearchTemplateId,
+      kPageWidth,
+      kPageHeight,
+      "Tamberlyx Link - Setup Wizard (Step 1)",
+      {
+          {kIdSearchAgain, kPushButton, 22, 116, 48, 10, "Search again", kSearchAgainText},
+          {kIdOk, kDefaultPushButton, 175, 139, 50, 10, "Setup", kSetupText},
+          {kIdSearchExit, kPushButton, 53, 139, 50, 10, "Exit", kExitText},
+      }};
+  return dialog;
+}
+
+const DialogTemplate& IpSettingTemplate() {
+  static const DialogTemplate dialog{
+      kIpSettingTemplateId,
+      kPageWidth,
+      kPageHeight,
+      "Tamberlyx Link - Setup Wizard (Step 2)",
+      {
+          {kIdIpBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
+          {kIdIpNext, kDefaultPushButton, 175, 139, 50, 10, "Next", kNextText},
+          {kNoControlId, kGroupBox, 9, 21, 260, 23, "", 0},
+          {kNoControlId, kGroupBox, 9, 41, 260, 88, "", 0},
+      }};
+  return dialog;
+}
+
+const DialogTemplate& DateTimeTemplate() {
+  static const DialogTemplate dialog{
+      kDateTimeTemplateId,
+      kPageWidth,
+      kPageHeight,
+      "Tamberlyx Link - Setup Wizard (Step 3)",
+      {
+          {kIdDateTimeBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
+          {kIdDateTimeNext, kDefaultPushButton, 175, 139, 50, 10, "Next", kNextText},
+          {kNoControlId, kGroupBox, 9, 21, 260, 108, "", 0},
+      }};
+  return dialog;
+}
+
+const DialogTemplate& SaveTemplate() {
+  static const DialogTemplate dialog{
+      kSaveTemplateId,
+      kPageWidth,
+      kPageHeight,
+      "Tamberlyx Link - Setup Wizard (Step 4)",
+      {
+          {kIdSave, kDefaultPushButton, 186, 139, 50, 10, "Save", kSaveText},
+          {kIdSaveBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
+          {kNoControlId, kGroupBox, 9, 21, 260, 112, "", 0},
+      }};
+  return dialog;
+}
+
+const PageHeader& SearchHeader() {
+  static constexpr PageHeader header{{107, 0.04, 0.02, kTitle, 1.0, 1.0},
+                                     {108, 0.23, 0.05, kSubtitle, 1.1, 1.0}};
+  return header;
+}
+
+const PageHeader& IpSettingHeader() {
+  static constexpr PageHeader header{{118, 0.04, 0.02, kTitle, 1.0, 1.2},
+                                     {119, 0.24, 0.05, kSubtitle, 1.1, 1.2}};
+  return header;
+}
+
+const PageHeader& DateTimeHeader() {
+  static constexpr PageHeader header = MakeHeader(126, 127);
+  return header;
+}
+
+const PageHeader& SaveHeader() {
+  static constexpr PageHeader header = MakeHeader(132, 133);
+  return header;
+}
+
+}  // namespace tamberlyx

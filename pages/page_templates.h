@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/dialog_template.h"
+#include "app/page_header.h"
+
+namespace tamberlyx {
+
+inline constexpr unsigned kSearchTemplateId = 129;
+inline constexpr unsigned kIpSettingTemplateId = 130;
+inline constexpr unsigned kDateTimeTemplateId = 131;
+inline constexpr unsigned kSaveTemplateId = 132;
+
+// The templates of the four pages: 278 × 155 dialog units, buttons and group boxes.
+const DialogTemplate& SearchTemplate();
+const DialogTemplate& IpSettingTemplate();
+const DialogTemplate& DateTimeTemplate();
+const DialogTemplate& SaveTemplate();
+
+// Their step numbers and titles.
+const PageHeader& SearchHeader();
+const PageHeader& IpSettingHeader();
+const PageHeader& DateTimeHeader();
+const PageHeader& SaveHeader();
+
+}  // namespace tamberlyx
