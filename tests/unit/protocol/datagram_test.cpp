@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "protocol/constants.h"
@@ -30,6 +31,10 @@ struct TokenCase {
   const char* word;
   const char* body;
 };
+
+void PrintTo(const TokenCase& c, std::ostream* os) {
+  for (char byte : c.datagram) *os << (byte == '\0' ? std::string("\\0") : std::string(1, byte));
+}
 
 class ParseReplyTest : public testing::TestWithParam<TokenCase> {};
 

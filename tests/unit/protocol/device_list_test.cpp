@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ struct HostNameCase {
   const char* body;
   const char* hostName;
 };
+
+void PrintTo(const HostNameCase& c, std::ostream* os) {
+  *os << c.body;
+}
 
 class HostNameTest : public testing::TestWithParam<HostNameCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "protocol/constants.h"
@@ -23,6 +24,15 @@ constexpr char kDevice[] = "192.168.1.20";
 template <typename Case>
 std::string CaseName(const testing::TestParamInfo<Case>& param) {
   return param.param.name;
+}
+
+// Named cases print as their name.
+template <typename Case>
+requires requires(const Case& c) {
+  c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
 }
 
 class ExchangeTest : public testing::Test {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "protocol/constants.h"
@@ -22,6 +23,10 @@ struct VerifyCase {
   const char* password;
   std::string datagram;
 };
+
+void PrintTo(const VerifyCase& c, std::ostream* os) {
+  *os << c.currentSettings << " password " << c.password;
+}
 
 class VerifyRequestTest : public testing::TestWithParam<VerifyCase> {};
 
@@ -65,6 +70,10 @@ struct LocaleCase {
   bool korean;
   const char* after;
 };
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+  *os << c.newSettings << (c.korean ? " korean" : " english");
+}
 
 class SetLocaleTest : public testing::TestWithParam<LocaleCase> {};
 

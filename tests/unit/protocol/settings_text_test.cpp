@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ struct GetCase {
   const char* key;
   const char* value;
 };
+
+void PrintTo(const GetCase& c, std::ostream* os) {
+  *os << c.text << " key " << c.key;
+}
 
 class GetSettingValueTest : public testing::TestWithParam<GetCase> {};
 
@@ -47,6 +52,10 @@ struct ReplaceCase {
   const char* entry;
   const char* result;  // nullptr: the text stays as it was
 };
+
+void PrintTo(const ReplaceCase& c, std::ostream* os) {
+  *os << c.text << " with " << c.entry;
+}
 
 class ReplaceSettingEntryTest : public testing::TestWithParam<ReplaceCase> {};
 
