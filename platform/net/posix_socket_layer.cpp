@@ -1,0 +1,13 @@
+#include "platform/net/posix_socket_layer.h"
+
+#include <sys/socket.h>
+
+#include "device/socket_fd.h"
+
+namespace tamberlyx {
+
+bool PosixSocketLayer::Start() {
+  return device::SocketFd(::socket(AF_INET, SOCK_DGRAM, 0)).Valid();
+}
+
+}  // namespace tamberlyx

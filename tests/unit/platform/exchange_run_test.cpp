@@ -1,0 +1,120 @@
+// Discovery, VERIFY and SET through the real Exchange over the fake network.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/net/fake_network.h"
+#include "platform/net/fake_transport.h"
+#include "platform/net/manual_scheduler.h"
+#include "platform/net/manual_timer.h"
+#include "protocol/constants.h"
+#include "protocol/datagram.h"
+#include "protocol/device_list.h"
+#include "protocol/exchange.h"
+#include "protocol/requests.h"
+#include "protocol/settings_text.h"
+#include "protocol/shared_buffers.h"
+
+namespace tamberlyx {
+namespace {
+
+constexpr char kFirst[] = "192.168.0.21";
+constexpr char kSecond[] = "192.168.0.22";
+
+device::DeviceOptions Device(std::string name, std::string password, int delayMs) {
+  device::DeviceOptions options;
+  options.name = std::move(name);
+  options.password = std::move(password);
+  options.delayMs = delayMs;
+  return options;
+}
+
+// The window running the exchange: keeps the device list and what it was told.
+class RecordingOwner : public ExchangeOwner {
+ public:
+  explicit RecordingOwner(DeviceList& devices) : m_devices(devices) {}
+  void OnListening() override { m_devices.FreeDeviceList(); }
+  void OnReply(const Reply& reply) override {
+    words.emplace_back(reply.word);
+    if (reply.word == "GETOK") m_devices.AcceptGetReply(reply.body, reply.source);
+  }
+  void OnEndOfTime(bool socketWasOpen) override { endedByTime.push_back(socketWasOpen); }
+  void ShowMessage(const Message& message) override { messages.push_back(message); }
+
+  std::vector<std::string> words;
+  std::vector<bool> endedByTime;
+  std::vector<Message> messages;
+
+ private:
+  DeviceList& m_devices;
+};
+
+class ExchangeRunTest : public ::testing::Test {
+ protected:
+  ExchangeRunTest() {
+    network.AddDevice(kFirst, Device("FIRST", "admin", 120));
+    network.AddDevice(kSecond, Device("SECOND", "s3cret", 30));
+  }
+
+  // Ticks until the exchange ends; replies due before a tick are handled before it.
+  int Run(const ExchangeKind& kind, std::string_view request, std::string_view destination) {
+    Exchange exchange(kind, transport, timer, owner, kTickPeriodMs);
+    exchange.Start(request, destination);
+    int ticks = 0;
+    while (exchange.Running() && ticks < 1000) {
+      scheduler.RunDue(scheduler.Now() + timer.PeriodMs());
+      timer.Fire();
+      ++ticks;
+    }
+    return ticks;
+  }
+
+  std::vector<std::string> HostNames() const {
+    std::vector<std::string> names;
+    for (const DeviceRecord& record : devices.Records()) names.push_back(record.hostName);
+    return names;
+  }
+
+  ManualScheduler scheduler;
+  FakeNetwork network{scheduler.Function()};
+  FakeTransport transport{network};
+  ManualTimer timer;
+  DeviceList devices;
+  RecordingOwner owner{devices};
+  SharedBuffers buffers;
+};
+
+TEST_F(ExchangeRunTest, DiscoverVerifySetAndDiscoverAgain) {
+  EXPECT_EQ(Run(DiscoveryExchange(), BuildDiscoveryRequest(), kBroadcastAddress), 16);
+  EXPECT_EQ(HostNames(), (std::vector<std::string>{"SECOND", "FIRST"}));  // arrival order
+  EXPECT_EQ(owner.endedByTime, std::vector<bool>{true});
+
+  SelectIntoSharedBuffers(devices, 0, buffers);
+  ASSERT_EQ(buffers.selectedDeviceIp, kSecond);
+  EXPECT_LT(Run(VerifyExchange(), BuildVerifyRequest(buffers, "s3cret"), kSecond), 101);
+  EXPECT_EQ(owner.words.back(), "VERIFYOK");
+  EXPECT_FALSE(network.ClientPortBound());
+
+  ASSERT_TRUE(ReplaceSettingEntry(buffers.newSettings, "sys.hostname", "sys.hostname=RENAMED"));
+  const std::string request = BuildSetRequest(buffers, false);
+  EXPECT_LT(Run(SetExchange(), request, kSecond), 301);
+  EXPECT_EQ(owner.words.back(), "SETOK");
+  EXPECT_EQ(network.FindDevice(kSecond)->Settings(), buffers.newSettings);
+  EXPECT_EQ(network.Sent().back(), (SentDatagram{request, kSecond, false}));
+
+  Run(DiscoveryExchange(), BuildDiscoveryRequest(), kBroadcastAddress);
+  EXPECT_EQ(HostNames(), (std::vector<std::string>{"RENAMED", "FIRST"}));
+  EXPECT_TRUE(owner.messages.empty());
+}
+
+TEST_F(ExchangeRunTest, ReplyAfterTheListeningWindowIsNeverRead) {
+  network.RemoveDevice(kFirst);
+  network.AddDevice(kFirst, Device("LATE", "admin", 16 * kTickPeriodMs + 1));
+  Run(DiscoveryExchange(), BuildDiscoveryRequest(), kBroadcastAddress);
+  scheduler.RunAll();
+  EXPECT_EQ(devices.Size(), 1u);
+}
+
+}  // namespace
+}  // namespace tamberlyx

@@ -1,0 +1,145 @@
+// The real transport, on loopback only and on ports of its own: never a broadcast here.
+#include "platform/net/udp_transport.h"
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <set>
+
+#include "device/socket_fd.h"
+#include "event_loop.h"
+#include "platform/net/posix_socket_layer.h"
+#include "protocol/constants.h"
+
+namespace tamberlyx {
+namespace {
+
+using testing::RunFor;
+using testing::RunUntil;
+
+constexpr char kLoopback[] = "127.0.0.1";
+
+// A plain socket bound to `port` on all addresses (0: any free port).
+device::SocketFd BoundSocket(std::uint16_t port, bool reuseAddress = false) {
+  device::SocketFd socket(::socket(AF_INET, SOCK_DGRAM, 0));
+  const int on = 1;
+  if (reuseAddress) ::setsockopt(socket.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  local.sin_port = htons(port);
+  local.sin_addr.s_addr = htonl(INADDR_ANY);
+  if (::bind(socket.Get(), reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) return {};
+  return socket;
+}
+
+std::uint16_t FreePort() {
+  const device::SocketFd socket = BoundSocket(0);
+  sockaddr_in local{};
+  socklen_t length = sizeof local;
+  ::getsockname(socket.Get(), reinterpret_cast<sockaddr*>(&local), &length);
+  return ntohs(local.sin_port);
+}
+
+// Sends to itself: the device port is the listening port, so nothing leaves the machine.
+class UdpTransportTest : public ::testing::Test {
+ protected:
+  // Listens with the socket kept in `listener`, reading every announced datagram into `received`.
+  ListenError Listen() {
+    ListenResult result = transport.Listen([this](unsigned event, unsigned error) {
+      EXPECT_EQ(event, kReadEvent);
+      EXPECT_EQ(error, 0u);
+      while (std::optional<Datagram> datagram = listener->Receive()) received.push_back(*datagram);
+    });
+    listener = std::move(result.listener);
+    return result.error;
+  }
+
+  std::uint16_t port = FreePort();
+  UdpTransport transport{port, port};
+  std::unique_ptr<Listener> listener;
+  std::vector<Datagram> received;
+};
+
+TEST_F(UdpTransportTest, UnicastArrivesWithItsSourceThroughTheEventLoop) {
+  ASSERT_EQ(Listen(), ListenError::kNone);
+  ASSERT_TRUE(transport.Send("192.168.1.20   VERIFY    passwd=", kLoopback, false));
+
+  ASSERT_TRUE(RunUntil([&] { return !received.empty(); }));
+  EXPECT_EQ(received[0].bytes, "192.168.1.20   VERIFY    passwd=");
+  EXPECT_EQ(received[0].source, kLoopback);
+}
+
+TEST_F(UdpTransportTest, OversizedDatagramKeepsItsTrueLength) {
+  ASSERT_EQ(Listen(), ListenError::kNone);
+  ASSERT_TRUE(transport.Send(std::string(1100, 'x'), kLoopback, false));
+
+  ASSERT_TRUE(RunUntil([&] { return !received.empty(); }));
+  EXPECT_EQ(received[0].bytes.size(), 1100u);
+}
+
+TEST_F(UdpTransportTest, BurstOfAThousandRepliesLosesNothing) {
+  int maxQueue = 0;
+  std::ifstream("/proc/sys/net/core/rmem_max") >> maxQueue;
+  if (maxQueue < 4 * 1024 * 1024) GTEST_SKIP() << "net.core.rmem_max is " << maxQueue;
+  ASSERT_EQ(Listen(), ListenError::kNone);
+  const std::string reply(700, 'r');
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(transport.Send(reply, kLoopback, false));
+
+  EXPECT_TRUE(RunUntil([&] { return received.size() == 1000; }));
+  RunFor(20);
+  EXPECT_EQ(received.size(), 1000u);
+}
+
+// Whether or not the other program asked to share the port, it must not get our replies.
+TEST_F(UdpTransportTest, PortHeldByAnotherSocketFailsTheBindButReturnsTheSocket) {
+  for (const bool holderReuses : {false, true}) {
+    device::SocketFd holder = BoundSocket(port, holderReuses);
+    ASSERT_TRUE(holder.Valid());
+    EXPECT_EQ(Listen(), ListenError::kBind) << "holder with SO_REUSEADDR: " << holderReuses;
+    EXPECT_NE(listener, nullptr);
+  }
+}
+
+TEST_F(UdpTransportTest, SecondListenerFindsThePortTaken) {
+  ASSERT_EQ(Listen(), ListenError::kNone);
+  EXPECT_EQ(transport.Listen([](unsigned, unsigned) {}).error, ListenError::kBind);
+}
+
+TEST_F(UdpTransportTest, ListenerDestroyedInsideItsCallbackIsSafe) {
+  int calls = 0;
+  ListenResult result = transport.Listen([&](unsigned, unsigned) {
+    ++calls;
+    listener.reset();  // as an exchange ending on its reply does
+  });
+  listener = std::move(result.listener);
+  ASSERT_TRUE(transport.Send("one", kLoopback, false));
+  ASSERT_TRUE(transport.Send("two", kLoopback, false));
+
+  EXPECT_TRUE(RunUntil([&] { return calls > 0; }));
+  RunFor(30);
+  EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(BoundSocket(port).Valid()) << "the socket was closed";
+}
+
+TEST_F(UdpTransportTest, SendRefusesAMalformedDestination) {
+  EXPECT_FALSE(transport.Send("x", "127.0.0", false));
+  EXPECT_FALSE(transport.Send("x", "", false));
+}
+
+TEST(OwnAddressesTest, IncludeTheLoopbackInterfaceOnceEach) {
+  const std::vector<std::string> own = UdpTransport().OwnAddresses();
+  EXPECT_NE(std::ranges::find(own, kLoopback), own.end());
+  EXPECT_EQ(std::set<std::string>(own.begin(), own.end()).size(), own.size());
+}
+
+TEST(PosixSocketLayerTest, StartsWhenSocketsCanBeMade) {
+  EXPECT_TRUE(PosixSocketLayer().Start());
+}
+
+}  // namespace
+}  // namespace tamberlyx
