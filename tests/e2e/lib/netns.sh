@@ -83,13 +83,14 @@ netns_setup() {
 }
 
 netns_add() {
-  local name=$1 address=$2 ns bridge
+  local name=$1 address=$2 ns bridge port
   ns=$(netns_name "$name")
   bridge=$(netns_name br)
+  port="v-$name"  # a bare name could be one of ip's keywords ("dev")
   netns_create "$name" || return 1
-  ip -n "$ns" link add eth0 type veth peer name "$name" netns "$bridge" || return 1
-  ip -n "$bridge" link set "$name" master br0
-  ip -n "$bridge" link set "$name" up
+  ip -n "$ns" link add eth0 type veth peer name "$port" netns "$bridge" || return 1
+  ip -n "$bridge" link set "$port" master br0
+  ip -n "$bridge" link set "$port" up
   ip -n "$ns" addr add "$address/$NETNS_PREFIX_LENGTH" dev eth0
   ip -n "$ns" link set eth0 up
   # Without a route a send to 255.255.255.255 fails with ENETUNREACH.
