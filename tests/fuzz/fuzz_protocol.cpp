@@ -67,6 +67,7 @@ void CheckDeviceList(std::string_view body) {
 void CheckReplace(std::string_view body, std::string_view key) {
   const std::optional<std::string_view> value = ModelValue(body, key);
   Check(GetSettingValue(body, key) == value.value_or(""));
+  Check(HasSettingKey(body, key) == value.has_value());
   const std::string original(body);
 
   std::string text = original;

@@ -46,6 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
                     GetCase{"date&date=2024/01/02", "date", "2024/01/02"},
                     GetCase{"dates=1&date=2", "date", "2"}));
 
+TEST(HasSettingKey, AnEmptyValueCountsAndATailOrValueDoesNot) {
+  EXPECT_TRUE(HasSettingKey("a=1&b=&c=3", "b"));
+  EXPECT_FALSE(HasSettingKey("a=1&b=&c=3", "d"));
+  EXPECT_FALSE(HasSettingKey("nwk.ipaddr=1&note=ipaddr=2", "ipaddr"));
+  EXPECT_FALSE(HasSettingKey("ipaddr&x=1", "ipaddr"));
+}
+
 struct ReplaceCase {
   const char* text;
   const char* key;
