@@ -1,8 +1,7 @@
 #include "ui/framed_box.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 namespace tamberlyx {
 
@@ -15,12 +14,7 @@ void FramedBox::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   // Without a title bar the window manager may draw no border at all; draw our own.
   QPainter painter(this);
-  QStyleOptionFrame frame;
-  frame.initFrom(this);
-  frame.lineWidth = 2;
-  frame.midLineWidth = 0;
-  frame.state |= QStyle::State_Raised;
-  style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+  qDrawWinPanel(&painter, rect(), palette(), false);
 }
 
 }  // namespace tamberlyx
