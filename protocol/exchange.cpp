@@ -47,12 +47,15 @@ void Exchange::Start(std::string_view request, std::string_view destination) {
   m_ticks = 0;
   m_running = true;
   m_timer.Start(m_tickPeriodMs, [this] { OnTick(); });
-  if (m_transport.Send(request, destination, m_kind.broadcast)) OpenListeningSocket();
+  // Listening before the request leaves: a device on a fast network answers before a socket
+  // opened afterwards would be bound, and its reply would be lost. A failed send still leaves
+  // no listening socket and shows nothing.
+  ListenResult listening =
+      m_transport.Listen([this](unsigned event, unsigned error) { OnSocketNotify(event, error); });
+  if (m_transport.Send(request, destination, m_kind.broadcast)) KeepListeningSocket(listening);
 }
 
-void Exchange::OpenListeningSocket() {
-  ListenResult result =
-      m_transport.Listen([this](unsigned event, unsigned error) { OnSocketNotify(event, error); });
+void Exchange::KeepListeningSocket(ListenResult& result) {
   m_listener = std::move(result.listener);
   switch (result.error) {
     case ListenError::kNone:

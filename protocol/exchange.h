@@ -53,8 +53,8 @@ class Exchange {
   Exchange(const Exchange&) = delete;
   Exchange& operator=(const Exchange&) = delete;
 
-  // Starts the timer, sends `request` to `destination`:DEVICE_PORT and, if the send
-  // succeeded, listens on CLIENT_PORT. A failed send is not reported; the ticks run out.
+  // Starts the timer, binds CLIENT_PORT, sends `request` to `destination`:DEVICE_PORT and keeps
+  // listening if the send succeeded. A failed send is not reported; the ticks run out.
   void Start(std::string_view request, std::string_view destination);
   // Reply path: reads every waiting datagram.
   void OnSocketNotify(unsigned event, unsigned error);
@@ -68,7 +68,7 @@ class Exchange {
   int Ticks() const { return m_ticks; }
 
  private:
-  void OpenListeningSocket();
+  void KeepListeningSocket(ListenResult& result);
   void HandleDatagram(const Datagram& datagram);
   bool IsOwnAddress(std::string_view address);
 

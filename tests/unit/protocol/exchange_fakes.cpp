@@ -18,6 +18,7 @@ std::optional<Datagram> FakeListener::Receive() {
 
 bool FakeTransport::Send(std::string_view datagram, std::string_view destination, bool broadcast) {
   sent.push_back({std::string(datagram), std::string(destination), broadcast});
+  if (sendSucceeds && onSend) onSend();
   return sendSucceeds;
 }
 

@@ -47,6 +47,7 @@ class FakeTransport : public Transport {
   void Deliver(std::string bytes, std::string source);
 
   bool sendSucceeds = true;
+  std::function<void()> onSend;  // a device that answers while the request is still leaving
   ListenError listenError = ListenError::kNone;
   std::vector<std::string> ownAddresses = {"192.168.1.5"};
   std::vector<SentDatagram> sent;

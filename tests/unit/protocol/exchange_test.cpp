@@ -63,7 +63,7 @@ class ExchangeTest : public testing::Test {
   std::unique_ptr<Exchange> m_exchange;
 };
 
-TEST_F(ExchangeTest, StartsTimerThenSendsThenListens) {
+TEST_F(ExchangeTest, StartsTimerListensAndSends) {
   Start(DiscoveryExchange(), kBroadcastAddress);
   EXPECT_TRUE(m_timer.running);
   EXPECT_EQ(m_timer.periodMs, 7);
@@ -272,10 +272,23 @@ INSTANTIATE_TEST_SUITE_P(Failures, ListenFailureTest,
                                                      true, "Fail to select"}),
                          CaseName<FailureCase>);
 
-TEST_F(ExchangeTest, SendFailureNeverOpensAListener) {
+TEST_F(ExchangeTest, SendFailureKeepsNoListenerAndSaysNothing) {
   m_transport.sendSucceeds = false;
+  m_transport.listenError = ListenError::kBind;
   Start(DiscoveryExchange(), kBroadcastAddress);
-  EXPECT_EQ(m_transport.listens, 0);
+  EXPECT_FALSE(m_exchange->SocketOpen());
+  EXPECT_FALSE(m_transport.socket->open);
+  EXPECT_TRUE(m_owner.messages.empty());
+  EXPECT_EQ(m_owner.listening, 0);
+}
+
+// A device that answered within the send was lost while the port was bound only afterwards.
+TEST_F(ExchangeTest, AnAnswerArrivingDuringTheSendIsHeard) {
+  m_transport.onSend = [this] { Reply(kOwn, "VERIFYOK"); };
+  Start(VerifyExchange());
+  m_transport.onReady(kReadEvent, 0);
+  EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
+  ExpectEnded();
 }
 
 TEST_F(ExchangeTest, NotificationErrorIsShownAndAReadEventStillReads) {
