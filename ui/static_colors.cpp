@@ -86,6 +86,8 @@ bool StaticKindColors::eventFilter(QObject* watched, QEvent* event) {
 
 void StaticKindColors::Watch(QWidget& widget) {
   widget.installEventFilter(this);
+  // A finished widget moved onto the window is polished already and sees no Polish event.
+  if (widget.testAttribute(Qt::WA_WState_Polished)) Apply(widget);
   for (QObject* child : widget.children()) {
     if (child->isWidgetType()) Watch(*static_cast<QWidget*>(child));
   }

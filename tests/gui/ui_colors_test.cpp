@@ -133,6 +133,17 @@ TEST(StaticKindColors, EditBecomesTransparentWithItsOwnStateOnly) {
   EXPECT_EQ(base().alpha(), 0);
 }
 
+TEST(StaticKindColors, AppliesToAFinishedWidgetMovedOntoThePage) {
+  SkinnedDialog page(QString::fromLatin1(kPagePicture));
+  page.show();
+  CColorLabel label(QStringLiteral("moved"));
+  label.ensurePolished();
+  ASSERT_TRUE(label.autoFillBackground());
+  label.setParent(&page);
+  EXPECT_FALSE(label.autoFillBackground());
+  label.setParent(nullptr);
+}
+
 TEST(StaticKindColors, LeavesOtherWindowsOwnedByThePageAlone) {
   SkinnedDialog page(QString::fromLatin1(kPagePicture));
   page.show();
