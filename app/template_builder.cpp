@@ -28,6 +28,8 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QFon
   auto* button = new QPushButton(text, &dialog);
   button->setFont(buttonFont);
   button->setDefault(control.kind == ControlKind::kDefaultPushButton);
+  // Enter always means the default button, whichever button has the focus.
+  button->setAutoDefault(false);
   return button;
 }
 

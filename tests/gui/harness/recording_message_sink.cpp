@@ -1,0 +1,18 @@
+#include "tests/gui/harness/recording_message_sink.h"
+
+#include "platform/desktop/message_box.h"
+
+namespace tamberlyx::test {
+
+void RecordingMessageSink::Show(QWidget* owner, const Message& message) {
+  m_shown.push_back(ShownMessage{owner, message, MessageCaption(message)});
+  if (onShow) onShow(m_shown.back());
+}
+
+std::vector<std::string> RecordingMessageSink::Texts() const {
+  std::vector<std::string> texts;
+  for (const ShownMessage& shown : m_shown) texts.push_back(shown.message.text);
+  return texts;
+}
+
+}  // namespace tamberlyx::test

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/drumvale_ui_dlg.h"
+#include "pages/wizard.h"
+#include "tests/gui/harness/scoped_language.h"
+#include "tests/gui/harness/test_services.h"
+
+namespace tamberlyx::test {
+
+// The welcome dialog shown (not run modally) as the main window, with the program-wide pages
+// behind it, on the test services, in English.
+class ShellFixture : public testing::Test {
+ protected:
+  ShellFixture();
+  ~ShellFixture() override;
+
+  // Setup on the welcome dialog, then the forward buttons up to page `step` (1 to 4).
+  void GoForwardTo(int step);
+
+  ScopedLanguage m_language{Language::kEnglish};
+  TestServices m_services;
+  Wizard m_wizard{m_services.Get()};
+  CDrumvaleUIDlg m_welcome{m_wizard};
+};
+
+}  // namespace tamberlyx::test

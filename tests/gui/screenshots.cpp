@@ -1,0 +1,98 @@
+// Saves a PNG of the welcome dialog, every page, the progress box and the confirmation box, in
+// English and in Korean, into the directory given as the only argument.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <functional>
+
+#include "app/drumvale_ui_dlg.h"
+#include "app/qt_text.h"
+#include "app/switch_to_page.h"
+#include "pages/confirm_dlg.h"
+#include "pages/progress_dlg.h"
+#include "pages/wizard.h"
+#include "tests/gui/harness/gui_actions.h"
+#include "tests/gui/harness/gui_environment.h"
+#include "tests/gui/harness/scoped_language.h"
+#include "tests/gui/harness/test_services.h"
+#include "ui/main_window.h"
+
+namespace tamberlyx::test {
+namespace {
+
+class Shooter {
+ public:
+  Shooter(const QDir& directory, const char* suffix) : m_directory(directory), m_suffix(suffix) {}
+
+  void Save(QWidget& window, const char* name) {
+    ProcessEvents();
+    const QString path = m_directory.filePath(QStringLiteral("%1-%2.png").arg(name, m_suffix));
+    if (!SavePng(window, path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      m_failed = true;
+    }
+  }
+  bool Failed() const { return m_failed; }
+
+ private:
+  QDir m_directory;
+  QString m_suffix;
+  bool m_failed = false;
+};
+
+void ShootPage(Shooter& shooter, WizardPage& page, const char* name) {
+  SwitchToPage(nullptr, page, page.TemplateId());
+  shooter.Save(*page.Window(), name);
+}
+
+void ShootBoxes(Shooter& shooter, QWidget& owner) {
+  CProgressDlg progress;
+  progress.OpenProgress(&owner);
+  progress.SetMessageText(Text(104));
+  if (progress.HasWindow()) shooter.Save(*progress.Window(), "progress");
+  progress.DestroyWindow();
+
+  CConfirmDlg confirm(&owner);
+  confirm.show();
+  shooter.Save(confirm, "confirm");
+}
+
+bool ShootLanguage(const QDir& directory, Language language, const char* suffix) {
+  const ScopedLanguage scoped(language);
+  TestServices services;
+  Wizard wizard(services.Get());
+  CDrumvaleUIDlg welcome(wizard);
+  SetApplicationMainWindow(&welcome);
+  welcome.show();
+  Shooter shooter(directory, suffix);
+  shooter.Save(welcome, "welcome");
+  ShootPage(shooter, wizard.Step1(), "step1");
+  ShootPage(shooter, wizard.Step2(), "step2");
+  ShootPage(shooter, wizard.Step3(), "step3");
+  ShootPage(shooter, wizard.Step4(), "step4");
+  ShootBoxes(shooter, *wizard.Step4().Window());
+  return !shooter.Failed();
+}
+
+}  // namespace
+}  // namespace tamberlyx::test
+
+int main(int argc, char** argv) {
+  tamberlyx::test::PrepareGuiEnvironment();
+  tamberlyx::test::QuietOffscreenWarnings();
+  QApplication application(argc, argv);
+  tamberlyx::test::NameApplication();
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
+    return 2;
+  }
+  const QDir directory(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(directory.path())) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  using tamberlyx::test::Language;
+  const bool english = tamberlyx::test::ShootLanguage(directory, Language::kEnglish, "en");
+  const bool korean = tamberlyx::test::ShootLanguage(directory, Language::kKorean, "ko");
+  return english && korean ? 0 : 1;
+}
