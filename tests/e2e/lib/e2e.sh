@@ -27,9 +27,9 @@ expect_between() {
   [ "$1" -ge "$2" ] && [ "$1" -le "$3" ] || fail "$4: $1 not within $2..$3"
 }
 
-# A real device takes a moment to answer. The client binds CLIENT_PORT only after its request
-# has left, so a reply quicker than that bind would be lost; a later --delay overrides this.
-E2E_DEVICE_DELAY_MS=20
+# Devices answer at once unless a test says otherwise (a later --delay overrides this): the
+# client must already listen when its request leaves.
+E2E_DEVICE_DELAY_MS=0
 
 # e2e_start_device NAME ADDRESS [tamberlyx-device options...]: a device namespace with one
 # simulated device; its log is $NETNS_TMP/NAME.log.
