@@ -131,7 +131,11 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ButtonTextTest,
                                          ButtonCase{3, kIdDateTimeBack, "Back", "이전", false},
                                          ButtonCase{3, kIdDateTimeNext, "Next", "다음", true},
                                          ButtonCase{4, kIdSaveBack, "Back", "이전", false},
-                                         ButtonCase{4, kIdSave, "Save", "저장", true}));
+                                         ButtonCase{4, kIdSave, "Save", "저장", true}),
+                         [](const testing::TestParamInfo<ButtonCase>& param) {
+                           return "Step" + std::to_string(param.param.step) + "Button" +
+                                  std::to_string(param.param.id);
+                         });
 
 TEST_F(PageLookTest, WelcomeDialogHasItsTemplateSizeAndCaption) {
   EXPECT_EQ(m_welcome.windowTitle(), "Tamberlyx Link - Setup Wizard v1.60");

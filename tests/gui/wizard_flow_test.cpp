@@ -191,7 +191,10 @@ TEST_P(EnterTest, EnterPressesTheDefaultButton) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, EnterTest,
                          testing::Values(EnterCase{1, kIdOk}, EnterCase{2, kIdIpNext},
-                                         EnterCase{3, kIdDateTimeNext}, EnterCase{4, kIdSave}));
+                                         EnterCase{3, kIdDateTimeNext}, EnterCase{4, kIdSave}),
+                         [](const testing::TestParamInfo<EnterCase>& param) {
+                           return "Step" + std::to_string(param.param.step);
+                         });
 
 }  // namespace
 }  // namespace tamberlyx::test

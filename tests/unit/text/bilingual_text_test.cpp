@@ -10,6 +10,7 @@ namespace tamberlyx {
 namespace {
 
 struct SplitCase {
+  const char* name;
   const char* text;
   const char* english;
   const char* korean;
@@ -27,15 +28,19 @@ TEST_P(PickLanguageTextTest, KeepsTheHalfOfEachLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PickLanguageTextTest,
-                         testing::Values(SplitCase{"Step 1.", "Step 1.", "Step 1."},
-                                         SplitCase{"Exit||종료", "Exit", "종료"},
+                         testing::Values(SplitCase{"NoSeparator", "Step 1.", "Step 1.", "Step 1."},
+                                         SplitCase{"Halves", "Exit||종료", "Exit", "종료"},
                                          // only the first separator splits
-                                         SplitCase{"a||b||c", "a", "b||c"},
-                                         SplitCase{"||only", "", "only"},
-                                         SplitCase{"only||", "only", ""}, SplitCase{"", "", ""},
-                                         SplitCase{"a|b", "a|b", "a|b"},
+                                         SplitCase{"TwoSeparators", "a||b||c", "a", "b||c"},
+                                         SplitCase{"SeparatorFirst", "||only", "", "only"},
+                                         SplitCase{"SeparatorLast", "only||", "only", ""},
+                                         SplitCase{"Empty", "", "", ""},
+                                         SplitCase{"SingleBar", "a|b", "a|b", "a|b"},
                                          // halves are not trimmed
-                                         SplitCase{"   x|| y ", "   x", " y "}));
+                                         SplitCase{"Untrimmed", "   x|| y ", "   x", " y "}),
+                         [](const testing::TestParamInfo<SplitCase>& param) {
+                           return std::string(param.param.name);
+                         });
 
 struct LocaleCase {
   const char* name;

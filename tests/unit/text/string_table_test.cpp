@@ -60,7 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "You are about to change the settings.\nPress \"OK\" to save new "
                  "settings.\nPress \"Cancel\" if you want to keep current settings.",
                  "셋팅을 저장하고싶다면\"확인\"을 누르고 현재설정상태를 유지하고 싶으면 "
-                 "\"취소\"를 누르세요."}));
+                 "\"취소\"를 누르세요."}),
+    [](const testing::TestParamInfo<HalfCase>& param) {
+      return "Id" + std::to_string(param.param.id);
+    });
 
 TEST(StringTableTest, LoadTextPicksTheSystemLanguage) {
   unsetenv("LC_ALL");
