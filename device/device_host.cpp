@@ -105,15 +105,15 @@ std::vector<std::size_t> DeviceHost::Recipients(std::uint32_t destination) const
 
 void DeviceHost::SendNow(const PendingSend& send) {
   const int error = m_udp.Send(send.bytes, send.source, send.destination, send.port);
-  const std::string header = PrintableBytes(std::string_view(send.bytes).substr(0, 25));
+  const std::string text = PrintableBytes(send.bytes);
   if (error != 0) {
     std::fprintf(m_log, "fail %s > %s %zu bytes: %s (%s)\n", FormatIpv4(send.source).c_str(),
-                 Endpoint(send.destination, send.port).c_str(), send.bytes.size(), header.c_str(),
+                 Endpoint(send.destination, send.port).c_str(), send.bytes.size(), text.c_str(),
                  std::strerror(error));
     return;
   }
   std::fprintf(m_log, "send %s > %s %zu bytes: %s\n", FormatIpv4(send.source).c_str(),
-               Endpoint(send.destination, send.port).c_str(), send.bytes.size(), header.c_str());
+               Endpoint(send.destination, send.port).c_str(), send.bytes.size(), text.c_str());
 }
 
 void DeviceHost::SendDue() {

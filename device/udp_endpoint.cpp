@@ -52,7 +52,7 @@ std::optional<UdpEndpoint> UdpEndpoint::Open(std::uint16_t port, std::string& er
     error = std::string("cannot create the UDP socket: ") + std::strerror(errno);
     return std::nullopt;
   }
-  SetOption(socket.Get(), SOL_SOCKET, SO_REUSEADDR, 1);
+  // No SO_REUSEADDR: a second device program on the same port must fail, not share it.
   SetOption(socket.Get(), IPPROTO_IP, IP_PKTINFO, 1);
   EnlargeBuffers(socket.Get());
   const sockaddr_in local = Endpoint(INADDR_ANY, port);
