@@ -1,4 +1,5 @@
 // tamberlyx-device: a simulated storage device for tests and demonstrations.
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <string>

@@ -217,7 +217,10 @@ Misbehaviours for tests:
   --oversized               pad discovery replies past 1024 bytes
   --help                    show this text
 
-Each datagram received is printed on one line; bytes outside printable ASCII and the
+A SET replaces the settings the device reports (and its name); a new nwk.ipaddr does not
+move the device, which keeps answering at its address. A SET whose body is not a settings
+text is answered SETFAIL and changes nothing.
+Each datagram received and sent is printed on one line; bytes outside printable ASCII and the
 backslash are shown as \xHH.
 )";
 }
