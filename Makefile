@@ -27,7 +27,7 @@ asan: deps
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz -j $(JOBS)
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz_protocol
 	tests/fuzz/run-fuzzers build/fuzz 20
 
 # Every test: unit, widget and end-to-end (the last needs root for its network namespaces).
