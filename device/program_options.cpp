@@ -17,7 +17,7 @@ constexpr long kMaxDelayMs = 600000;
 // Sets one option from its value; returns an error text, empty when the value was taken.
 using Setter = std::function<std::string(ProgramOptions&, const std::string&)>;
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;
   bool takesValue;
   Setter set;
@@ -128,8 +128,8 @@ std::string SetHelp(ProgramOptions& options, const std::string&) {
   return {};
 }
 
-const std::vector<OptionSpec>& OptionTable() {
-  static const std::vector<OptionSpec> table = {
+const std::vector<OptionRule>& OptionTable() {
+  static const std::vector<OptionRule> table = {
       {"--name", true, SetName},
       {"--password", true, SetPassword},
       {"--settings", true, SetSettingsFile},
@@ -150,9 +150,9 @@ const std::vector<OptionSpec>& OptionTable() {
   return table;
 }
 
-const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& spec : OptionTable()) {
-    if (spec.name == name) return &spec;
+const OptionRule* FindOption(std::string_view name) {
+  for (const OptionRule& rule : OptionTable()) {
+    if (rule.name == name) return &rule;
   }
   return nullptr;
 }
@@ -174,17 +174,17 @@ ParsedCommandLine ParseProgramOptions(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = FindOption(name);
-    if (!spec) return {std::nullopt, "unknown option: " + arg};
+    const OptionRule* rule = FindOption(name);
+    if (!rule) return {std::nullopt, "unknown option: " + arg};
     std::string value;
     if (equals != std::string::npos) {
-      if (!spec->takesValue) return {std::nullopt, name + " takes no value"};
+      if (!rule->takesValue) return {std::nullopt, name + " takes no value"};
       value = arg.substr(equals + 1);
-    } else if (spec->takesValue) {
+    } else if (rule->takesValue) {
       if (i + 1 >= args.size()) return {std::nullopt, name + " needs a value"};
       value = args[++i];
     }
-    if (std::string error = spec->set(options, value); !error.empty()) {
+    if (std::string error = rule->set(options, value); !error.empty()) {
       return {std::nullopt, name + ": " + error};
     }
   }
