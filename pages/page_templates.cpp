@@ -1,12 +1,10 @@
 #include "pages/page_templates.h"
 
 #include "pages/page_ids.h"
+#include "ui/dialog_units.h"
 
 namespace tamberlyx {
 namespace {
-
-constexpr int kPageWidth = 278;
-constexpr int kPageHeight = 155;
 
 constexpr unsigned kSearchAgainText = 150;
 constexpr unsigned kExitText = 151;
@@ -29,8 +27,8 @@ constexpr PageHeader MakeHeader(unsigned stepNumberId, unsigned titleId) {
 const DialogTemplate& SearchTemplate() {
   static const DialogTemplate dialog{
       kSearchTemplateId,
-      kPageWidth,
-      kPageHeight,
+      kPageWidthUnits,
+      kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 1)",
       {
           {kIdSearchAgain, kPushButton, 22, 116, 48, 10, "Search again", kSearchAgainText},
@@ -43,8 +41,8 @@ const DialogTemplate& SearchTemplate() {
 const DialogTemplate& IpSettingTemplate() {
   static const DialogTemplate dialog{
       kIpSettingTemplateId,
-      kPageWidth,
-      kPageHeight,
+      kPageWidthUnits,
+      kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 2)",
       {
           {kIdIpBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
@@ -58,8 +56,8 @@ const DialogTemplate& IpSettingTemplate() {
 const DialogTemplate& DateTimeTemplate() {
   static const DialogTemplate dialog{
       kDateTimeTemplateId,
-      kPageWidth,
-      kPageHeight,
+      kPageWidthUnits,
+      kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 3)",
       {
           {kIdDateTimeBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
@@ -72,8 +70,8 @@ const DialogTemplate& DateTimeTemplate() {
 const DialogTemplate& SaveTemplate() {
   static const DialogTemplate dialog{
       kSaveTemplateId,
-      kPageWidth,
-      kPageHeight,
+      kPageWidthUnits,
+      kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 4)",
       {
           {kIdSave, kDefaultPushButton, 186, 139, 50, 10, "Save", kSaveText},

@@ -5,15 +5,13 @@
 namespace tamberlyx {
 namespace {
 
-constexpr double kPageUnitsWide = 278;
-constexpr double kPageUnitsHigh = 155;
 constexpr double kPagePixelsWide = 559;
 constexpr double kPagePixelsHigh = 354;
 
 }  // namespace
 
 DialogUnits DialogUnits::PageFont() {
-  return DialogUnits(4 * kPagePixelsWide / kPageUnitsWide, 8 * kPagePixelsHigh / kPageUnitsHigh);
+  return DialogUnits(4 * kPagePixelsWide / kPageWidthUnits, 8 * kPagePixelsHigh / kPageHeightUnits);
 }
 
 DialogUnits DialogUnits::SystemFont() {

@@ -5,6 +5,10 @@
 
 namespace tamberlyx {
 
+// Every page template is this large; the base units of the page font are chosen from it.
+inline constexpr int kPageWidthUnits = 278;
+inline constexpr int kPageHeightUnits = 155;
+
 // Dialog-template coordinates: pixels = dialog units × base unit / 4 horizontally and / 8
 // vertically, rounded, where the base units belong to the template's dialog font.
 class DialogUnits {
