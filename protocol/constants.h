@@ -26,4 +26,12 @@ inline constexpr std::size_t kHeaderLength = kAddressFieldWidth + kCommandFieldW
 inline constexpr char kDiscoveryWord[] = "Tamberlyx";
 inline constexpr char kBroadcastAddress[] = "255.255.255.255";
 
+// The command words of requests and replies.
+inline constexpr char kWordGetOk[] = "GETOK";
+inline constexpr char kWordVerify[] = "VERIFY";
+inline constexpr char kWordVerifyOk[] = "VERIFYOK";
+inline constexpr char kWordVerifyFail[] = "VERIFYFAIL";
+inline constexpr char kWordSet[] = "SET";
+inline constexpr char kWordSetOk[] = "SETOK";
+
 }  // namespace tamberlyx
