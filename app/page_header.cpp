@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <cmath>
 
-#include "app/control_id.h"
-#include "app/dialog_template.h"
+#include "app/page_label.h"
 #include "app/qt_text.h"
 #include "ui/color_label.h"
 #include "ui/label_layout.h"
@@ -14,7 +13,6 @@ namespace tamberlyx {
 namespace {
 
 constexpr QColor kHeaderText(255, 255, 255);
-constexpr QColor kLabelBack(0, 128, 128);
 
 double Scaled(double value, double scale) {
   return scale == 1.0 ? value : std::trunc(scale * value);
@@ -32,14 +30,8 @@ CColorLabel* MakeHeaderLabel(QDialog& window, const PageFonts& fonts, const Head
   const double width = Scaled(LabelLayout::TextWidth(text, 1, measure), header.widthScale);
   const double height = Scaled(measure.charHeight, header.heightScale);
 
-  auto* label = new CColorLabel(text, &window);
-  label->setGeometry(LabelLayout::Truncated(left, top, left + width, top + height));
-  SetControlId(*label, kNoControlId);
-  label->setFont(title ? fonts.Title() : fonts.Subtitle());
-  label->SetTextColor(kHeaderText);
-  label->SetBackColor(kLabelBack);
-  label->show();
-  return label;
+  return MakePageLabel(window, text, LabelLayout::Truncated(left, top, left + width, top + height),
+                       title ? fonts.Title() : fonts.Subtitle(), kHeaderText);
 }
 
 }  // namespace tamberlyx
