@@ -6,16 +6,16 @@
 #include <functional>
 
 #include "app/drumvale_ui_dlg.h"
-#include "app/qt_text.h"
-#include "app/switch_to_page.h"
 #include "pages/confirm_dlg.h"
 #include "pages/progress_dlg.h"
+#include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/gui_environment.h"
 #include "tests/gui/harness/scoped_language.h"
 #include "tests/gui/harness/test_services.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx::test {
 namespace {
