@@ -2,28 +2,24 @@
 
 #include <QPushButton>
 
-#include "app/control_id.h"
-#include "app/switch_to_page.h"
-#include "app/template_builder.h"
 #include "app/welcome_template.h"
 #include "pages/page_templates.h"
+#include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "ui/control_id.h"
 #include "ui/fonts.h"
 #include "ui/skin_pictures.h"
+#include "ui/template_builder.h"
 
 namespace tamberlyx {
 namespace {
 
-// Caption, system menu and close box; a window of its own in the task bar.
-constexpr Qt::WindowFlags kWelcomeFlags = Qt::Dialog | Qt::CustomizeWindowHint |
-                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                          Qt::WindowCloseButtonHint;
 constexpr int kButtonFontCellPixels = 15;
 
 }  // namespace
 
 CDrumvaleUIDlg::CDrumvaleUIDlg(Wizard& wizard, QWidget* parent)
-    : SkinnedDialog(QString::fromLatin1(kWelcomePicture), parent, kWelcomeFlags),
+    : SkinnedDialog(QString::fromLatin1(kWelcomePicture), parent, kPopupDialogFlags),
       m_wizard(wizard),
       m_icon(ApplicationIcon()) {
   OnInitDialog();
@@ -33,7 +29,7 @@ void CDrumvaleUIDlg::OnInitDialog() {
   setWindowIcon(m_icon);
   BuildFromTemplate(*this, WelcomeTemplate(), ArialCellFont(kButtonFontCellPixels, QFont::Bold));
   // Exit is the cancel command; the dialog's own reject ends the modal run.
-  auto* exitButton = static_cast<QPushButton*>(FindControl(*this, kIdExit));
+  auto* exitButton = static_cast<QPushButton*>(FindControl(*this, kIdCancel));
   connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
   auto* setupButton = static_cast<QPushButton*>(FindControl(*this, kIdSetup));
   connect(setupButton, &QPushButton::clicked, this, [this] { OnSetup(); });

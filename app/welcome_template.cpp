@@ -10,7 +10,7 @@ const DialogTemplate& WelcomeTemplate() {
       "Tamberlyx Link - Setup Wizard v1.60",
       {
           {kIdSetup, ControlKind::kDefaultPushButton, 170, 131, 50, 10, "Setup", 152},
-          {kIdExit, ControlKind::kPushButton, 49, 131, 50, 10, "Exit", 151},
+          {kIdCancel, ControlKind::kPushButton, 49, 131, 50, 10, "Exit", 151},
       }};
   return dialog;
 }

@@ -4,6 +4,7 @@
 
 #include "cli/progress_indicator.h"
 #include "protocol/constants.h"
+#include "protocol/exchange_timer.h"
 #include "protocol/transport.h"
 
 namespace tamberlyx::cli {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/exit_codes.h"
+#include "protocol/constants.h"
 #include "protocol/messages.h"
 #include "protocol/requests.h"
 
@@ -45,8 +46,8 @@ void DeviceCommand::StartVerify() {
 
 void DeviceCommand::OnVerifyReply(const Reply& reply) {
   // Any other word leaves the exchange waiting for a decisive one.
-  if (reply.word == "VERIFYFAIL") return Fail(kExitFailed, messages::WrongPassword().text);
-  if (reply.word != "VERIFYOK") return;
+  if (reply.word == kWordVerifyFail) return Fail(kExitFailed, messages::WrongPassword().text);
+  if (reply.word != kWordVerifyOk) return;
   if (m_command.kind == CommandKind::kSet) return StartSet();
   m_context.out << "Password accepted by " << m_buffers.selectedDeviceIp << ".\n" << std::flush;
   m_finish(kExitOk);
@@ -56,7 +57,7 @@ void DeviceCommand::StartSet() {
   m_set.Start(
       BuildSetRequest(m_buffers, m_credentials.korean), m_buffers.selectedDeviceIp,
       [this](const Reply& reply) {
-        if (reply.word != "SETOK") return;
+        if (reply.word != kWordSetOk) return;
         m_context.out << messages::SavedSuccessfully().text << '\n' << std::flush;
         m_finish(kExitOk);
       },

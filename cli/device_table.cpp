@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cli/utf8.h"
+#include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx::cli {
@@ -46,7 +47,7 @@ std::string FormatRow(const Row& row, const std::array<std::size_t, 4>& widths) 
 }  // namespace
 
 std::string AddressingMode(const DeviceRecord& record) {
-  return GetSettingValue(record.settingsText, "nwk.bootproto") == "dhcp" ? "DHCP" : "fixed";
+  return GetSettingValue(record.settingsText, kKeyBootProto) == kBootProtoDhcp ? "DHCP" : "fixed";
 }
 
 std::string FormatDeviceTable(const std::vector<DeviceRecord>& records) {

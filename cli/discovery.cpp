@@ -14,7 +14,7 @@ void Discovery::Run(std::function<void(const DiscoveryResult&)> done) {
   m_step.Start(
       BuildDiscoveryRequest(), kBroadcastAddress,
       [this](const Reply& reply) {
-        if (reply.word != "GETOK") return;
+        if (reply.word != kWordGetOk) return;
         ++m_result.replies;
         m_devices.AcceptGetReply(reply.body, reply.source);
       },

@@ -4,10 +4,10 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/bilingual_text.h"
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
+#include "platform/language/system_language.h"
 #include "platform/net/qt_exchange_timer.h"
 #include "platform/net/udp_transport.h"
 

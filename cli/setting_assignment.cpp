@@ -1,6 +1,7 @@
 #include "cli/setting_assignment.h"
 
 #include "protocol/constants.h"
+#include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx::cli {
@@ -17,7 +18,7 @@ AssignmentOutcome ParseAssignment(std::string_view argument) {
   SettingAssignment assignment{std::string(argument.substr(0, equals)),
                                std::string(argument.substr(equals + 1))};
   // The language entry is rewritten from the system language on every save.
-  if (assignment.key == "locale") {
+  if (assignment.key == kKeyLocale) {
     return {std::nullopt, "locale follows the system language and cannot be set"};
   }
   return {std::move(assignment), {}};

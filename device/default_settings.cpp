@@ -4,7 +4,7 @@
 #include <ctime>
 #include <functional>
 
-#include "device/ipv4_text.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx::device {
 namespace {

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "device/ipv4_text.h"
+#include "protocol/ipv4_text.h"
+#include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx::device {
@@ -13,8 +14,9 @@ DeviceOptions MemberOptions(const ProgramOptions& options, int index, const std:
   if (options.count == 1) return member;
   member.name += "-" + std::to_string(index + 1);
   if (!member.settings.empty()) {
-    ReplaceSettingEntry(member.settings, "sys.hostname", "sys.hostname=" + member.name);
-    ReplaceSettingEntry(member.settings, "nwk.ipaddr", "nwk.ipaddr=" + address);
+    ReplaceSettingEntry(member.settings, kKeyHostName,
+                        std::string(kKeyHostName) + "=" + member.name);
+    ReplaceSettingEntry(member.settings, kKeyIpAddress, std::string(kKeyIpAddress) + "=" + address);
   }
   return member;
 }

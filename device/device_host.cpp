@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "device/http_page.h"
-#include "device/ipv4_text.h"
 #include "device/printable.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx::device {
 namespace {

@@ -11,11 +11,12 @@
 #include "device/http_server.h"
 #include "device/reply_schedule.h"
 #include "device/udp_endpoint.h"
+#include "protocol/constants.h"
 
 namespace tamberlyx::device {
 
 struct HostConfig {
-  std::uint16_t clientPort = 1211;
+  std::uint16_t clientPort = CLIENT_PORT;
   // Replies leave from each device's own address; otherwise from the address the request
   // arrived on.
   bool fixedSource = false;

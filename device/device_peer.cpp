@@ -5,16 +5,13 @@
 #include "device/settings_check.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
+#include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx::device {
 namespace {
 
-constexpr std::string_view kVerifyWord = "VERIFY";
-constexpr std::string_view kSetWord = "SET";
-constexpr std::string_view kPasswordPrefix = "passwd=";
-
-bool IsDiscovery(const ParsedReply& request) {
+bool IsDiscovery(const ParsedDatagram& request) {
   return request.addressToken == kBroadcastAddress && request.wordToken == kDiscoveryWord;
 }
 
@@ -27,27 +24,27 @@ DevicePeer::DevicePeer(DeviceOptions options, std::string ownAddress)
 }
 
 std::string DevicePeer::Name() const {
-  std::string name = GetSettingValue(m_settings, "sys.hostname");
+  std::string name = GetSettingValue(m_settings, kKeyHostName);
   return name.empty() ? m_options.name : name;
 }
 
 std::vector<OutgoingReply> DevicePeer::Handle(std::string_view datagram,
                                               std::string_view requester) {
-  const std::optional<ParsedReply> request = ParseReply(datagram);
+  const std::optional<ParsedDatagram> request = ParseDatagram(datagram);
   if (!request) return {};
   const std::string word(request->wordToken);
   if (m_options.silentFor.contains(word)) return {};
   std::optional<Answer> answer;
   if (IsDiscovery(*request)) {
-    answer = Answer{"GETOK", m_settings};
-  } else if (word == kVerifyWord) {
+    answer = Answer{kWordGetOk, m_settings};
+  } else if (word == kWordVerify) {
     answer = AnswerVerify(request->body);
-  } else if (word == kSetWord) {
+  } else if (word == kWordSet) {
     answer = AnswerSet(request->body);
   }
   if (!answer) return {};
   std::string bytes = Encode(*answer, requester);
-  if (m_options.oversized && answer->word == "GETOK" && bytes.size() <= kOversizedLength) {
+  if (m_options.oversized && answer->word == kWordGetOk && bytes.size() <= kOversizedLength) {
     bytes.resize(kOversizedLength, ' ');
   }
   return Deliver(std::move(bytes));
@@ -55,14 +52,14 @@ std::vector<OutgoingReply> DevicePeer::Handle(std::string_view datagram,
 
 DevicePeer::Answer DevicePeer::AnswerVerify(std::string_view body) const {
   const bool right = body.starts_with(kPasswordPrefix) &&
-                     body.substr(kPasswordPrefix.size()) == m_options.password;
-  return Answer{right ? "VERIFYOK" : "VERIFYFAIL", {}};
+                     body.substr(std::string_view(kPasswordPrefix).size()) == m_options.password;
+  return Answer{right ? kWordVerifyOk : kWordVerifyFail, {}};
 }
 
 DevicePeer::Answer DevicePeer::AnswerSet(std::string_view body) {
   if (!IsAcceptableSettings(body)) return Answer{kSetRefusedWord, {}};
   m_settings = std::string(body);
-  return Answer{"SETOK", {}};
+  return Answer{kWordSetOk, {}};
 }
 
 // The header never fails; the body is appended as is, so settings longer than a datagram
@@ -72,7 +69,7 @@ std::string DevicePeer::Encode(const Answer& answer, std::string_view requester)
       m_options.foreignAddress.empty() ? requester : std::string_view(m_options.foreignAddress);
   const std::string_view word =
       m_options.unknownWord.empty() ? answer.word : std::string_view(m_options.unknownWord);
-  return BuildRequest(address, word, {}) + answer.body;
+  return BuildDatagram(address, word, {}) + answer.body;
 }
 
 std::vector<OutgoingReply> DevicePeer::Deliver(std::string bytes) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/default_settings.h"
+#include "platform/fakenet/network_peer.h"
 
 namespace tamberlyx::device {
 
@@ -24,11 +25,7 @@ struct DeviceOptions {
   bool oversized = false;           // GETOK replies padded beyond 1024 bytes
 };
 
-struct OutgoingReply {
-  std::string bytes;
-  bool toSourcePort = false;  // else to the requester's CLIENT_PORT
-  int delayMs = 0;
-};
+using OutgoingReply = PeerReply;
 
 // Status word of a SET whose body the device refuses to store (see IsAcceptableSettings).
 inline constexpr char kSetRefusedWord[] = "SETFAIL";
@@ -40,15 +37,15 @@ inline constexpr std::size_t kOversizedLength = 1100;
 // The address field of a request is not checked: the network has already delivered it to this
 // device, and a device renamed or re-addressed by SET still answers at its old address. A
 // silenced request is ignored entirely (a silenced SET stores nothing).
-class DevicePeer {
+class DevicePeer : public NetworkPeer {
  public:
   DevicePeer(DeviceOptions options, std::string ownAddress);
 
   // The replies to one received datagram from `requester` (dotted address).
-  std::vector<OutgoingReply> Handle(std::string_view datagram, std::string_view requester);
+  std::vector<OutgoingReply> Handle(std::string_view datagram, std::string_view requester) override;
 
   const std::string& Settings() const { return m_settings; }
-  const std::string& Address() const { return m_address; }
+  const std::string& Address() const override { return m_address; }
   const DeviceOptions& Options() const { return m_options; }
   // `sys.hostname` of the current settings; the configured name when the settings have none.
   std::string Name() const;

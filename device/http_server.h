@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "device/reply_schedule.h"
-#include "device/socket_fd.h"
+#include "platform/net/socket_fd.h"
 
 namespace tamberlyx::device {
 

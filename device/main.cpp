@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "device/device_host.h"
-#include "device/ipv4_text.h"
-#include "device/local_addresses.h"
 #include "device/program_options.h"
 #include "device/settings_file.h"
+#include "platform/net/interface_addresses.h"
+#include "protocol/constants.h"
+#include "protocol/ipv4_text.h"
 
 namespace {
 
@@ -45,9 +46,9 @@ int Fail(const std::string& message, int code) {
   return code;
 }
 
-std::vector<std::uint32_t> Unicast(const std::vector<LocalAddress>& addresses) {
+std::vector<std::uint32_t> Unicast(const std::vector<tamberlyx::InterfaceAddress>& addresses) {
   std::vector<std::uint32_t> list;
-  for (const LocalAddress& local : addresses) list.push_back(local.address);
+  for (const tamberlyx::InterfaceAddress& local : addresses) list.push_back(local.address);
   return list;
 }
 
@@ -64,9 +65,10 @@ void PrintFleet(const std::vector<FleetMember>& fleet, const HostConfig& config)
 }
 
 int Serve(const ProgramOptions& options) {
-  const std::vector<LocalAddress> addresses = LocalIpv4Addresses();
+  const std::vector<tamberlyx::InterfaceAddress> addresses = tamberlyx::InterfaceIpv4Addresses();
   HostConfig config{options.clientPort, options.firstAddress.has_value(), Unicast(addresses)};
-  std::vector<FleetMember> fleet = MakeFleet(options, FirstNonLoopbackAddress(addresses));
+  std::vector<FleetMember> fleet =
+      MakeFleet(options, tamberlyx::FirstNonLoopbackAddress(addresses));
   std::string error;
   std::optional<UdpEndpoint> udp = UdpEndpoint::Open(options.devicePort, error);
   if (!udp) return Fail(error, 1);

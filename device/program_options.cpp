@@ -4,8 +4,8 @@
 #include <functional>
 #include <string_view>
 
-#include "device/ipv4_text.h"
 #include "protocol/constants.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx::device {
 namespace {
@@ -95,7 +95,7 @@ std::string SetDelay(ProgramOptions& options, const std::string& value) {
 }
 
 std::string SetSilent(ProgramOptions& options, const std::string& value) {
-  if (value != kDiscoveryWord && value != "VERIFY" && value != "SET") {
+  if (value != kDiscoveryWord && value != kWordVerify && value != kWordSet) {
     return "--silent takes Tamberlyx, VERIFY or SET, not " + value;
   }
   options.device.silentFor.insert(value);
@@ -203,8 +203,10 @@ A simulated storage device answering the set-up wizard on UDP.
   --settings FILE           settings text to report instead of the default one
   --count N                 run N devices in this process (needs --first-address)
   --first-address A.B.C.D   address of the first device; device i answers from A+i-1
-  --port-device P           UDP port to listen on (default 1212)
-  --port-client P           UDP port replies go to (default 1211)
+  --port-device P           UDP port to listen on (default )" +
+         std::to_string(DEVICE_PORT) + R"()
+  --port-client P           UDP port replies go to (default )" +
+         std::to_string(CLIENT_PORT) + R"()
   --http PORT               TCP port of the device web page (default 8090; 0 = off)
 Misbehaviours for tests:
   --delay MS                send every reply MS milliseconds late

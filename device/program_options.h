@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/device_peer.h"
+#include "protocol/constants.h"
 
 namespace tamberlyx::device {
 
@@ -20,8 +21,8 @@ struct ProgramOptions {
   std::string settingsFile;  // empty: the default settings
   int count = 1;
   std::optional<std::uint32_t> firstAddress;  // host byte order
-  std::uint16_t devicePort = 1212;
-  std::uint16_t clientPort = 1211;
+  std::uint16_t devicePort = DEVICE_PORT;
+  std::uint16_t clientPort = CLIENT_PORT;
   std::uint16_t httpPort = kDefaultHttpPort;  // 0: no web page
   bool help = false;
 };

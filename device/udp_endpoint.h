@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "device/socket_fd.h"
+#include "platform/net/socket_fd.h"
 
 namespace tamberlyx::device {
 

@@ -4,18 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/string_table.h"
 #include "ui/dialog_units.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx {
-namespace {
-
-QString Text(unsigned id) {
-  return QString::fromStdString(LoadText(id));
-}
-
-}  // namespace
-
 CConfirmDlg::CConfirmDlg(QWidget* owner)
     : FramedBox(DialogUnits::SystemFont().Size(198, 77),
                 owner ? owner : QApplication::activeWindow()),

@@ -4,15 +4,15 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 
-#include "app/page_label.h"
-#include "app/qt_text.h"
-#include "app/switch_to_page.h"
 #include "pages/logic/date_time_settings.h"
 #include "pages/logic/time_zone_table.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
+#include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "ui/label_layout.h"
+#include "ui/page_label.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx {
 namespace {
@@ -52,7 +52,7 @@ CDateTimeDlg::CDateTimeDlg(Wizard& wizard)
 
 void CDateTimeDlg::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
-  const FontMeasure& measure = Fonts().Point10Measure();
+  const FontMeasure& measure = Fonts().CaptionMeasure();
   double top = layout.Y(kFirstLabelTop);
   for (std::size_t i = 0; i < kFieldLabels.size(); ++i) {
     const QString text = Text(kFieldLabels[i].textId);

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <array>
 
-#include "app/wizard_page.h"
 #include "pages/ip_setting_dlg.h"
+#include "pages/wizard_page.h"
 
 class QComboBox;
 class QDateTimeEdit;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ui/dialog_template.h"
+
 namespace tamberlyx {
 
 // Control ids of the pages' buttons and fields.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
 inline constexpr int kIdSearchAgain = 1001;
 inline constexpr int kIdSearchExit = 1019;
 inline constexpr int kIdIpNext = 1008;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/dialog_template.h"
-#include "app/page_header.h"
+#include "ui/dialog_template.h"
+#include "ui/page_header.h"
 
 namespace tamberlyx {
 

@@ -6,10 +6,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/string_table.h"
 #include "ui/dialog_units.h"
 #include "ui/framed_box.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx {
 namespace {
@@ -79,21 +79,6 @@ int WrappedPosition(int position) {
 
 }  // namespace
 
-CProgressDlg& CProgressDlg::Search() {
-  static CProgressDlg instance;
-  return instance;
-}
-
-CProgressDlg& CProgressDlg::Password() {
-  static CProgressDlg instance;
-  return instance;
-}
-
-CProgressDlg& CProgressDlg::Save() {
-  static CProgressDlg instance;
-  return instance;
-}
-
 CProgressDlg::CProgressDlg(unsigned captionId)
     : m_captionId(captionId != 0 ? captionId : kDefaultCaptionId) {}
 
@@ -112,7 +97,7 @@ bool CProgressDlg::OpenProgress(QWidget* owner) {
     m_ownerDisabled = true;
   }
   auto* window = new ProgressWindow(owner ? owner : ApplicationMainWindow());
-  window->setWindowTitle(QString::fromStdString(LoadText(m_captionId)));
+  window->setWindowTitle(Text(m_captionId));
   window->setEnabled(true);  // a box owned by the disabled window must still take Escape
   m_window = window;
   m_percentWrites = 0;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 
-class QDialog;
 class QLabel;
 class QProgressBar;
 class QWidget;
@@ -19,11 +19,6 @@ class CProgressDlg {
   static constexpr int kLower = 0;
   static constexpr int kUpper = 100;
   static constexpr int kStep = 10;
-
-  // The three program-wide boxes, all with the default caption string.
-  static CProgressDlg& Search();    // Step 1's device search
-  static CProgressDlg& Password();  // the admin password check
-  static CProgressDlg& Save();      // Step 4's save
 
   explicit CProgressDlg(unsigned captionId = 0);  // 0 means string 105
   ~CProgressDlg();                                // destroys a still existing window

@@ -1,8 +1,8 @@
 #include "pages/save_dlg.h"
 
-#include "app/switch_to_page.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
+#include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 
 namespace tamberlyx {

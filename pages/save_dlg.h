@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/wizard_page.h"
 #include "pages/date_time_dlg.h"
+#include "pages/wizard_page.h"
 
 namespace tamberlyx {
 

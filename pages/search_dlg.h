@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/wizard_page.h"
+#include "pages/wizard_page.h"
 
 namespace tamberlyx {
 

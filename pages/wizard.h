@@ -2,6 +2,7 @@
 
 #include "pages/date_time_dlg.h"
 #include "pages/ip_setting_dlg.h"
+#include "pages/progress_dlg.h"
 #include "pages/save_dlg.h"
 #include "pages/search_dlg.h"
 #include "protocol/device_list.h"
@@ -12,7 +13,8 @@ namespace tamberlyx {
 struct Services;
 
 // The program-wide objects of one run: the four page objects (which hold the other six), the
-// device list and the buffers the pages hand on to each other, and the services they use.
+// device list and the buffers the pages hand on to each other, the progress boxes, and the
+// services they use.
 class Wizard {
  public:
   explicit Wizard(const Services& services);
@@ -25,6 +27,11 @@ class Wizard {
   CDateTimeDlg& Step3() { return m_step3; }
   CSaveDlg& Step4() { return m_step4; }
 
+  // The three "please wait" boxes, each opened once per exchange of its kind.
+  CProgressDlg& SearchProgress() { return m_searchProgress; }
+  CProgressDlg& PasswordProgress() { return m_passwordProgress; }
+  CProgressDlg& SaveProgress() { return m_saveProgress; }
+
   DeviceList& Devices() { return m_devices; }
   SharedBuffers& Buffers() { return m_buffers; }
   const Services& GetServices() const { return m_services; }
@@ -33,6 +40,9 @@ class Wizard {
   const Services& m_services;
   DeviceList m_devices;
   SharedBuffers m_buffers;
+  CProgressDlg m_searchProgress;
+  CProgressDlg m_passwordProgress;
+  CProgressDlg m_saveProgress;
   CSearchDlg m_step1;
   CIpSettingDlg m_step2;
   CDateTimeDlg m_step3;

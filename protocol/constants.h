@@ -33,5 +33,7 @@ inline constexpr char kWordVerifyOk[] = "VERIFYOK";
 inline constexpr char kWordVerifyFail[] = "VERIFYFAIL";
 inline constexpr char kWordSet[] = "SET";
 inline constexpr char kWordSetOk[] = "SETOK";
+// The body of a VERIFY request: this, then the password.
+inline constexpr char kPasswordPrefix[] = "passwd=";
 
 }  // namespace tamberlyx

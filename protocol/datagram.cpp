@@ -22,7 +22,7 @@ std::string BuildDiscoveryRequest() {
   return std::string(kBroadcastAddress) + kDiscoveryWord;
 }
 
-std::string BuildRequest(std::string_view address, std::string_view word, std::string_view body) {
+std::string BuildDatagram(std::string_view address, std::string_view word, std::string_view body) {
   if (kHeaderLength + body.size() > kMaxDatagramLength) {
     throw std::length_error("request body exceeds one datagram");
   }
@@ -43,9 +43,9 @@ std::string_view FieldToken(std::string_view field) {
   return field.substr(0, field.find(' '));
 }
 
-std::optional<ParsedReply> ParseReply(std::string_view datagram) {
+std::optional<ParsedDatagram> ParseDatagram(std::string_view datagram) {
   if (datagram.size() > kMaxDatagramLength) return std::nullopt;
-  ParsedReply reply;
+  ParsedDatagram reply;
   reply.addressToken = FieldToken(Field(datagram, 0, kAddressFieldWidth));
   reply.wordToken = FieldToken(Field(datagram, kAddressFieldWidth, kCommandFieldWidth));
   reply.body = UpToZero(Field(datagram, kHeaderLength, kMaxDatagramLength));

@@ -14,12 +14,12 @@ std::string BuildDiscoveryRequest();
 // A request with both fields padded with spaces and `body` after them; no zero byte is sent.
 // An address longer than its field is cut to the field rather than spilling into the command.
 // Throws std::length_error for a body that would make the datagram exceed kMaxDatagramLength.
-std::string BuildRequest(std::string_view address, std::string_view word, std::string_view body);
+std::string BuildDatagram(std::string_view address, std::string_view word, std::string_view body);
 
 // A field's token: the bytes up to the first zero, leading spaces skipped, cut at the next space.
 std::string_view FieldToken(std::string_view field);
 
-struct ParsedReply {
+struct ParsedDatagram {
   std::string_view addressToken;
   std::string_view wordToken;
   std::string_view body;  // up to the first zero byte
@@ -27,6 +27,6 @@ struct ParsedReply {
 
 // Reads a received datagram. nullopt for one longer than kMaxDatagramLength: a truncated
 // datagram is dropped, never parsed as a prefix. The views point into `datagram`.
-std::optional<ParsedReply> ParseReply(std::string_view datagram);
+std::optional<ParsedDatagram> ParseDatagram(std::string_view datagram);
 
 }  // namespace tamberlyx

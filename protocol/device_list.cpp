@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "protocol/constants.h"
+#include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx {
@@ -13,7 +14,7 @@ bool DeviceList::ContainsAddress(std::string_view address) const {
 
 void DeviceList::AppendDevice(std::string_view body, std::string_view address) {
   DeviceRecord record;
-  record.hostName = GetSettingValue(body, "sys.hostname").substr(0, kMaxFieldLength);
+  record.hostName = GetSettingValue(body, kKeyHostName).substr(0, kMaxFieldLength);
   record.settingsText = std::string(body);
   record.address = std::string(address);
   m_addresses.insert(record.address);

@@ -21,12 +21,12 @@ const ExchangeKind& DiscoveryExchange() {
 }
 
 const ExchangeKind& VerifyExchange() {
-  static const ExchangeKind kind{100, false, true, {"VERIFYOK", "VERIFYFAIL"}};
+  static const ExchangeKind kind{100, false, true, {kWordVerifyOk, kWordVerifyFail}};
   return kind;
 }
 
 const ExchangeKind& SetExchange() {
-  static const ExchangeKind kind{300, false, false, {"SETOK"}};
+  static const ExchangeKind kind{300, false, false, {kWordSetOk}};
   return kind;
 }
 
@@ -86,7 +86,7 @@ void Exchange::OnSocketNotify(unsigned event, unsigned error) {
 }
 
 void Exchange::HandleDatagram(const Datagram& datagram) {
-  const std::optional<ParsedReply> reply = ParseReply(datagram.bytes);
+  const std::optional<ParsedDatagram> reply = ParseDatagram(datagram.bytes);
   if (!reply) return;
   if (m_kind.ownAddressCheck && !IsOwnAddress(reply->addressToken)) return;
   const bool ending =

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/exchange_timer.h"
 #include "protocol/message.h"
 #include "protocol/transport.h"
 

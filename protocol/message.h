@@ -4,19 +4,24 @@
 
 namespace tamberlyx {
 
-enum class MessageIcon { kNone, kExclamation };
-
-// Who owns a message box: the window that runs the exchange (with its own caption), or the
-// application (the program's name as caption, exclamation icon).
-enum class MessageOwner { kWindow, kApplication };
+// Every message the programs show. How a message box for one looks (caption, icon, owner,
+// modality) is the desktop layer's business; the core only says which message and its text.
+enum class MessageId {
+  kCreateSocketFailed,
+  kBindFailed,
+  kSelectFailed,
+  kNotificationError,
+  kWrongPassword,
+  kVerifyNoAnswer,
+  kSetNoAnswer,
+  kSavedSuccessfully,
+  kSaveFailed,
+  kSocketsInitFailed,
+};
 
 struct Message {
+  MessageId id;
   std::string text;
-  std::string caption;  // empty for the application's message box
-  MessageIcon icon = MessageIcon::kNone;
-  MessageOwner owner = MessageOwner::kWindow;
-  bool systemModal = false;
-
   bool operator==(const Message&) const = default;
 };
 

@@ -3,53 +3,39 @@
 #include <string>
 
 namespace tamberlyx::messages {
-namespace {
-
-Message Owned(std::string text, std::string caption, MessageIcon icon = MessageIcon::kNone) {
-  return Message{std::move(text), std::move(caption), icon, MessageOwner::kWindow, false};
-}
-
-Message Application(std::string text) {
-  return Message{std::move(text), "", MessageIcon::kExclamation, MessageOwner::kApplication, false};
-}
-
-}  // namespace
 
 Message CreateSocketFailed() {
-  return Owned("Failed to createsock!", "createsock error");
+  return {MessageId::kCreateSocketFailed, "Failed to createsock!"};
 }
 Message BindFailed() {
-  return Owned("Failed to bind CLIENT_PORT!\nError Code", "bind error");
+  return {MessageId::kBindFailed, "Failed to bind CLIENT_PORT!\nError Code"};
 }
 Message SelectFailed() {
-  return Owned("Fail to select", "select error");
+  return {MessageId::kSelectFailed, "Fail to select"};
 }
 
 Message NotificationError(unsigned event, unsigned error) {
-  Message message =
-      Owned("WSAAsynch Event # " + std::to_string(event) + ", Error: " + std::to_string(error),
-            "CDrumvaleUIDlg::OnPINGAsynch");
-  message.systemModal = true;
-  return message;
+  return {MessageId::kNotificationError,
+          "WSAAsynch Event # " + std::to_string(event) + ", Error: " + std::to_string(error)};
 }
 
 Message WrongPassword() {
-  return Owned("Wrong password!", "Error", MessageIcon::kExclamation);
+  return {MessageId::kWrongPassword, "Wrong password!"};
 }
 Message VerifyNoAnswer() {
-  return Application("Error server is not exist!!");
+  return {MessageId::kVerifyNoAnswer, "Error server is not exist!!"};
 }
 Message SetNoAnswer() {
-  return Application("Server does not exist!!");
+  return {MessageId::kSetNoAnswer, "Server does not exist!!"};
 }
 Message SavedSuccessfully() {
-  return Owned("Configurations have saved successfully!", "Status");
+  return {MessageId::kSavedSuccessfully, "Configurations have saved successfully!"};
 }
 Message SaveFailed() {
-  return Owned("Configurations have saved Fail!", "Status", MessageIcon::kExclamation);
+  return {MessageId::kSaveFailed, "Configurations have saved Fail!"};
 }
 Message SocketsInitFailed() {
-  return Application("Windows sockets initialization failed.");
+  return {MessageId::kSocketsInitFailed, "Windows sockets initialization failed."};
 }
 
 }  // namespace tamberlyx::messages

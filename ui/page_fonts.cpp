@@ -14,13 +14,13 @@ void PageFonts::Ensure(int dpi) {
   Fonts fonts;
   fonts.title = ArialPointFont(kTitlePoints, dpi);
   fonts.subtitle = ArialPointFont(kSubtitlePoints, dpi);
-  fonts.point11 = ArialPointFont(11, dpi);
-  fonts.point10 = ArialPointFont(10, dpi);
+  fonts.body = ArialPointFont(11, dpi);
+  fonts.caption = ArialPointFont(10, dpi);
   fonts.label = ArialCellFont(kLabelCellPixels, QFont::Bold);
   fonts.titleMeasure = MeasureFont(fonts.title);
   fonts.subtitleMeasure = MeasureFont(fonts.subtitle);
-  fonts.point11Measure = MeasureFont(fonts.point11);
-  fonts.point10Measure = MeasureFont(fonts.point10);
+  fonts.bodyMeasure = MeasureFont(fonts.body);
+  fonts.captionMeasure = MeasureFont(fonts.caption);
   m_made = std::move(fonts);
 }
 

@@ -18,18 +18,20 @@ class PageFonts {
   // All of these need Ensure() first.
   const QFont& Title() const { return m_made->title; }        // Arial 22 pt
   const QFont& Subtitle() const { return m_made->subtitle; }  // Arial 15 pt
-  const QFont& Point11() const { return m_made->point11; }    // Arial 11 pt
-  const QFont& Point10() const { return m_made->point10; }    // Arial 10 pt
-  const QFont& Label() const { return m_made->label; }        // Arial, cell 15 px, bold
+  // Arial 11 pt: measures label widths; text of paragraphs and column headings.
+  const QFont& Body() const { return m_made->body; }
+  // Arial 10 pt: measures label widths; text of row captions.
+  const QFont& Caption() const { return m_made->caption; }
+  const QFont& Label() const { return m_made->label; }  // Arial, cell 15 px, bold
   const FontMeasure& TitleMeasure() const { return m_made->titleMeasure; }
   const FontMeasure& SubtitleMeasure() const { return m_made->subtitleMeasure; }
-  const FontMeasure& Point11Measure() const { return m_made->point11Measure; }
-  const FontMeasure& Point10Measure() const { return m_made->point10Measure; }
+  const FontMeasure& BodyMeasure() const { return m_made->bodyMeasure; }
+  const FontMeasure& CaptionMeasure() const { return m_made->captionMeasure; }
 
  private:
   struct Fonts {
-    QFont title, subtitle, point11, point10, label;
-    FontMeasure titleMeasure, subtitleMeasure, point11Measure, point10Measure;
+    QFont title, subtitle, body, caption, label;
+    FontMeasure titleMeasure, subtitleMeasure, bodyMeasure, captionMeasure;
   };
   std::optional<Fonts> m_made;
 };

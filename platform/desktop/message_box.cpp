@@ -2,34 +2,44 @@
 
 #include <QCoreApplication>
 
-#include "platform/desktop/qt_message_sink.h"
-
 namespace tamberlyx {
 namespace {
 
-MessageSink* g_installedSink = nullptr;
-
-MessageSink& CurrentSink() {
-  static QtMessageSink realBoxes;
-  return g_installedSink ? *g_installedSink : realBoxes;
+MessageStyle Window(const char* caption, QMessageBox::Icon icon = QMessageBox::NoIcon) {
+  return MessageStyle{false, caption, icon, false};
 }
 
 }  // namespace
 
-void ShowMessage(QWidget* owner, const Message& message) {
-  CurrentSink().Show(owner, message);
+MessageStyle StyleOf(MessageId id) {
+  switch (id) {
+    case MessageId::kCreateSocketFailed:
+      return Window("createsock error");
+    case MessageId::kBindFailed:
+      return Window("bind error");
+    case MessageId::kSelectFailed:
+      return Window("select error");
+    case MessageId::kNotificationError:
+      return MessageStyle{false, "CDrumvaleUIDlg::OnPINGAsynch", QMessageBox::NoIcon, true};
+    case MessageId::kWrongPassword:
+      return Window("Error", QMessageBox::Warning);
+    case MessageId::kSavedSuccessfully:
+      return Window("Status");
+    case MessageId::kSaveFailed:
+      return Window("Status", QMessageBox::Warning);
+    case MessageId::kVerifyNoAnswer:
+    case MessageId::kSetNoAnswer:
+    case MessageId::kSocketsInitFailed:
+      break;
+  }
+  return MessageStyle{true, "", QMessageBox::Warning, false};
 }
 
-QString MessageCaption(const Message& message) {
+QString MessageCaption(MessageId id) {
+  const MessageStyle style = StyleOf(id);
   // The application's box is captioned with the program file's name.
-  if (message.owner == MessageOwner::kApplication) return QCoreApplication::applicationName();
-  return QString::fromStdString(message.caption);
-}
-
-MessageSink* InstallMessageSink(MessageSink* sink) {
-  MessageSink* previous = g_installedSink;
-  g_installedSink = sink;
-  return previous;
+  if (style.applicationBox) return QCoreApplication::applicationName();
+  return QString::fromUtf8(style.caption);
 }
 
 }  // namespace tamberlyx

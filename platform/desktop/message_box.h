@@ -1,20 +1,23 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
-#include "platform/desktop/message_sink.h"
+#include "protocol/message.h"
 
 namespace tamberlyx {
 
-// The one way every message box of the program is shown: a box owned by `owner` with the
-// message's caption, or the application's box (the program's name as caption). OK only.
-void ShowMessage(QWidget* owner, const Message& message);
+// How the box of a message looks. A box owned by the window that runs the exchange carries its
+// own caption; the application's box carries the program's name and the exclamation icon.
+struct MessageStyle {
+  bool applicationBox = false;
+  const char* caption = "";  // for a window's box
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  bool systemModal = false;  // above every other program's windows, as near as this platform has
+};
 
-// The caption the box carries: the message's own, or the program's name for the
-// application's box.
-QString MessageCaption(const Message& message);
-
-// Sends every later message to `sink` (nullptr: real message boxes); returns the previous one.
-MessageSink* InstallMessageSink(MessageSink* sink);
+MessageStyle StyleOf(MessageId id);
+// The caption the box carries: the style's own, or the program's name for the application's box.
+QString MessageCaption(MessageId id);
 
 }  // namespace tamberlyx

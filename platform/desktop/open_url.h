@@ -4,10 +4,10 @@
 
 namespace tamberlyx {
 
-// Opens the address in the user's default browser; whether that worked is not examined.
-void OpenUrl(const QUrl& url);
-
-// Sends every later address to `opener` (nullptr: the browser); returns the previous one.
-UrlOpener* InstallUrlOpener(UrlOpener* opener);
+// The user's default browser; whether the launch worked is not examined.
+class BrowserOpener : public UrlOpener {
+ public:
+  void Open(const QUrl& url) override;
+};
 
 }  // namespace tamberlyx

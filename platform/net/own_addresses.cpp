@@ -1,7 +1,6 @@
 #include "platform/net/own_addresses.h"
 
 #include <arpa/inet.h>
-#include <ifaddrs.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <unistd.h>
@@ -10,6 +9,9 @@
 #include <array>
 #include <memory>
 #include <optional>
+
+#include "platform/net/interface_addresses.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx {
 namespace {
@@ -40,15 +42,11 @@ void AddUnique(std::vector<std::string>& addresses, std::string address) {
 
 }  // namespace
 
-std::vector<std::string> LocalIpv4Addresses() {
+std::vector<std::string> OwnIpv4Addresses() {
   std::vector<std::string> addresses;
   if (std::optional<std::string> first = HostNameAddress()) AddUnique(addresses, *first);
-  ifaddrs* interfaces = nullptr;
-  if (::getifaddrs(&interfaces) != 0) return addresses;
-  const std::unique_ptr<ifaddrs, decltype(&::freeifaddrs)> owner(interfaces, ::freeifaddrs);
-  for (const ifaddrs* entry = interfaces; entry; entry = entry->ifa_next) {
-    if (entry->ifa_addr && entry->ifa_addr->sa_family == AF_INET)
-      AddUnique(addresses, DottedText(entry->ifa_addr));
+  for (const InterfaceAddress& local : InterfaceIpv4Addresses()) {
+    AddUnique(addresses, FormatIpv4(local.address));
   }
   return addresses;
 }

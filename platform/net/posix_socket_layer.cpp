@@ -2,7 +2,7 @@
 
 #include <sys/socket.h>
 
-#include "device/socket_fd.h"
+#include "platform/net/socket_fd.h"
 
 namespace tamberlyx {
 

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "protocol/transport.h"
+#include "protocol/exchange_timer.h"
 
 namespace tamberlyx {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "device/socket_fd.h"
+#include "platform/net/socket_fd.h"
 #include "protocol/transport.h"
 
 class QSocketNotifier;

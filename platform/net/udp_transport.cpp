@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "device/socket_fd.h"
 #include "platform/net/own_addresses.h"
+#include "platform/net/socket_fd.h"
 #include "platform/net/udp_listener.h"
 
 namespace tamberlyx {
@@ -61,7 +61,7 @@ ListenResult UdpTransport::Listen(ReadyCallback onReady) {
 }
 
 std::vector<std::string> UdpTransport::OwnAddresses() {
-  return LocalIpv4Addresses();
+  return OwnIpv4Addresses();
 }
 
 }  // namespace tamberlyx

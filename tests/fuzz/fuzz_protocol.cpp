@@ -43,7 +43,7 @@ std::optional<std::string_view> ModelValue(std::string_view text, std::string_vi
   return std::nullopt;
 }
 
-void CheckReply(std::string_view datagram, const ParsedReply& reply) {
+void CheckReply(std::string_view datagram, const ParsedDatagram& reply) {
   Check(datagram.size() <= kMaxDatagramLength);
   Check(reply.addressToken.size() <= kAddressFieldWidth);
   Check(reply.wordToken.size() <= kCommandFieldWidth);
@@ -108,7 +108,7 @@ void CheckSettings(std::string_view body) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view datagram(reinterpret_cast<const char*>(data), size);
-  const std::optional<ParsedReply> reply = ParseReply(datagram);
+  const std::optional<ParsedDatagram> reply = ParseDatagram(datagram);
   Check(reply.has_value() == (size <= kMaxDatagramLength));
   if (!reply) return 0;
   CheckReply(datagram, *reply);

@@ -5,9 +5,9 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 
-#include "app/switch_to_page.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
+#include "pages/switch_to_page.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/shell_fixture.h"
 #include "ui/color_label.h"

@@ -1,4 +1,5 @@
 #include "platform/desktop/message_box.h"
+#include "platform/desktop/qt_message_sink.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,7 @@ struct BoxCase {
   QMessageBox::Icon icon;
 };
 
-class RealMessageBoxTest : public testing::TestWithParam<BoxCase> {
- protected:
-  // The real boxes, whatever a surrounding test installed.
-  void SetUp() override { m_previous = InstallMessageSink(nullptr); }
-  void TearDown() override { InstallMessageSink(m_previous); }
-
- private:
-  MessageSink* m_previous = nullptr;
-};
+class RealMessageBoxTest : public testing::TestWithParam<BoxCase> {};
 
 TEST_P(RealMessageBoxTest, ShowsCaptionIconAndOkOnlyOverItsOwner) {
   QDialog owner;
@@ -48,7 +41,7 @@ TEST_P(RealMessageBoxTest, ShowsCaptionIconAndOkOnlyOverItsOwner) {
     box->accept();
   });
 
-  ShowMessage(&owner, GetParam().message);
+  QtMessageSink().Show(&owner, GetParam().message);
 
   EXPECT_TRUE(answered);
 }
@@ -60,6 +53,36 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"WindowOwnedExclamation", messages::WrongPassword(), "Error", QMessageBox::Warning},
         BoxCase{"Application", messages::SetNoAnswer(), "tamberlyx-setup", QMessageBox::Warning}),
     [](const testing::TestParamInfo<BoxCase>& param) { return std::string(param.param.name); });
+
+struct StyleCase {
+  Message message;
+  const char* caption;
+  QMessageBox::Icon icon;
+  bool systemModal;
+};
+
+TEST(MessageStyle, EachMessageHasItsCaptionIconAndModality) {
+  const StyleCase cases[] = {
+      {messages::CreateSocketFailed(), "createsock error", QMessageBox::NoIcon, false},
+      {messages::BindFailed(), "bind error", QMessageBox::NoIcon, false},
+      {messages::SelectFailed(), "select error", QMessageBox::NoIcon, false},
+      {messages::NotificationError(2, 10054), "CDrumvaleUIDlg::OnPINGAsynch", QMessageBox::NoIcon,
+       true},
+      {messages::WrongPassword(), "Error", QMessageBox::Warning, false},
+      {messages::SavedSuccessfully(), "Status", QMessageBox::NoIcon, false},
+      {messages::SaveFailed(), "Status", QMessageBox::Warning, false},
+      {messages::VerifyNoAnswer(), "tamberlyx-setup", QMessageBox::Warning, false},
+      {messages::SetNoAnswer(), "tamberlyx-setup", QMessageBox::Warning, false},
+      {messages::SocketsInitFailed(), "tamberlyx-setup", QMessageBox::Warning, false},
+  };
+  for (const StyleCase& c : cases) {
+    SCOPED_TRACE(c.message.text);
+    const MessageStyle style = StyleOf(c.message.id);
+    EXPECT_EQ(MessageCaption(c.message.id), c.caption);
+    EXPECT_EQ(style.icon, c.icon);
+    EXPECT_EQ(style.systemModal, c.systemModal);
+  }
+}
 
 }  // namespace
 }  // namespace tamberlyx::test

@@ -121,7 +121,7 @@ TEST_P(ButtonTextTest, KoreanSystemShowsTheKoreanHalf) {
 
 INSTANTIATE_TEST_SUITE_P(Buttons, ButtonTextTest,
                          testing::Values(ButtonCase{0, kIdSetup, "Setup", "설치", true},
-                                         ButtonCase{0, kIdExit, "Exit", "종료", false},
+                                         ButtonCase{0, kIdCancel, "Exit", "종료", false},
                                          ButtonCase{1, kIdSearchAgain, "Search again", "다시검색",
                                                     false},
                                          ButtonCase{1, kIdOk, "Setup", "설치", true},

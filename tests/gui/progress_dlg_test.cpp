@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include "pages/progress_dlg.h"
+#include "pages/services.h"
+#include "pages/wizard.h"
 #include "ui/main_window.h"
 
 namespace tamberlyx {
@@ -159,10 +161,12 @@ TEST(ProgressDlg, DestructorDestroysTheWindowAndEnablesTheOwner) {
   EXPECT_TRUE(owner.isEnabled());
 }
 
-TEST(ProgressDlg, ProgramWideBoxesAreDistinctAndUseTheDefaultCaption) {
-  EXPECT_NE(&CProgressDlg::Search(), &CProgressDlg::Password());
-  EXPECT_NE(&CProgressDlg::Password(), &CProgressDlg::Save());
-  EXPECT_EQ(CProgressDlg::Save().CaptionId(), 105u);
+TEST(ProgressDlg, TheWizardsBoxesAreDistinctAndUseTheDefaultCaption) {
+  const Services services;
+  Wizard wizard(services);
+  EXPECT_NE(&wizard.SearchProgress(), &wizard.PasswordProgress());
+  EXPECT_NE(&wizard.PasswordProgress(), &wizard.SaveProgress());
+  EXPECT_EQ(wizard.SaveProgress().CaptionId(), 105u);
   EXPECT_EQ(CProgressDlg(144).CaptionId(), 144u);
 }
 

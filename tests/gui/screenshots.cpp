@@ -6,11 +6,10 @@
 #include <functional>
 
 #include "app/drumvale_ui_dlg.h"
-#include "app/qt_text.h"
-#include "app/switch_to_page.h"
 #include "device/default_settings.h"
 #include "pages/confirm_dlg.h"
 #include "pages/progress_dlg.h"
+#include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
@@ -19,6 +18,7 @@
 #include "tests/gui/harness/scoped_language.h"
 #include "tests/gui/harness/test_services.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx::test {
 namespace {

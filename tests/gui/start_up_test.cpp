@@ -5,12 +5,13 @@
 #include <QPointer>
 
 #include "app/drumvale_ui_app.h"
-#include "app/string_table.h"
 #include "app/welcome_template.h"
 #include "pages/page_ids.h"
+#include "platform/desktop/message_box.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/scoped_language.h"
 #include "tests/gui/harness/test_services.h"
+#include "text/string_table.h"
 
 namespace tamberlyx::test {
 namespace {
@@ -33,7 +34,7 @@ TEST(StartUpTest, FailingSocketLayerShowsOnlyItsMessageAndEnds) {
   EXPECT_EQ(shown.message.text, LoadString(103));
   EXPECT_EQ(shown.message.text, "Windows sockets initialization failed.");
   EXPECT_EQ(shown.caption, "tamberlyx-setup");
-  EXPECT_EQ(shown.message.icon, MessageIcon::kExclamation);
+  EXPECT_EQ(StyleOf(shown.message.id).icon, QMessageBox::Warning);
   EXPECT_EQ(windowsWhileShown, 0);
   EXPECT_EQ(VisibleWindowCount(), 0);
   EXPECT_EQ(app.ExitCode(), 1);
@@ -79,7 +80,7 @@ TEST_P(WelcomeEndTest, EndsTheProgramWithEveryPage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, WelcomeEndTest,
-    testing::Values(EndCase{"Exit", [](QDialog& d) { ClickButton(d, kIdExit); }},
+    testing::Values(EndCase{"Exit", [](QDialog& d) { ClickButton(d, kIdCancel); }},
                     EndCase{"Escape", [](QDialog& d) { PressKey(d, Qt::Key_Escape); }},
                     EndCase{"CloseBox", [](QDialog& d) { d.close(); }}),
     [](const testing::TestParamInfo<EndCase>& param) { return std::string(param.param.name); });

@@ -1,4 +1,4 @@
-#include "app/switch_to_page.h"
+#include "pages/switch_to_page.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <QScreen>
 
 #include "app/welcome_template.h"
-#include "app/window_placement.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/shell_fixture.h"
+#include "ui/window_placement.h"
 
 namespace tamberlyx::test {
 namespace {

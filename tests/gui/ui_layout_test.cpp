@@ -41,7 +41,7 @@ TEST(Fonts, LabelFontHasACellOfFifteenPixelsAndIsBold) {
   // Fonts are made once: a later call with another resolution keeps them.
   fonts.Ensure(144);
   EXPECT_EQ(fonts.Title().pixelSize(), 29);
-  EXPECT_GT(fonts.TitleMeasure().averageCharWidth, fonts.Point10Measure().averageCharWidth);
+  EXPECT_GT(fonts.TitleMeasure().averageCharWidth, fonts.CaptionMeasure().averageCharWidth);
 }
 
 TEST(LabelLayout, NonAsciiCharactersCountTwoUnits) {

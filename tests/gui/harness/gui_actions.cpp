@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/control_id.h"
+#include "ui/control_id.h"
 
 namespace tamberlyx::test {
 namespace {

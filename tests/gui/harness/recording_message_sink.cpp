@@ -5,7 +5,7 @@
 namespace tamberlyx::test {
 
 void RecordingMessageSink::Show(QWidget* owner, const Message& message) {
-  m_shown.push_back(ShownMessage{owner, message, MessageCaption(message)});
+  m_shown.push_back(ShownMessage{owner, message, MessageCaption(message.id)});
   if (onShow) onShow(m_shown.back());
 }
 

@@ -2,29 +2,19 @@
 
 #include <memory>
 
-#include "platform/desktop/message_box.h"
-#include "platform/desktop/open_url.h"
-#include "platform/net/fake_transport.h"
+#include "platform/fakenet/fake_transport.h"
 #include "platform/net/qt_exchange_timer.h"
 
 namespace tamberlyx::test {
 
 TestServices::TestServices(bool socketsWork, int tickPeriodMs)
-    : m_network(m_scheduler.Function()),
-      m_sockets(socketsWork),
-      m_previousSink(InstallMessageSink(&m_messages)),
-      m_previousOpener(InstallUrlOpener(&m_urls)) {
+    : m_network(m_scheduler.Function()), m_sockets(socketsWork) {
   m_services.socketLayer = &m_sockets;
   m_services.makeTransport = [this] { return std::make_unique<FakeTransport>(m_network); };
   m_services.makeTimer = [] { return std::make_unique<QtExchangeTimer>(); };
   m_services.messageSink = &m_messages;
   m_services.urlOpener = &m_urls;
   m_services.tickPeriodMs = tickPeriodMs;
-}
-
-TestServices::~TestServices() {
-  InstallMessageSink(m_previousSink);
-  InstallUrlOpener(m_previousOpener);
 }
 
 }  // namespace tamberlyx::test

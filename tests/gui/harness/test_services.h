@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/services.h"
-#include "platform/net/fake_network.h"
-#include "platform/net/fake_socket_layer.h"
+#include "pages/services.h"
+#include "platform/fakenet/fake_network.h"
+#include "platform/fakenet/fake_socket_layer.h"
 #include "platform/net/qt_scheduler.h"
 #include "tests/gui/harness/recording_message_sink.h"
 #include "tests/gui/harness/recording_url_opener.h"
@@ -11,11 +11,10 @@ namespace tamberlyx::test {
 
 // Services for a wizard under test: a working socket layer (or a failing one), the in-process
 // network delivering on the Qt event loop, real Qt timers with a short tick, and recording
-// message boxes and browser. While it exists, message boxes and addresses go to the records.
+// message boxes and browser.
 class TestServices {
  public:
   explicit TestServices(bool socketsWork = true, int tickPeriodMs = 5);
-  ~TestServices();
   TestServices(const TestServices&) = delete;
   TestServices& operator=(const TestServices&) = delete;
 
@@ -32,8 +31,6 @@ class TestServices {
   RecordingMessageSink m_messages;
   RecordingUrlOpener m_urls;
   Services m_services;
-  MessageSink* m_previousSink;
-  UrlOpener* m_previousOpener;
 };
 
 }  // namespace tamberlyx::test

@@ -7,10 +7,11 @@
 
 #include "cli/command.h"
 #include "cli/exit_codes.h"
-#include "platform/net/fake_network.h"
-#include "platform/net/fake_transport.h"
-#include "platform/net/manual_scheduler.h"
-#include "platform/net/manual_timer.h"
+#include "device/fake_devices.h"
+#include "platform/fakenet/fake_network.h"
+#include "platform/fakenet/fake_transport.h"
+#include "platform/fakenet/manual_scheduler.h"
+#include "platform/fakenet/manual_timer.h"
 #include "protocol/datagram.h"
 #include "protocol/settings_text.h"
 
@@ -32,8 +33,8 @@ device::DeviceOptions Device(std::string name,
 class CommandRunTest : public ::testing::Test {
  protected:
   CommandRunTest() {
-    network.AddDevice(kFirst, Device("FIRST", [](auto& o) { o.delayMs = 120; }));
-    network.AddDevice(kSecond, Device("SECOND", [](auto& o) {
+    device::AddDevice(network, kFirst, Device("FIRST", [](auto& o) { o.delayMs = 120; }));
+    device::AddDevice(network, kSecond, Device("SECOND", [](auto& o) {
                         o.password = "s3cret";
                         o.delayMs = 30;
                       }));
@@ -72,7 +73,8 @@ class CommandRunTest : public ::testing::Test {
 };
 
 TEST_F(CommandRunTest, DiscoverListsDevicesInArrivalOrderAfterSixteenTicks) {
-  network.AddDevice("192.168.0.23", Device("TWICE", [](auto& o) { o.duplicateReplies = true; }));
+  device::AddDevice(network, "192.168.0.23",
+                    Device("TWICE", [](auto& o) { o.duplicateReplies = true; }));
   EXPECT_EQ(Run({"discover", "--stats"}), kExitOk);
   EXPECT_EQ(ticks, 16);
   const std::string table = out.str();
@@ -86,8 +88,8 @@ TEST_F(CommandRunTest, DiscoverListsDevicesInArrivalOrderAfterSixteenTicks) {
 }
 
 TEST_F(CommandRunTest, DiscoverIgnoresLateAndForeignReplies) {
-  network.AddDevice("192.168.0.30", Device("LATE", [](auto& o) { o.delayMs = 900; }));
-  network.AddDevice("192.168.0.31",
+  device::AddDevice(network, "192.168.0.30", Device("LATE", [](auto& o) { o.delayMs = 900; }));
+  device::AddDevice(network, "192.168.0.31",
                     Device("ELSEWHERE", [](auto& o) { o.foreignAddress = "192.168.0.99"; }));
   EXPECT_EQ(Run({"discover", "--json"}), kExitOk);
   EXPECT_EQ(out.str().find("LATE"), std::string::npos);
@@ -125,24 +127,26 @@ TEST_F(CommandRunTest, VerifyOutcomes) {
 }
 
 TEST_F(CommandRunTest, VerifyWithoutAnswerEndsAfterItsTimeLimit) {
-  network.AddDevice("192.168.0.40", Device("MUTE", [](auto& o) { o.silentFor = {"VERIFY"}; }));
+  device::AddDevice(network, "192.168.0.40",
+                    Device("MUTE", [](auto& o) { o.silentFor = {"VERIFY"}; }));
   EXPECT_EQ(Run({"verify", "192.168.0.40"}, {"admin"}), kExitFailed);
   EXPECT_EQ(ticks, 16 + 101);
   EXPECT_EQ(err.str(), "Error server is not exist!!\n");
 }
 
 TEST_F(CommandRunTest, VerifyWaitsPastAnUnknownWordForADecisiveOne) {
-  network.AddDevice("192.168.0.41", Device("SLOW", [](auto& o) { o.silentFor = {"VERIFY"}; }));
+  device::AddDevice(network, "192.168.0.41",
+                    Device("SLOW", [](auto& o) { o.silentFor = {"VERIFY"}; }));
   // Both arrive while VERIFY listens: discovery ends after 800 ms.
-  network.Inject(BuildRequest(network.PcAddress(), "MAYBE", ""), "192.168.0.41", 1000);
-  network.Inject(BuildRequest(network.PcAddress(), "VERIFYOK", ""), "192.168.0.41", 2000);
+  network.Inject(BuildDatagram(network.PcAddress(), "MAYBE", ""), "192.168.0.41", 1000);
+  network.Inject(BuildDatagram(network.PcAddress(), "VERIFYOK", ""), "192.168.0.41", 2000);
   EXPECT_EQ(Run({"verify", "192.168.0.41"}, {"admin"}), kExitOk);
   EXPECT_EQ(ticks, 40);
   EXPECT_EQ(err.str(), "");
 }
 
 TEST_F(CommandRunTest, SetRewritesTheGivenEntriesAndKeepsEveryOther) {
-  const std::string before = network.FindDevice(kFirst)->Settings();
+  const std::string before = device::FindDevice(network, kFirst)->Settings();
   ASSERT_TRUE(HasSettingKey(before, "locale"));
   EXPECT_EQ(Run({"set", kFirst, "sys.hostname=RENAMED", "sys.dns=192.168.0.53"},
                 {"admin", /*korean=*/true}),
@@ -152,7 +156,7 @@ TEST_F(CommandRunTest, SetRewritesTheGivenEntriesAndKeepsEveryOther) {
   ReplaceSettingEntry(expected, "sys.hostname", "sys.hostname=RENAMED");
   ReplaceSettingEntry(expected, "sys.dns", "sys.dns=192.168.0.53");
   ReplaceSettingEntry(expected, "locale", "locale=kor");
-  EXPECT_EQ(network.FindDevice(kFirst)->Settings(), expected);
+  EXPECT_EQ(device::FindDevice(network, kFirst)->Settings(), expected);
 }
 
 TEST_F(CommandRunTest, SetRefusesAKeyTheDeviceDidNotReportBeforeSendingThePassword) {
@@ -167,7 +171,8 @@ TEST_F(CommandRunTest, SetAfterWrongPasswordSendsNothingMore) {
 }
 
 TEST_F(CommandRunTest, SetWithoutAnswerEndsAfterItsTimeLimit) {
-  network.AddDevice("192.168.0.42", Device("DEAF", [](auto& o) { o.silentFor = {"SET"}; }));
+  device::AddDevice(network, "192.168.0.42",
+                    Device("DEAF", [](auto& o) { o.silentFor = {"SET"}; }));
   EXPECT_EQ(Run({"set", "192.168.0.42", "sys.hostname=X"}, {"admin"}), kExitFailed);
   EXPECT_EQ(err.str(), "Server does not exist!!\n");
   EXPECT_GE(ticks, 16 + 301);

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <fstream>
 
-#include "device/ipv4_text.h"
 #include "device/printable.h"
 #include "device/reply_schedule.h"
 #include "device/settings_file.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx::device {
 namespace {

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/net/fake_network.h"
-#include "platform/net/fake_transport.h"
-#include "platform/net/manual_scheduler.h"
-#include "platform/net/manual_timer.h"
+#include "device/fake_devices.h"
+#include "platform/fakenet/fake_network.h"
+#include "platform/fakenet/fake_transport.h"
+#include "platform/fakenet/manual_scheduler.h"
+#include "platform/fakenet/manual_timer.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
 #include "protocol/device_list.h"
@@ -53,8 +54,8 @@ class RecordingOwner : public ExchangeOwner {
 class ExchangeRunTest : public ::testing::Test {
  protected:
   ExchangeRunTest() {
-    network.AddDevice(kFirst, Device("FIRST", "admin", 120));
-    network.AddDevice(kSecond, Device("SECOND", "s3cret", 30));
+    device::AddDevice(network, kFirst, Device("FIRST", "admin", 120));
+    device::AddDevice(network, kSecond, Device("SECOND", "s3cret", 30));
   }
 
   // Ticks until the exchange ends; replies due before a tick are handled before it.
@@ -100,7 +101,7 @@ TEST_F(ExchangeRunTest, DiscoverVerifySetAndDiscoverAgain) {
   const std::string request = BuildSetRequest(buffers, false);
   EXPECT_LT(Run(SetExchange(), request, kSecond), 301);
   EXPECT_EQ(owner.words.back(), "SETOK");
-  EXPECT_EQ(network.FindDevice(kSecond)->Settings(), buffers.newSettings);
+  EXPECT_EQ(device::FindDevice(network, kSecond)->Settings(), buffers.newSettings);
   EXPECT_EQ(network.Sent().back(), (SentDatagram{request, kSecond, false}));
 
   Run(DiscoveryExchange(), BuildDiscoveryRequest(), kBroadcastAddress);
@@ -109,8 +110,8 @@ TEST_F(ExchangeRunTest, DiscoverVerifySetAndDiscoverAgain) {
 }
 
 TEST_F(ExchangeRunTest, ReplyAfterTheListeningWindowIsNeverRead) {
-  network.RemoveDevice(kFirst);
-  network.AddDevice(kFirst, Device("LATE", "admin", 16 * kTickPeriodMs + 1));
+  network.RemovePeer(kFirst);
+  device::AddDevice(network, kFirst, Device("LATE", "admin", 16 * kTickPeriodMs + 1));
   Run(DiscoveryExchange(), BuildDiscoveryRequest(), kBroadcastAddress);
   scheduler.RunAll();
   EXPECT_EQ(devices.Size(), 1u);

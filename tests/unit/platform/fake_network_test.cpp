@@ -1,12 +1,13 @@
-#include "platform/net/fake_network.h"
+#include "platform/fakenet/fake_network.h"
+#include "device/fake_devices.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 
-#include "platform/net/fake_transport.h"
-#include "platform/net/manual_scheduler.h"
+#include "platform/fakenet/fake_transport.h"
+#include "platform/fakenet/manual_scheduler.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
 
@@ -19,8 +20,8 @@ constexpr char kDeviceB[] = "192.168.0.11";
 class FakeNetworkTest : public ::testing::Test {
  protected:
   FakeNetworkTest() {
-    network.AddDevice(kDeviceA);
-    network.AddDevice(kDeviceB);
+    device::AddDevice(network, kDeviceA);
+    device::AddDevice(network, kDeviceB);
   }
 
   // Listens on CLIENT_PORT with the socket kept in `listener`, draining every datagram
@@ -72,7 +73,7 @@ TEST_P(FakeNetworkRouteTest, RoutesByDestination) {
   EXPECT_EQ(network.Sent().size(), c.sendSucceeds ? 1u : 0u);
 }
 
-const std::string kVerifyAdmin = BuildRequest(kDeviceB, "VERIFY", "passwd=admin");
+const std::string kVerifyAdmin = BuildDatagram(kDeviceB, "VERIFY", "passwd=admin");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FakeNetworkRouteTest,
@@ -107,10 +108,10 @@ TEST_F(FakeNetworkTest, RecordsEveryDatagramByteForByte) {
 }
 
 TEST_F(FakeNetworkTest, LateReplyArrivesOnTimeOrNotAtAll) {
-  network.RemoveDevice(kDeviceA);
+  network.RemovePeer(kDeviceA);
   device::DeviceOptions slow;
   slow.delayMs = 900;
-  network.AddDevice(kDeviceA, slow);
+  device::AddDevice(network, kDeviceA, slow);
   Listen();
   transport.Send(BuildDiscoveryRequest(), kBroadcastAddress, true);
 
@@ -128,10 +129,10 @@ TEST_F(FakeNetworkTest, LateReplyArrivesOnTimeOrNotAtAll) {
 }
 
 TEST_F(FakeNetworkTest, RepliesToTheSourcePortAreLost) {
-  network.RemoveDevice(kDeviceA);
+  network.RemovePeer(kDeviceA);
   device::DeviceOptions misdirected;
   misdirected.replyToSourcePort = true;
-  network.AddDevice(kDeviceA, misdirected);
+  device::AddDevice(network, kDeviceA, misdirected);
   Listen();
   transport.Send(BuildDiscoveryRequest(), kBroadcastAddress, true);
   scheduler.RunAll();

@@ -1,4 +1,4 @@
-#include "platform/net/manual_scheduler.h"
+#include "platform/fakenet/manual_scheduler.h"
 
 #include <gtest/gtest.h>
 

@@ -11,9 +11,9 @@
 #include <optional>
 #include <set>
 
-#include "device/socket_fd.h"
 #include "event_loop.h"
 #include "platform/net/posix_socket_layer.h"
+#include "platform/net/socket_fd.h"
 #include "protocol/constants.h"
 
 namespace tamberlyx {

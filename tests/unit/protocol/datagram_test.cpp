@@ -17,12 +17,12 @@ TEST(Datagram, DiscoveryIsExactly24BytesWithoutZero) {
 }
 
 TEST(Datagram, RequestPadsBothFieldsWithSpaces) {
-  EXPECT_EQ(BuildRequest("10.0.0.5", "SET", "a=1"), "10.0.0.5       SET       a=1"s);
-  EXPECT_EQ(BuildRequest("", "SET", ""), std::string(15, ' ') + "SET       ");
+  EXPECT_EQ(BuildDatagram("10.0.0.5", "SET", "a=1"), "10.0.0.5       SET       a=1"s);
+  EXPECT_EQ(BuildDatagram("", "SET", ""), std::string(15, ' ') + "SET       ");
 }
 
 TEST(Datagram, OverlongAddressStaysInsideItsField) {
-  EXPECT_EQ(BuildRequest("1234567890123456789", "SET", ""), "123456789012345SET       ");
+  EXPECT_EQ(BuildDatagram("1234567890123456789", "SET", ""), "123456789012345SET       ");
 }
 
 struct TokenCase {
@@ -40,7 +40,7 @@ class ParseReplyTest : public testing::TestWithParam<TokenCase> {};
 
 TEST_P(ParseReplyTest, ReadsTheTokensOfBothFields) {
   const TokenCase& c = GetParam();
-  const auto reply = ParseReply(c.datagram);
+  const auto reply = ParseDatagram(c.datagram);
   ASSERT_TRUE(reply.has_value());
   EXPECT_EQ(reply->addressToken, c.address);
   EXPECT_EQ(reply->wordToken, c.word);
@@ -64,16 +64,16 @@ INSTANTIATE_TEST_SUITE_P(
                     TokenCase{"10.0.0.1\0junk   SETOK\0XYZa=1\0b=2"s, "10.0.0.1", "SETOK", "a=1"},
                     TokenCase{"               GETOK     ", "", "GETOK", ""}));
 
-TEST(ParseReply, AcceptsAFull1024ByteDatagram) {
+TEST(ParseDatagram, AcceptsAFull1024ByteDatagram) {
   const std::string datagram = "10.0.0.1       GETOK     " + std::string(999, 'x');
-  const auto reply = ParseReply(datagram);
+  const auto reply = ParseDatagram(datagram);
   ASSERT_TRUE(reply.has_value());
   EXPECT_EQ(reply->body.size(), kMaxSettingsLength);
 }
 
-TEST(ParseReply, DropsADatagramOver1024BytesInsteadOfReadingAPrefix) {
+TEST(ParseDatagram, DropsADatagramOver1024BytesInsteadOfReadingAPrefix) {
   const std::string datagram = "10.0.0.1       GETOK     " + std::string(1000, 'x');
-  EXPECT_FALSE(ParseReply(datagram).has_value());
+  EXPECT_FALSE(ParseDatagram(datagram).has_value());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "protocol/exchange.h"
+#include "protocol/exchange_timer.h"
 #include "protocol/transport.h"
 
 namespace tamberlyx::testing_fakes {

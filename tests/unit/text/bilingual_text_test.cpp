@@ -1,4 +1,5 @@
-#include "app/bilingual_text.h"
+#include "text/bilingual_text.h"
+#include "platform/language/system_language.h"
 
 #include <gtest/gtest.h>
 

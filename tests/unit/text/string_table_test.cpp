@@ -1,11 +1,12 @@
-#include "app/string_table.h"
+#include "text/string_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "app/bilingual_text.h"
+#include "platform/language/system_language.h"
+#include "text/bilingual_text.h"
 
 namespace tamberlyx {
 namespace {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "protocol/constants.h"
+#include "protocol/exchange_timer.h"
+#include "protocol/message.h"
+#include "protocol/transport.h"
+
+class QUrl;
+class QWidget;
+
+namespace tamberlyx {
+
+class MessageSink;
+class SocketLayer;
+class UrlOpener;
+
+// The platform services one run of the wizard uses, handed down by the Wizard. The program
+// leaves the defaults (real message boxes, the user's browser); tests hand in fakes (a failing
+// socket layer, the in-process network, a recording message sink, a short tick).
+struct Services {
+  SocketLayer* socketLayer = nullptr;  // the start-up check; none counts as usable
+  std::function<std::unique_ptr<Transport>()> makeTransport;
+  std::function<std::unique_ptr<ExchangeTimer>()> makeTimer;
+  MessageSink* messageSink = nullptr;  // none: real message boxes
+  UrlOpener* urlOpener = nullptr;      // none: the user's browser
+  int tickPeriodMs = kTickPeriodMs;
+
+  // The one way every message box of the program is shown; returns when it was answered.
+  void ShowMessage(QWidget* owner, const Message& message) const;
+  void OpenUrl(const QUrl& url) const;
+};
+
+}  // namespace tamberlyx

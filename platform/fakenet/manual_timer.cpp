@@ -1,0 +1,22 @@
+#include "platform/fakenet/manual_timer.h"
+
+namespace tamberlyx {
+
+void ManualTimer::Start(int periodMs, std::function<void()> onTick) {
+  m_onTick = std::move(onTick);
+  m_periodMs = periodMs;
+  m_running = true;
+}
+
+void ManualTimer::Stop() {
+  m_running = false;
+}
+
+void ManualTimer::Fire() {
+  if (!m_running) return;
+  // A copy: the tick may stop and restart this timer with a new callback.
+  const std::function<void()> onTick = m_onTick;
+  onTick();
+}
+
+}  // namespace tamberlyx

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tamberlyx {
+
+// One IPv4 address of a network interface of this host (or network namespace).
+struct InterfaceAddress {
+  std::string interfaceName;
+  std::uint32_t address = 0;  // host byte order
+  bool loopback = false;
+};
+
+// Every interface's IPv4 addresses, in the system's order.
+std::vector<InterfaceAddress> InterfaceIpv4Addresses();
+
+// The first address not on a loopback interface; 127.0.0.1 when there is none.
+std::uint32_t FirstNonLoopbackAddress(const std::vector<InterfaceAddress>& addresses);
+
+}  // namespace tamberlyx

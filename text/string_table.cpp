@@ -1,0 +1,102 @@
+#include "text/string_table.h"
+
+#include <array>
+#include <string_view>
+
+#include "text/bilingual_text.h"
+
+namespace tamberlyx {
+namespace {
+
+constexpr unsigned kFirstId = 103;
+
+// Ids 103 to 160 in order; "\n" is a line break within the text.
+constexpr std::array<std::string_view, 58> kStrings = {
+    /* 103 */ "Windows sockets initialization failed.",
+    /* 104 */
+    "Searching for the Storage Link.\nPlease wait...||Tamberlyx을 검색중입니다.\n잠시만 "
+    "기다려주세요...",
+    /* 105 */
+    "Saveing the new settings.\nPlease wait...||셋팅을 저장중입니다.\n잠시만 기다려 주세요...",
+    /* 106 */ "Configurations have saved successfully!||성공적으로 저장되었습니다.",
+    /* 107 */ "Step 1.",
+    /* 108 */ "Network Storage Link(s) Have Been Found!",
+    /* 109 */
+    "    If you have one Network Storage Link, you can make changes to the following settings. if "
+    "you have more than one Network Storage Link, you will need to run the Setup Utility again to "
+    "configure each separate Network Storage Link.||Tamberlyx이 검색되었다면 Tamberlyx을 선택후 "
+    "\"설정\" 버튼을 누르세요.",
+    /* 110 */ "Server Name||서버명",
+    /* 111 */ "IP Address||IP주소",
+    /* 112 */ "Subnet Mask||서브넷마스크",
+    /* 113 */ "Default Gateway||게이트웨이",
+    /* 114 */ "IP Status||IP상태",
+    /* 115 */ "Date||날짜",
+    /* 116 */ "Time||시간",
+    /* 117 */ "Selection||선택",
+    /* 118 */ "Step 2.",
+    /* 119 */ "IP Settings||IP설정",
+    /* 120 */ "Set IP configuration manually||수동IP설정",
+    /* 121 */ "Automatically obtain an IP address (DHCP)||IP주소 자동할당(DHCP)",
+    /* 122 */ "Gateway||게이트웨이",
+    /* 123 */
+    "   An IP address must be specified in order to access the Network Storage Link from the "
+    "network.||네트웍에서Tamberlyx을 접속하기위해서는 IP주소가 지정되어 있어야 합니다.",
+    /* 124 */ "IP Address||IP주소",
+    /* 125 */ "Subnet Mask||서브넷마스크",
+    /* 126 */ "Step 3.",
+    /* 127 */ "Date and Time||날짜와시간",
+    /* 128 */ "Time Zone||타임존",
+    /* 129 */ "Date||날짜",
+    /* 130 */ "Time||시간",
+    /* 131 */ "NTP Server||타임서버",
+    /* 132 */ "Step 4.",
+    /* 133 */ "Settings Confirmation||셋팅확인",
+    /* 134 */ "Server Name||서버명",
+    /* 135 */ "IP Address||IP주소",
+    /* 136 */ "Subnet Mask||서버넷마스크",
+    /* 137 */ "Default Gateway||게이트웨이",
+    /* 138 */ "IP Status||IP상태",
+    /* 139 */ "Date||날짜",
+    /* 140 */ "Time||시간",
+    /* 141 */ "Old Settings||이전셋팅",
+    /* 142 */ "New Settings||새로운셋팅",
+    /* 143 */ "DNS Server||DNS서버",
+    /* 144 */ "Waiting for authentication...||인증을 기다리는중입니다....",
+    /* 145 */ "Server Name||서버명",
+    /* 146 */ "DNS Server||DNS 서버",
+    /* 147 */ "MAC Address||맥어드레스",
+    /* 148 */ "N/W Drive Make||N/W드라이브생성",
+    /* 149 */
+    "* IP address is changed, you cannot connect N/W Drive||*IP주소가 바뀌면 N/W드라이브로 "
+    "연결할수 없습니다.",
+    /* 150 */ "Search again||다시검색",
+    /* 151 */ "Exit||종료",
+    /* 152 */ "Setup||설치",
+    /* 153 */ "Please enter current admin password:||admin 비밀번호입력:",
+    /* 154 */ "Verify admin password||admin 비밀번호 확인",
+    /* 155 */ "OK||확인",
+    /* 156 */ "Cancel||취소",
+    /* 157 */ "Next||다음",
+    /* 158 */ "Back||이전",
+    /* 159 */ "Save||저장",
+    /* 160 */
+    "You are about to change the settings.\nPress \"OK\" to save new settings.\nPress \"Cancel\" "
+    "if you want to keep current settings.||셋팅을 저장하고싶다면\"확인\"을 누르고 현재설정상태를 "
+    "유지하고 싶으면 \"취소\"를 누르세요.",
+};
+
+}  // namespace
+
+std::string LoadString(unsigned id) {
+  if (id < kFirstId || id - kFirstId >= kStrings.size()) return {};
+  return std::string(kStrings[id - kFirstId]);
+}
+
+std::string LoadText(unsigned id, bool korean) {
+  std::string text = LoadString(id);
+  PickLanguageText(text, korean);
+  return text;
+}
+
+}  // namespace tamberlyx
