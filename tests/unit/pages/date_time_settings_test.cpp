@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace tamberlyx {
 namespace {
 
@@ -62,6 +65,60 @@ TEST(DateTimeSettings, UnchangedPageWritesTheSameText) {
     WriteDateTimeChoice(written,
                         {view.timeZoneRow, *view.date, view.time.value_or(*view.date), ntp});
     EXPECT_EQ(written, settings);
+  }
+}
+
+std::vector<std::string> Entries(const std::string& text) {
+  std::vector<std::string> entries;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find('&', begin)) != std::string::npos; begin = end + 1) {
+    entries.push_back(text.substr(begin, end - begin));
+  }
+  entries.push_back(text.substr(begin));
+  return entries;
+}
+
+// Whatever a device reports, the page rewrites only its own four entries, in place.
+TEST(DateTimeSettings, RandomSettingsKeepEveryOtherEntry) {
+  const std::vector<std::string> keys = {"sys.hostname",
+                                         "sys.Time.timeZone",
+                                         "date",
+                                         "time",
+                                         "sys.Time.ntpServerList",
+                                         "sys.Time.ntpServer",
+                                         "locale",
+                                         "x.date",
+                                         "timer",
+                                         "sys.Time.ntpServerX"};
+  const std::string own[] = {"sys.Time.timeZone", "date", "time", "sys.Time.ntpServer"};
+  const std::string alphabet = "0123456789/:,=. aAzZ-\x01\x7f\xe9\xff";
+  std::mt19937 random(7);
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    for (const std::string& key : keys) {
+      if (random() % 3 == 0) continue;
+      std::string value(random() % (random() % 8 == 0 ? 300 : 12), ' ');
+      for (char& c : value) c = alphabet[random() % alphabet.size()];
+      text += (text.empty() ? "" : "&") + key + "=" + value;
+    }
+    const DateTimeView view = ReadDateTimeView(text);
+    std::optional<std::string> ntp;
+    if (view.ntpSelection) ntp = view.ntpItems.at(*view.ntpSelection);
+    std::string written = text;
+    WriteDateTimeChoice(written, {view.timeZoneRow, view.date.value_or(CalendarValue{2008, 4, 11}),
+                                  view.time.value_or(CalendarValue{}), ntp});
+
+    const std::vector<std::string> before = Entries(text);
+    const std::vector<std::string> after = Entries(written);
+    ASSERT_EQ(before.size(), after.size()) << text;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      const std::string key = before[i].substr(0, before[i].find('='));
+      if (std::find(std::begin(own), std::end(own), key) == std::end(own)) {
+        EXPECT_EQ(after[i], before[i]) << text;
+      } else {
+        EXPECT_EQ(after[i].substr(0, key.size() + 1), key + "=") << text;
+      }
+    }
   }
 }
 
