@@ -29,9 +29,9 @@ void CDrumvaleUIDlg::OnInitDialog() {
   setWindowIcon(m_icon);
   BuildFromTemplate(*this, WelcomeTemplate(), ArialCellFont(kButtonFontCellPixels, QFont::Bold));
   // Exit is the cancel command; the dialog's own reject ends the modal run.
-  auto* exitButton = static_cast<QPushButton*>(FindControl(*this, kIdCancel));
+  auto* exitButton = qobject_cast<QPushButton*>(FindControl(*this, kIdCancel));
   connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
-  auto* setupButton = static_cast<QPushButton*>(FindControl(*this, kIdSetup));
+  auto* setupButton = qobject_cast<QPushButton*>(FindControl(*this, kIdSetup));
   connect(setupButton, &QPushButton::clicked, this, [this] { OnSetup(); });
   setupButton->setFocus();
 }

@@ -10,6 +10,8 @@ namespace tamberlyx {
 // The question asked before the new settings are written: OK (also Enter) gives
 // QDialog::Accepted, Cancel (also Escape) QDialog::Rejected. Run with exec().
 class CConfirmDlg : public FramedBox {
+  Q_OBJECT
+
  public:
   // Without an owner the box belongs to the active window, as an ownerless dialog would.
   explicit CConfirmDlg(QWidget* owner = nullptr);

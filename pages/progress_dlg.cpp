@@ -19,6 +19,8 @@ constexpr unsigned kDefaultCaptionId = 105;
 // The box itself: the message above the bar; the default Cancel button and the percent text
 // exist but stay hidden.
 class ProgressWindow : public FramedBox {
+  Q_OBJECT
+
  public:
   explicit ProgressWindow(QWidget* parent)
       : FramedBox(DialogUnits::SystemFont().Size(186, 69), parent),
@@ -161,3 +163,5 @@ QLabel* CProgressDlg::PercentControl() const {
 }
 
 }  // namespace tamberlyx
+
+#include "progress_dlg.moc"

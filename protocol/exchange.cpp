@@ -46,6 +46,9 @@ void Exchange::Start(std::string_view request, std::string_view destination) {
   End();
   m_ticks = 0;
   m_running = true;
+  // Once per exchange, not per reply: a thousand replies would otherwise resolve the host name
+  // and walk the interfaces a thousand times on the event loop.
+  m_ownAddresses = m_kind.ownAddressCheck ? m_transport.OwnAddresses() : std::vector<std::string>{};
   m_timer.Start(m_tickPeriodMs, [this] { OnTick(); });
   // Listening before the request leaves: a device on a fast network answers before a socket
   // opened afterwards would be bound, and its reply would be lost. A failed send still leaves
@@ -95,9 +98,8 @@ void Exchange::HandleDatagram(const Datagram& datagram) {
   m_owner.OnReply(Reply{reply->wordToken, reply->body, datagram.source});
 }
 
-bool Exchange::IsOwnAddress(std::string_view address) {
-  const std::vector<std::string> own = m_transport.OwnAddresses();
-  return std::ranges::find(own, address) != own.end();
+bool Exchange::IsOwnAddress(std::string_view address) const {
+  return std::ranges::find(m_ownAddresses, address) != m_ownAddresses.end();
 }
 
 void Exchange::OnTick() {

@@ -71,7 +71,7 @@ class Exchange {
  private:
   void KeepListeningSocket(ListenResult& result);
   void HandleDatagram(const Datagram& datagram);
-  bool IsOwnAddress(std::string_view address);
+  bool IsOwnAddress(std::string_view address) const;
 
   const ExchangeKind& m_kind;
   Transport& m_transport;
@@ -79,6 +79,7 @@ class Exchange {
   ExchangeOwner& m_owner;
   int m_tickPeriodMs;
   std::unique_ptr<Listener> m_listener;
+  std::vector<std::string> m_ownAddresses;  // read when the exchange starts
   int m_ticks = 0;
   bool m_running = false;
 };

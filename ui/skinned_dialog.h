@@ -19,6 +19,8 @@ inline constexpr Qt::WindowFlags kPopupDialogFlags =
 // every page kPagePicture. Where the client area is larger than the picture the dialog's
 // normal background shows.
 class SkinnedDialog : public QDialog {
+  Q_OBJECT
+
  public:
   SkinnedDialog(const QString& picturePath, QWidget* parent = nullptr,
                 Qt::WindowFlags flags = Qt::WindowFlags());

@@ -11,6 +11,8 @@ namespace tamberlyx {
 // window's picture; push buttons, editable fields, lists, combo boxes, date pickers keep the
 // platform's colours. Follows children as they are added, enabled, disabled or made read-only.
 class StaticKindColors : public QObject {
+  Q_OBJECT
+
  public:
   // Watches the window and all its present and future child widgets.
   explicit StaticKindColors(QWidget& window);

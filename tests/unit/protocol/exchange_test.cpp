@@ -130,6 +130,17 @@ TEST_F(ExchangeTest, AReplyForAnyOfThePcsAddressesPasses) {
   EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
 }
 
+// Every reply used to resolve the host name and walk the interfaces again on the event loop.
+TEST_F(ExchangeTest, OwnAddressesAreReadOncePerExchange) {
+  Start(VerifyExchange());
+  m_transport.ownAddresses = {"10.9.9.9"};  // changes during the exchange count from the next one
+  Reply(kOwn, "VERIFYOK");
+  EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
+  Start(VerifyExchange());
+  Reply(kOwn, "VERIFYOK");
+  EXPECT_EQ(Words().size(), 1u);
+}
+
 TEST_F(ExchangeTest, WithoutAnOwnAddressEveryCheckedReplyIsDropped) {
   m_transport.ownAddresses.clear();
   Start(VerifyExchange());
