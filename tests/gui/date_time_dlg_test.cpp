@@ -176,6 +176,10 @@ TEST_F(DateTimePageTest, TemplateControls) {
   EXPECT_FALSE(NtpServers().isVisible());
   EXPECT_TRUE(DatePicker().calendarPopup());
   EXPECT_FALSE(TimePicker().calendarPopup());
+  // The keyboard starts at the time zone and tabs down the fields to the buttons.
+  EXPECT_EQ(TimeZones().nextInFocusChain(), &DatePicker());
+  ProcessEvents();
+  EXPECT_EQ(Page().Window()->focusWidget(), &TimeZones());
   // The list opens beneath the box, within the template's height.
   EXPECT_GT(TimeZones().maxVisibleItems(), 5);
   EXPECT_LT(TimeZones().maxVisibleItems(), 63);
