@@ -1,8 +1,8 @@
 #include "cli/cli_command.h"
 
-#include <arpa/inet.h>
-
 #include <algorithm>
+
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx::cli {
 namespace {
@@ -33,8 +33,7 @@ Exit status: 0 success, 1 the device refused or did not answer, 2 bad usage or i
 )";
 
 bool IsDottedIpv4(const std::string& text) {
-  in_addr address{};
-  return inet_pton(AF_INET, text.c_str(), &address) == 1;
+  return ParseIpv4(text).has_value();
 }
 
 ParseOutcome Failure(std::string error) {

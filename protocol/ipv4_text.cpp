@@ -15,7 +15,9 @@ std::optional<std::uint32_t> ParseIpv4(std::string_view text) {
     }
     unsigned octet = 0;
     const auto [next, error] = std::from_chars(cursor, end, octet);
-    if (error != std::errc() || next == cursor || next - cursor > 3 || octet > 255) {
+    // No leading zeros: elsewhere "010" is read as octal, so it names no address for sure.
+    const bool leadingZero = *cursor == '0' && next - cursor > 1;
+    if (error != std::errc() || next == cursor || next - cursor > 3 || octet > 255 || leadingZero) {
       return std::nullopt;
     }
     address = (address << 8) | octet;

@@ -7,7 +7,7 @@
 namespace tamberlyx {
 
 bool PosixSocketLayer::Start() {
-  return device::SocketFd(::socket(AF_INET, SOCK_DGRAM, 0)).Valid();
+  return SocketFd(::socket(AF_INET, SOCK_DGRAM, 0)).Valid();
 }
 
 }  // namespace tamberlyx

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace tamberlyx::device {
+namespace tamberlyx {
 
 // Owns one file descriptor and closes it once.
 class SocketFd {
@@ -34,4 +34,4 @@ class SocketFd {
   int m_fd = -1;
 };
 
-}  // namespace tamberlyx::device
+}  // namespace tamberlyx

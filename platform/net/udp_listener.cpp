@@ -17,7 +17,7 @@ constexpr std::size_t kReceiveBufferSize = 65536;
 
 }  // namespace
 
-UdpListener::UdpListener(device::SocketFd socket)
+UdpListener::UdpListener(SocketFd socket)
     : m_socket(std::move(socket)), m_buffer(kReceiveBufferSize) {}
 
 UdpListener::~UdpListener() {

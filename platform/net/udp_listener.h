@@ -14,7 +14,7 @@ namespace tamberlyx {
 // The socket bound to CLIENT_PORT, with readiness delivered on the Qt event loop.
 class UdpListener : public Listener {
  public:
-  explicit UdpListener(device::SocketFd socket);
+  explicit UdpListener(SocketFd socket);
   ~UdpListener() override;
   UdpListener(const UdpListener&) = delete;
   UdpListener& operator=(const UdpListener&) = delete;
@@ -25,7 +25,7 @@ class UdpListener : public Listener {
   std::optional<Datagram> Receive() override;
 
  private:
-  device::SocketFd m_socket;
+  SocketFd m_socket;
   std::unique_ptr<QSocketNotifier> m_notifier;
   // Set while `onReady` runs; shared with the notifier's slot, which may outlive this listener
   // when the callback ends the exchange.

@@ -4,11 +4,13 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/net/own_addresses.h"
 #include "platform/net/socket_fd.h"
 #include "platform/net/udp_listener.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx {
 namespace {
@@ -17,8 +19,8 @@ namespace {
 constexpr int kReceiveQueueBytes = 4 * 1024 * 1024;
 
 // Close-on-exec, so a browser started while listening never inherits CLIENT_PORT.
-device::SocketFd DatagramSocket(int flags) {
-  return device::SocketFd(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | flags, 0));
+SocketFd DatagramSocket(int flags) {
+  return SocketFd(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | flags, 0));
 }
 
 bool EnableOption(int socket, int option, int value) {
@@ -34,8 +36,10 @@ bool UdpTransport::Send(std::string_view datagram, std::string_view destination,
   sockaddr_in target{};
   target.sin_family = AF_INET;
   target.sin_port = htons(m_devicePort);
-  if (::inet_pton(AF_INET, std::string(destination).c_str(), &target.sin_addr) != 1) return false;
-  const device::SocketFd socket = DatagramSocket(0);
+  const std::optional<std::uint32_t> address = ParseIpv4(destination);
+  if (!address) return false;
+  target.sin_addr.s_addr = htonl(*address);
+  const SocketFd socket = DatagramSocket(0);
   if (!socket.Valid()) return false;
   if (broadcast && !EnableOption(socket.Get(), SO_BROADCAST, 1)) return false;
   const ssize_t sent = ::sendto(socket.Get(), datagram.data(), datagram.size(), 0,
@@ -44,7 +48,7 @@ bool UdpTransport::Send(std::string_view datagram, std::string_view destination,
 }
 
 ListenResult UdpTransport::Listen(ReadyCallback onReady) {
-  device::SocketFd socket = DatagramSocket(SOCK_NONBLOCK);
+  SocketFd socket = DatagramSocket(SOCK_NONBLOCK);
   if (!socket.Valid()) return {nullptr, ListenError::kCreate};
   const int fd = socket.Get();
   auto listener = std::make_unique<UdpListener>(std::move(socket));

@@ -7,7 +7,6 @@
 #include "device/printable.h"
 #include "device/reply_schedule.h"
 #include "device/settings_file.h"
-#include "protocol/ipv4_text.h"
 
 namespace tamberlyx::device {
 namespace {
@@ -69,16 +68,6 @@ TEST_F(SettingsFileTest, RefusesWhatADeviceWouldNotStore) {
   }
   std::string error;
   EXPECT_FALSE(LoadSettingsFile("/nonexistent/settings.txt", error));
-}
-
-TEST(Ipv4Text, ParsesStrictDottedDecimalOnly) {
-  EXPECT_EQ(ParseIpv4("10.0.1.254"), 0x0A0001FEu);
-  EXPECT_EQ(ParseIpv4("255.255.255.255"), 0xFFFFFFFFu);
-  for (const char* bad : {"", "10.0.0", "10.0.0.1.", "10.0.0.256", "1.2.3.4 ", "a.b.c.d",
-                          "-1.0.0.0", "1..2.3", "0001.2.3.4"}) {
-    EXPECT_FALSE(ParseIpv4(bad)) << bad;
-  }
-  EXPECT_EQ(FormatIpv4(0xC000020A), "192.0.2.10");
 }
 
 }  // namespace

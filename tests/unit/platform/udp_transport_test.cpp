@@ -25,8 +25,8 @@ using testing::RunUntil;
 constexpr char kLoopback[] = "127.0.0.1";
 
 // A plain socket bound to `port` on all addresses (0: any free port).
-device::SocketFd BoundSocket(std::uint16_t port, bool reuseAddress = false) {
-  device::SocketFd socket(::socket(AF_INET, SOCK_DGRAM, 0));
+SocketFd BoundSocket(std::uint16_t port, bool reuseAddress = false) {
+  SocketFd socket(::socket(AF_INET, SOCK_DGRAM, 0));
   const int on = 1;
   if (reuseAddress) ::setsockopt(socket.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
   sockaddr_in local{};
@@ -38,7 +38,7 @@ device::SocketFd BoundSocket(std::uint16_t port, bool reuseAddress = false) {
 }
 
 std::uint16_t FreePort() {
-  const device::SocketFd socket = BoundSocket(0);
+  const SocketFd socket = BoundSocket(0);
   sockaddr_in local{};
   socklen_t length = sizeof local;
   ::getsockname(socket.Get(), reinterpret_cast<sockaddr*>(&local), &length);
@@ -98,7 +98,7 @@ TEST_F(UdpTransportTest, BurstOfAThousandRepliesLosesNothing) {
 // Whether or not the other program asked to share the port, it must not get our replies.
 TEST_F(UdpTransportTest, PortHeldByAnotherSocketFailsTheBindButReturnsTheSocket) {
   for (const bool holderReuses : {false, true}) {
-    device::SocketFd holder = BoundSocket(port, holderReuses);
+    SocketFd holder = BoundSocket(port, holderReuses);
     ASSERT_TRUE(holder.Valid());
     EXPECT_EQ(Listen(), ListenError::kBind) << "holder with SO_REUSEADDR: " << holderReuses;
     EXPECT_NE(listener, nullptr);
