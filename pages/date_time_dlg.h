@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QPointer>
+#include <array>
+
 #include "pages/ip_setting_dlg.h"
 #include "pages/wizard_page.h"
+
+class QComboBox;
+class QDateTimeEdit;
 
 namespace tamberlyx {
 
 class Wizard;
 
-// Step 3: time zone, date and time, read from and written to the working settings.
+// Step 3: time zone, date and time, read from and written to the working settings. The
+// device's NTP server passes through a list the user never sees.
 class CDateTimeDlg : public WizardPage {
  public:
   explicit CDateTimeDlg(Wizard& wizard);
@@ -15,7 +22,12 @@ class CDateTimeDlg : public WizardPage {
   // The Step 2 object that Back opens; used for nothing else.
   CIpSettingDlg& BackPage() { return m_back; }
 
+  // The "Time Zone", "Date" and "Time" labels of the current window.
+  const std::array<QPointer<CColorLabel>, 3>& FieldLabels() const { return m_labels; }
+
  protected:
+  void OnCreate(QDialog& window) override;
+  void OnInitDialog(QDialog& window) override;
   void OnCommand(int id) override;
 
  private:
@@ -25,7 +37,12 @@ class CDateTimeDlg : public WizardPage {
   void WriteSettings();
 
   Wizard& m_wizard;
+  QPointer<QDateTimeEdit> m_date;
+  QPointer<QDateTimeEdit> m_time;
+  QPointer<QComboBox> m_ntpServers;
+  QPointer<QComboBox> m_timeZones;
   CIpSettingDlg m_back;
+  std::array<QPointer<CColorLabel>, 3> m_labels;
 };
 
 }  // namespace tamberlyx

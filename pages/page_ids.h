@@ -4,13 +4,17 @@
 
 namespace tamberlyx {
 
-// Control ids of the pages' buttons.
+// Control ids of the pages' buttons and fields.
 inline constexpr int kIdSearchAgain = 1001;
 inline constexpr int kIdSearchExit = 1019;
 inline constexpr int kIdIpNext = 1008;
 inline constexpr int kIdIpBack = 1009;
 inline constexpr int kIdDateTimeNext = 1010;
 inline constexpr int kIdDateTimeBack = 1015;
+inline constexpr int kIdTimeZone = 1011;
+inline constexpr int kIdDate = 1012;
+inline constexpr int kIdTime = 1013;
+inline constexpr int kIdNtpServer = 1014;
 inline constexpr int kIdSave = 1016;
 inline constexpr int kIdSaveBack = 1017;
 

@@ -60,6 +60,10 @@ const DialogTemplate& DateTimeTemplate() {
       kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 3)",
       {
+          {kIdTimeZone, kDropDownList, 62, 36, 197, 86},
+          {kIdDate, kDatePicker, 62, 71, 54, 11},
+          {kIdTime, kTimePicker, 62, 106, 60, 11},
+          {kIdNtpServer, kDropDownList, 62, 109, 67, 37, "", 0, false},
           {kIdDateTimeBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
           {kIdDateTimeNext, kDefaultPushButton, 175, 139, 50, 10, "Next", kNextText},
           {kNoControlId, kGroupBox, 9, 21, 260, 108, "", 0},

@@ -11,7 +11,14 @@ inline constexpr int kIdCancel = 2;
 // Controls without an id of their own (group boxes, run-time labels) carry this one.
 inline constexpr int kNoControlId = 65535;
 
-enum class ControlKind { kPushButton, kDefaultPushButton, kGroupBox };
+enum class ControlKind {
+  kPushButton,
+  kDefaultPushButton,
+  kGroupBox,
+  kDropDownList,  // its height includes the opened list
+  kDatePicker,
+  kTimePicker,
+};
 
 // One control of a dialog template; position and size in dialog units.
 struct ControlTemplate {
@@ -20,6 +27,7 @@ struct ControlTemplate {
   int x = 0, y = 0, width = 0, height = 0;
   const char* text = "";  // the template's own text
   unsigned textId = 0;    // string shown instead once the dialog initialises; 0 keeps `text`
+  bool visible = true;
 };
 
 // A dialog template: client size in dialog units, caption (never translated), controls.

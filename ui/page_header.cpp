@@ -4,17 +4,15 @@
 #include <cmath>
 
 #include "ui/color_label.h"
-#include "ui/control_id.h"
-#include "ui/dialog_template.h"
 #include "ui/label_layout.h"
 #include "ui/page_fonts.h"
+#include "ui/page_label.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
 namespace {
 
 constexpr QColor kHeaderText(255, 255, 255);
-constexpr QColor kLabelBack(0, 128, 128);
 
 double Scaled(double value, double scale) {
   return scale == 1.0 ? value : std::trunc(scale * value);
@@ -32,14 +30,8 @@ CColorLabel* MakeHeaderLabel(QDialog& window, const PageFonts& fonts, const Head
   const double width = Scaled(LabelLayout::TextWidth(text, 1, measure), header.widthScale);
   const double height = Scaled(measure.charHeight, header.heightScale);
 
-  auto* label = new CColorLabel(text, &window);
-  label->setGeometry(LabelLayout::Truncated(left, top, left + width, top + height));
-  SetControlId(*label, kNoControlId);
-  label->setFont(title ? fonts.Title() : fonts.Subtitle());
-  label->SetTextColor(kHeaderText);
-  label->SetBackColor(kLabelBack);
-  label->show();
-  return label;
+  return MakePageLabel(window, text, LabelLayout::Truncated(left, top, left + width, top + height),
+                       title ? fonts.Title() : fonts.Subtitle(), kHeaderText);
 }
 
 }  // namespace tamberlyx

@@ -1,11 +1,15 @@
 #include "ui/template_builder.h"
 
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 
 #include "ui/control_id.h"
+#include "ui/date_time_picker.h"
 #include "ui/dialog_units.h"
+#include "ui/drop_down_list.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -17,6 +21,9 @@ QFont TemplateFont() {
 }
 
 QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QFont& buttonFont) {
+  if (control.kind == ControlKind::kDropDownList) return MakeDropDownList(dialog);
+  if (control.kind == ControlKind::kDatePicker) return MakeDatePicker(dialog);
+  if (control.kind == ControlKind::kTimePicker) return MakeTimePicker(dialog);
   const QString text = control.textId != 0 ? Text(control.textId) : QString(control.text);
   if (control.kind == ControlKind::kGroupBox) {
     // A frame only: clicks fall through to what it encloses, and it lies beneath everything.
@@ -46,9 +53,14 @@ void CreateTemplateControls(QDialog& dialog, const DialogTemplate& dialogTemplat
   const DialogUnits units = DialogUnits::PageFont();
   for (const ControlTemplate& control : dialogTemplate.controls) {
     QWidget* widget = MakeControl(dialog, control, buttonFont);
-    widget->setGeometry(units.Rect(control.x, control.y, control.width, control.height));
+    const QRect rect = units.Rect(control.x, control.y, control.width, control.height);
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      PlaceDropDownList(*list, rect);
+    } else {
+      widget->setGeometry(rect);
+    }
     SetControlId(*widget, control.id);
-    widget->show();
+    widget->setVisible(control.visible);
   }
 }
 

@@ -6,10 +6,13 @@
 #include <functional>
 
 #include "app/drumvale_ui_dlg.h"
+#include "device/default_settings.h"
 #include "pages/confirm_dlg.h"
 #include "pages/progress_dlg.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "protocol/settings_keys.h"
+#include "protocol/settings_text.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/gui_environment.h"
 #include "tests/gui/harness/scoped_language.h"
@@ -40,6 +43,18 @@ class Shooter {
   bool m_failed = false;
 };
 
+// The pages after the search show what a device reported, on a fixed day.
+void SelectDevice(SharedBuffers& buffers) {
+  std::string settings = device::DefaultSettings("NAS-OFFICE", "192.168.0.20");
+  const std::pair<const char*, const char*> fixed[] = {
+      {kKeyDate, "2008/4/11"}, {kKeyTime, "9:5:0"}, {kKeyNtpServer, "time.nist.gov"}};
+  for (const auto& [key, value] : fixed) {
+    ReplaceSettingEntry(settings, key, std::string(key) + "=" + value);
+  }
+  buffers.currentSettings = buffers.newSettings = settings;
+  buffers.selectedDeviceIp = "192.168.0.20";
+}
+
 void ShootPage(Shooter& shooter, WizardPage& page, const char* name) {
   SwitchToPage(nullptr, page, page.TemplateId());
   shooter.Save(*page.Window(), name);
@@ -67,6 +82,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   Shooter shooter(directory, suffix);
   shooter.Save(welcome, "welcome");
   ShootPage(shooter, wizard.Step1(), "step1");
+  SelectDevice(wizard.Buffers());
   ShootPage(shooter, wizard.Step2(), "step2");
   ShootPage(shooter, wizard.Step3(), "step3");
   ShootPage(shooter, wizard.Step4(), "step4");

@@ -1,0 +1,29 @@
+#include "ui/page_label.h"
+
+#include <QFont>
+#include <QRect>
+
+#include "ui/color_label.h"
+#include "ui/control_id.h"
+#include "ui/dialog_template.h"
+
+namespace tamberlyx {
+namespace {
+
+constexpr QColor kLabelBack(0, 128, 128);
+
+}  // namespace
+
+CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
+                           const QFont& font, const QColor& textColor) {
+  auto* label = new CColorLabel(text, &window);
+  label->setGeometry(rect);
+  SetControlId(*label, kNoControlId);
+  label->setFont(font);
+  label->SetTextColor(textColor);
+  label->SetBackColor(kLabelBack);
+  label->show();
+  return label;
+}
+
+}  // namespace tamberlyx
