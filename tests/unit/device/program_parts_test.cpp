@@ -51,7 +51,9 @@ class SettingsFileTest : public ::testing::Test {
   void TearDown() override { std::remove(m_path.c_str()); }
 
  private:
-  std::string m_path = ::testing::TempDir() + "device_settings_test.txt";
+  // ctest runs each case as its own process in parallel: one file per case.
+  std::string m_path = ::testing::TempDir() + "device_settings_" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
 };
 
 TEST_F(SettingsFileTest, ReadsATextWithoutItsLineEnd) {
