@@ -17,5 +17,6 @@ inline constexpr int kIdTime = 1013;
 inline constexpr int kIdNtpServer = 1014;
 inline constexpr int kIdSave = 1016;
 inline constexpr int kIdSaveBack = 1017;
+inline constexpr int kIdDriveMap = 1068;
 
 }  // namespace tamberlyx

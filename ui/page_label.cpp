@@ -26,4 +26,17 @@ CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& re
   return label;
 }
 
+CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
+                                 const QFont& font, int id) {
+  auto* box = new CColorCheckBox(text, &window);
+  box->setGeometry(rect);
+  SetControlId(*box, id);
+  box->setFont(font);
+  box->setFocusPolicy(Qt::ClickFocus);
+  box->SetTextColor(QColor(0, 0, 0));
+  box->SetBackColor(kLabelBack);
+  box->show();
+  return box;
+}
+
 }  // namespace tamberlyx

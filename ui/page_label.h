@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "ui/color_button.h"
+
 class QFont;
 class QRect;
 class QString;
@@ -15,5 +17,10 @@ class CColorLabel;
 // font and text colour, with the teal background colour every run-time label is given.
 CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
                            const QFont& font, const QColor& textColor = QColor(0, 0, 0));
+
+// A check box of a page made the same way, black, unchecked, with the template id `id`. It has
+// no keyboard path of its own: it takes the focus only when clicked.
+CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
+                                 const QFont& font, int id);
 
 }  // namespace tamberlyx
