@@ -43,7 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{{"set", "10.0.0.2", "novalue"}, std::nullopt, "KEY=VALUE"},
                       ParseCase{{"set", "10.0.0.2", "k=a&b=c"}, std::nullopt, "\"&\""},
                       ParseCase{{"set", "10.0.0.2", "locale=kor"}, std::nullopt, "locale"},
-                      ParseCase{{"wizard"}, std::nullopt, "unknown command"}));
+                      ParseCase{{"wizard"}, std::nullopt, "unknown command"},
+                      ParseCase{{"discover", "--address"}, std::nullopt, "missing ADDRESS"},
+                      ParseCase{{"discover", "--address", "0.0.0.0"}, std::nullopt, "0.0.0.0"},
+                      ParseCase{{"set", "--address=nas", "10.0.0.2", "a=b"}, std::nullopt, "nas"},
+                      ParseCase{{"verify", "--every-interface"}, std::nullopt, "missing ADDRESS"},
+                      ParseCase{
+                          {"verify", "--address", "10.0.0.9"}, std::nullopt, "missing ADDRESS"}));
 
 TEST(ParseCommandLine, KeepsOptionsAddressAndAssignmentsInOrder) {
   const auto discover = ParseCommandLine({"discover", "--stats"});
@@ -57,6 +63,35 @@ TEST(ParseCommandLine, KeepsOptionsAddressAndAssignmentsInOrder) {
   ASSERT_EQ(set.command->assignments.size(), 2u);
   EXPECT_EQ(set.command->assignments[1].key, "nwk.bootproto");
   EXPECT_EQ(set.command->assignments[1].value, "dhcp");
+}
+
+TEST(ParseCommandLine, TakesSearchOptionsAnywhereForEveryCommand) {
+  struct Case {
+    std::vector<std::string_view> args;
+    bool everyInterface;
+    std::vector<std::string> addresses;
+    std::string_view address;  // verify and set: the device
+  };
+  const Case cases[] = {
+      {{"discover"}, false, {}, ""},
+      {{"discover", "--json", "--every-interface"}, true, {}, ""},
+      {{"discover", "--address", "10.2.0.5", "--address=10.3.0.5", "--address", "10.2.0.5"},
+       false,
+       {"10.2.0.5", "10.3.0.5"},
+       ""},
+      {{"verify", "--every-interface", "10.0.0.2"}, true, {}, "10.0.0.2"},
+      {{"set", "10.0.0.2", "--address", "10.9.0.2", "sys.hostname=X", "--every-interface"},
+       true,
+       {"10.9.0.2"},
+       "10.0.0.2"},
+  };
+  for (const Case& c : cases) {
+    const ParseOutcome outcome = ParseCommandLine(c.args);
+    ASSERT_TRUE(outcome.command) << outcome.error;
+    EXPECT_EQ(outcome.command->search.everyInterface, c.everyInterface);
+    EXPECT_EQ(outcome.command->search.addresses, c.addresses);
+    EXPECT_EQ(outcome.command->address, c.address);
+  }
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "cli/no_answer_hint.h"
 #include "device/fake_devices.h"
+#include "fake_interfaces.h"
 #include "platform/fakenet/fake_network.h"
 #include "platform/fakenet/fake_transport.h"
 #include "platform/fakenet/manual_scheduler.h"
@@ -179,6 +181,148 @@ TEST_F(CommandRunTest, SetWithoutAnswerEndsAfterItsTimeLimit) {
   EXPECT_EQ(Run({"set", "192.168.0.42", "sys.hostname=X"}, {"admin"}), kExitFailed);
   EXPECT_EQ(err.str(), "Server does not exist!!\n");
   EXPECT_GE(ticks, 16 + 301);
+}
+
+// A PC on two segments: eth0 (where the default route leaves) and eth1 with a device of its own.
+class WidenedSearchTest : public CommandRunTest {
+ protected:
+  static constexpr char kOther[] = "10.1.0.5";
+
+  WidenedSearchTest() {
+    interfaces.Add({"eth0", "192.168.0.100"}, "192.168.0.");
+    interfaces.Add({"eth1", "10.1.0.1"}, "10.1.");
+    context.interfaces = &interfaces;
+    device::AddDevice(network, kOther, Device("OTHER"));
+  }
+
+  static std::size_t Count(const std::string& text, std::string_view part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+  }
+
+  FakeInterfaces interfaces{network};
+};
+
+TEST_F(WidenedSearchTest, EveryInterfaceSendsTheSearchOutOfEachAndListsEveryDeviceOnce) {
+  EXPECT_EQ(Run({"discover", "--every-interface"}), kExitOk);
+  EXPECT_EQ(ticks, 16) << "one window for all answers";
+  const std::string search = BuildDiscoveryRequest();
+  EXPECT_EQ(interfaces.SentVia(),
+            (std::vector<FakeInterfaces::Sent>{{"eth0", search, "255.255.255.255"},
+                                               {"eth1", search, "255.255.255.255"}}));
+  // Every device heard both broadcasts and answered twice.
+  const std::string table = out.str();
+  for (std::string_view name : {"FIRST", "SECOND", "OTHER"}) EXPECT_EQ(Count(table, name), 1u);
+  EXPECT_TRUE(table.starts_with("INTERFACE  NAME")) << table;
+  EXPECT_NE(table.find("eth1       OTHER   10.1.0.5"), std::string::npos) << table;
+  EXPECT_NE(table.find("eth0       SECOND  192.168.0.22"), std::string::npos) << table;
+}
+
+TEST_F(WidenedSearchTest, AddressIsAskedDirectlyBesideTheBroadcast) {
+  EXPECT_EQ(Run({"discover", "--address", kOther, "--json"}), kExitOk);
+  const std::string search = BuildDiscoveryRequest();
+  EXPECT_EQ(network.Sent(),
+            (std::vector<SentDatagram>{{search, "255.255.255.255", true}, {search, kOther, true}}));
+  EXPECT_TRUE(interfaces.SentVia().empty()) << "the broadcast takes the route";
+  EXPECT_NE(out.str().find(R"("address": "10.1.0.5", "name": "OTHER", "interface": "eth1")"),
+            std::string::npos)
+      << out.str();
+  EXPECT_EQ(Count(out.str(), "\"interface\": \"eth0\""), 2u);
+}
+
+TEST_F(WidenedSearchTest, WithoutUsableInterfacesTheSearchIsNeverNarrowerThanThePlainOne) {
+  FakeInterfaces none{network};
+  context.interfaces = &none;
+  EXPECT_EQ(Run({"discover", "--every-interface"}), kExitOk);
+  EXPECT_EQ(network.Sent().size(), 1u);
+  EXPECT_EQ(Count(out.str(), "\n-          "), 3u) << "interface unknown: " << out.str();
+}
+
+TEST_F(WidenedSearchTest, OneInterfaceFailingLeavesTheOthersSearched) {
+  interfaces.FailSendsVia("eth0");
+  EXPECT_EQ(Run({"discover", "--every-interface"}), kExitOk);
+  EXPECT_EQ(interfaces.SentVia().size(), 1u);
+  EXPECT_EQ(Count(out.str(), "OTHER"), 1u);
+}
+
+TEST_F(WidenedSearchTest, SetSearchesEveryInterfaceThenTalksToTheDeviceDirectly) {
+  EXPECT_EQ(Run({"set", "--every-interface", kOther, "sys.hostname=MOVED"}, {"admin"}), kExitOk);
+  EXPECT_EQ(SentWords(),
+            (std::vector<std::string>{"Tamberlyx", "Tamberlyx", "VERIFY    ", "SET       "}));
+  EXPECT_EQ(network.Sent()[3].destination, kOther);
+  EXPECT_FALSE(network.Sent()[3].broadcast);
+  EXPECT_EQ(GetSettingValue(device::FindDevice(network, kOther)->Settings(), "sys.hostname"),
+            "MOVED");
+}
+
+TEST_F(WidenedSearchTest, NothingAnsweringLeavesStdoutEmptyAndGuidesOnStderr) {
+  for (std::string_view address : {kFirst, kSecond, kOther}) network.RemovePeer(address);
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string_view stdoutText;
+    std::string_view searched;
+  };
+  const Case cases[] = {
+      {{"discover"}, "", "Searched:\n  255.255.255.255 out of eth0\nEvery device"},
+      {{"discover", "--every-interface", "--json"},
+       "[]\n",
+       "Searched:\n  255.255.255.255 out of eth0 (192.168.0.100)\n"
+       "  255.255.255.255 out of eth1 (10.1.0.1)\nEvery device"},
+      {{"discover", "--address", "10.9.0.9"},
+       "",
+       "  255.255.255.255 out of eth0\n  10.9.0.9 (no route out of this PC)\n"},
+  };
+  for (const Case& c : cases) {
+    out.str("");
+    err.str("");
+    EXPECT_EQ(Run(c.args), kExitOk);
+    EXPECT_EQ(out.str(), c.stdoutText);
+    EXPECT_TRUE(err.str().starts_with("No device answered.\n")) << err.str();
+    EXPECT_NE(err.str().find(c.searched), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("UDP port 1211 was free"), std::string::npos) << err.str();
+  }
+}
+
+TEST(NoAnswerHint, SaysWhereItSearchedWhatToCheckAndWhatWasNotTried) {
+  struct Case {
+    std::vector<SearchRoute> routes;
+    SearchOptions options;
+    ClientPortState port;
+    std::vector<std::string_view> present;
+    std::vector<std::string_view> absent;
+  };
+  const std::vector<std::string_view> firewall{
+      "nft add rule inet filter input udp dport 1211 accept", "ufw allow 1211/udp",
+      "firewall-cmd --add-port=1211/udp"};
+  const Case cases[] = {
+      {{{"255.255.255.255", "eth0", "", true}},
+       {},
+       ClientPortState::kListened,
+       {"  255.255.255.255 out of eth0\n", "port 1211 was free", "try --every-interface",
+        "try --address ADDRESS"},
+       {"failed"}},
+      {{{"255.255.255.255", "eth0", "10.0.0.1", true},
+        {"255.255.255.255", "eth1", "10.1.0.1", false},
+        {"10.2.0.9", "eth0", "", true}},
+       {true, {"10.2.0.9"}},
+       ClientPortState::kHeld,
+       {"out of eth1 (10.1.0.1): the send failed\n", "  10.2.0.9 out of eth0\n",
+        "held by another program", "ss -ulpn 'sport = :1211'"},
+       {"try --every-interface", "try --address"}},
+      {{{"255.255.255.255", "", "", false}},
+       {},
+       ClientPortState::kNotListened,
+       {"255.255.255.255 (no route out of this PC): the send failed",
+        "port 1211 is free, but this search did not listen"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    const std::string hint = NoAnswerHint(c.routes, c.options, c.port);
+    for (std::string_view part : firewall) EXPECT_NE(hint.find(part), std::string::npos) << hint;
+    for (std::string_view part : c.present) EXPECT_NE(hint.find(part), std::string::npos) << hint;
+    for (std::string_view part : c.absent) EXPECT_EQ(hint.find(part), std::string::npos) << hint;
+  }
 }
 
 }  // namespace
