@@ -20,15 +20,15 @@ std::string RouteLine(const SearchRoute& route) {
 }
 
 std::string FirewallAdvice() {
-  return "Every device answers to UDP port " + kPort +
-         " on this PC; a firewall that drops those datagrams hides them all. To allow them:\n"
-         "  nft:       nft add rule inet filter input udp dport " +
+  return "Each device answers to UDP port " + kPort +
+         " on this PC, so a firewall here must let those datagrams in,\nfor example with one of:\n"
+         "  nft add rule inet filter input udp dport " +
          kPort +
          " accept\n"
-         "  ufw:       ufw allow " +
+         "  ufw allow " +
          kPort +
          "/udp\n"
-         "  firewalld: firewall-cmd --add-port=" +
+         "  firewall-cmd --add-port=" +
          kPort + "/udp\n";
 }
 

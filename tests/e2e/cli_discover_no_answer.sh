@@ -25,6 +25,15 @@ expect_eq "$CLI_OUT" "[]" "an empty JSON array"
 expect_contains "$CLI_ERR" $'Searched:\n  255.255.255.255 out of eth0\n' "the plain broadcast's interface"
 expect_contains "$CLI_ERR" "try --every-interface" "the option not used"
 
+# Without a default route the plain broadcast cannot leave; the one named by interface can.
+netns_exec pc ip route del default
+e2e_cli discover
+expect_contains "$CLI_ERR" "255.255.255.255 (no route out of this PC): the send failed" "no route"
+e2e_cli discover --every-interface
+expect_contains "$CLI_ERR" $'out of eth0 (10.66.0.1)\n  255.255.255.255 out of eth1 (10.77.0.1)\nEach' \
+  "sent out of both interfaces without a route"
+expect_lacks "$CLI_ERR" "failed" "no failed send"
+
 # A simulated device in the pc namespace holds the port, as another program would.
 netns_start pc "$NETNS_TMP/holder.log" "$DEVICE" --http 0 --port-device 1211
 netns_wait_for "$NETNS_TMP/holder.log" '^ready' || fail "the port holder did not start"

@@ -264,11 +264,11 @@ TEST_F(WidenedSearchTest, NothingAnsweringLeavesStdoutEmptyAndGuidesOnStderr) {
     std::string_view searched;
   };
   const Case cases[] = {
-      {{"discover"}, "", "Searched:\n  255.255.255.255 out of eth0\nEvery device"},
+      {{"discover"}, "", "Searched:\n  255.255.255.255 out of eth0\nEach device"},
       {{"discover", "--every-interface", "--json"},
        "[]\n",
        "Searched:\n  255.255.255.255 out of eth0 (192.168.0.100)\n"
-       "  255.255.255.255 out of eth1 (10.1.0.1)\nEvery device"},
+       "  255.255.255.255 out of eth1 (10.1.0.1)\nEach device"},
       {{"discover", "--address", "10.9.0.9"},
        "",
        "  255.255.255.255 out of eth0\n  10.9.0.9 (no route out of this PC)\n"},
