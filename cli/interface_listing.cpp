@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view kHeading = "INTERFACE";
 
-// Interface names are the kernel's: printable ASCII, so one byte is one column.
+// Interface names come from this PC, not from a device, and are ASCII: a byte is a column.
 std::string Column(const std::vector<std::string>& interfaces, std::size_t row) {
   if (row == 0) return std::string(kHeading);
   const std::string& name = row - 1 < interfaces.size() ? interfaces[row - 1] : std::string();
