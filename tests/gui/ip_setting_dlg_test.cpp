@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -14,7 +13,6 @@
 #include "protocol/settings_text.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/shell_fixture.h"
-#include "ui/color_label.h"
 #include "ui/ip_address_edit.h"
 
 namespace tamberlyx::test {
@@ -149,13 +147,11 @@ TEST_F(IpSettingPageTest, TheUsersEditsAreWrittenAndShownAgainAfterBack) {
       "nwk.ipaddr=192.168.0.20&nwk.netmask=255.255.0.0&sys.gateway=192.168.0.1&sys.dns=&x=1";
   ClickButton(*Page().Window(), kIdIpNext);
   EXPECT_EQ(m_wizard.Buffers().newSettings, written);
-  ProcessEvents();
+  // Back from Step 3 shows what Next wrote.
   ClickButton(*m_wizard.Step3().Window(), kIdDateTimeBack);
   CIpSettingDlg& back = m_wizard.Step3().BackPage();
-  ASSERT_TRUE(back.HasWindow());
-  EXPECT_EQ(qobject_cast<QLineEdit*>(back.Control(kIdServerName))->text(),
-            QStringLiteral("office-nas-numb"));
-  EXPECT_EQ(qobject_cast<IpAddressEdit*>(back.Control(kIdDns))->IsBlank(), true);
+  EXPECT_EQ(qobject_cast<QLineEdit*>(back.Control(kIdServerName))->text(), "office-nas-numb");
+  EXPECT_TRUE(qobject_cast<IpAddressEdit*>(back.Control(kIdDns))->IsBlank());
 }
 
 TEST_F(IpSettingPageTest, ALongDeviceNameIsKeptAndCanOnlyShrink) {
@@ -166,42 +162,6 @@ TEST_F(IpSettingPageTest, ALongDeviceNameIsKeptAndCanOnlyShrink) {
   for (int i = 0; i < 6; ++i) QTest::keyClick(&Name(), Qt::Key_Backspace);
   QTest::keyClicks(&Name(), "abc");
   EXPECT_EQ(Name().text(), QStringLiteral("twenty-characta"));
-}
-
-TEST_F(IpSettingPageTest, KeyboardPathAndLabelsInBothLanguages) {
-  for (const Language language : {Language::kEnglish, Language::kKorean}) {
-    const ScopedLanguage scoped(language);
-    Open(kManual);
-    ProcessEvents();
-    QWidget* expected[] = {&Name(),
-                           Address(0).Field(0),
-                           Address(1).Field(0),
-                           Address(2).Field(0),
-                           Address(3).Field(0),
-                           Button(*Page().Window(), kIdIpBack)};
-    EXPECT_EQ(Page().Window()->focusWidget(), expected[0]);
-    for (std::size_t i = 1; i < std::size(expected); ++i) {
-      QTest::keyClick(Page().Window()->focusWidget(), Qt::Key_Tab);
-      EXPECT_EQ(Page().Window()->focusWidget(), expected[i]) << i;
-    }
-    std::vector<QRect> texts{Page().StepNumberLabel()->geometry(), Page().TitleLabel()->geometry()};
-    // A caption's rectangle may run under its control (the Korean "Subnet Mask" does); its
-    // text must not.
-    for (const QPointer<CColorLabel>& label : Page().FieldLabels()) {
-      QRect text = label->geometry();
-      if (!label->wordWrap()) text.setWidth(label->fontMetrics().horizontalAdvance(label->text()));
-      texts.push_back(text);
-    }
-    for (const int id : {kIdManualAddress, kIdDhcpAddress}) texts.push_back(Radio(id).geometry());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      EXPECT_TRUE(Page().Window()->rect().contains(texts[i])) << i;
-      for (std::size_t j = i + 1; j < texts.size(); ++j)
-        EXPECT_FALSE(texts[i].intersects(texts[j]));
-      for (int a = 0; a < 4; ++a) EXPECT_FALSE(texts[i].intersects(Address(a).geometry())) << i;
-      EXPECT_FALSE(texts[i].intersects(Name().geometry())) << i;
-    }
-    Page().DestroyWindow();
-  }
 }
 
 }  // namespace

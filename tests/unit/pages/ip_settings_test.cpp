@@ -28,53 +28,6 @@ TEST(IpSettings, DottedValuesReadAsTheirLowEightBits) {
   for (const Case& c : cases) EXPECT_EQ(ParseDottedAddress(c.text), c.address) << c.text;
 }
 
-TEST(IpSettings, AddressValuesWithoutLeadingZerosAndAllZerosEmpty) {
-  EXPECT_EQ(FormatAddressValue({0, 0, 0, 0}), "");
-  EXPECT_EQ(FormatAddressValue({0, 0, 0, 1}), "0.0.0.1");
-  EXPECT_EQ(FormatAddressValue({192, 168, 0, 20}), "192.168.0.20");
-  EXPECT_EQ(FormatAddressValue({255, 255, 255, 0}), "255.255.255.0");
-}
-
-TEST(IpSettings, ModeIsDhcpOnlyForTheExactWord) {
-  for (const char* settings :
-       {"nwk.bootproto=DHCP", "nwk.bootproto=static", "nwk.bootproto=", "nwk.bootproto=none",
-        "nwk.bootproto=dhcp ", "x.nwk.bootproto=dhcp"}) {
-    EXPECT_FALSE(ReadIpSettingsView(settings).dhcp) << settings;
-  }
-  EXPECT_TRUE(ReadIpSettingsView("a=1&nwk.bootproto=dhcp&b=2").dhcp);
-}
-
-TEST(IpSettings, NextWritesItsEntriesInPlaceAndAddsNone) {
-  constexpr char kAll[] =
-      "sys.hostname=NAS&x=1&nwk.wireless.ssid=NAS&nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.2&"
-      "nwk.netmask=255.0.0.0&sys.gateway=10.0.0.1&sys.dns=10.0.0.1&";
-  const IpSettingsChoice manual{
-      "nas1", true, {{{192, 168, 0, 20}, {255, 255, 255, 0}, {192, 168, 0, 1}, {0, 0, 0, 0}}}};
-  struct Case {
-    std::string settings;
-    IpSettingsChoice choice;
-    std::string written;
-  };
-  const Case cases[] = {
-      {kAll, manual,
-       "sys.hostname=nas1&x=1&nwk.wireless.ssid=nas1&nwk.bootproto=none&nwk.ipaddr=192.168.0.20&"
-       "nwk.netmask=255.255.255.0&sys.gateway=192.168.0.1&sys.dns=&"},
-      // DHCP leaves the addresses as they were.
-      {kAll,
-       {"nas1", false, manual.addresses},
-       "sys.hostname=nas1&x=1&nwk.wireless.ssid=nas1&nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.2&"
-       "nwk.netmask=255.0.0.0&sys.gateway=10.0.0.1&sys.dns=10.0.0.1&"},
-      {"sys.hostname=NAS&nwk.ipaddr=1.1.1.1", manual, "sys.hostname=nas1&nwk.ipaddr=192.168.0.20"},
-      {"x=sys.hostname=y&sys.dns=1.1.1.1", manual, "x=sys.hostname=y&sys.dns="},
-      {"", manual, ""},
-  };
-  for (const Case& c : cases) {
-    std::string settings = c.settings;
-    WriteIpSettingsChoice(settings, c.choice);
-    EXPECT_EQ(settings, c.written) << c.settings;
-  }
-}
-
 // Whatever a device reports, writing back what the page read rewrites only the page's own
 // entries, in place, and adds none.
 TEST(IpSettings, RandomSettingsKeepEveryOtherEntry) {
