@@ -45,6 +45,11 @@ const DialogTemplate& IpSettingTemplate() {
       kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 2)",
       {
+          {kIdServerName, kLowerCaseEdit, 85, 29, 135, 12},
+          {kIdIpAddress, kIpAddress, 62, 67, 79, 10},
+          {kIdNetmask, kIpAddress, 62, 82, 79, 10},
+          {kIdGateway, kIpAddress, 62, 97, 79, 10},
+          {kIdDns, kIpAddress, 62, 112, 79, 10},
           {kIdIpBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
           {kIdIpNext, kDefaultPushButton, 175, 139, 50, 10, "Next", kNextText},
           {kNoControlId, kGroupBox, 9, 21, 260, 23, "", 0},

@@ -18,6 +18,8 @@ enum class ControlKind {
   kDropDownList,  // its height includes the opened list
   kDatePicker,
   kTimePicker,
+  kLowerCaseEdit,  // single line with a border
+  kIpAddress,
 };
 
 // One control of a dialog template; position and size in dialog units.

@@ -10,6 +10,8 @@
 #include "ui/date_time_picker.h"
 #include "ui/dialog_units.h"
 #include "ui/drop_down_list.h"
+#include "ui/ip_address_edit.h"
+#include "ui/lower_case_edit.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -24,6 +26,8 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QFon
   if (control.kind == ControlKind::kDropDownList) return MakeDropDownList(dialog);
   if (control.kind == ControlKind::kDatePicker) return MakeDatePicker(dialog);
   if (control.kind == ControlKind::kTimePicker) return MakeTimePicker(dialog);
+  if (control.kind == ControlKind::kLowerCaseEdit) return new LowerCaseEdit(&dialog);
+  if (control.kind == ControlKind::kIpAddress) return new IpAddressEdit(&dialog);
   const QString text = control.textId != 0 ? Text(control.textId) : QString(control.text);
   if (control.kind == ControlKind::kGroupBox) {
     // A frame only: clicks fall through to what it encloses, and it lies beneath everything.

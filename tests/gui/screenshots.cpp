@@ -1,5 +1,6 @@
 // Saves a PNG of the welcome dialog, every page, the progress box and the confirmation box, in
 // English and in Korean, into the directory given as the only argument.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "app/drumvale_ui_dlg.h"
 #include "device/default_settings.h"
 #include "pages/confirm_dlg.h"
+#include "pages/page_ids.h"
 #include "pages/progress_dlg.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
@@ -60,6 +62,12 @@ void ShootPage(Shooter& shooter, WizardPage& page, const char* name) {
   shooter.Save(*page.Window(), name);
 }
 
+// The same page in DHCP mode, its address controls disabled.
+void ShootDhcp(Shooter& shooter, WizardPage& page) {
+  if (auto* dhcp = qobject_cast<QAbstractButton*>(page.Control(kIdDhcpAddress))) dhcp->click();
+  shooter.Save(*page.Window(), "step2-dhcp");
+}
+
 void ShootBoxes(Shooter& shooter, QWidget& owner) {
   CProgressDlg progress;
   progress.OpenProgress(&owner);
@@ -84,6 +92,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   ShootPage(shooter, wizard.Step1(), "step1");
   SelectDevice(wizard.Buffers());
   ShootPage(shooter, wizard.Step2(), "step2");
+  ShootDhcp(shooter, wizard.Step2());
   ShootPage(shooter, wizard.Step3(), "step3");
   ShootPage(shooter, wizard.Step4(), "step4");
   ShootBoxes(shooter, *wizard.Step4().Window());
