@@ -18,6 +18,7 @@ enum class ControlKind {
   kDropDownList,  // its height includes the opened list
   kDatePicker,
   kTimePicker,
+  kListBox,  // one selection, in the order lines were added
 };
 
 // One control of a dialog template; position and size in dialog units.
