@@ -17,25 +17,20 @@
 namespace tamberlyx::test {
 namespace {
 
-constexpr int kGiveUpMs = 5000;
-
 void WaitUntil(const std::function<bool()>& done, const char* what) {
   QElapsedTimer clock;
   clock.start();
   while (!done()) {
-    if (clock.elapsed() > kGiveUpMs) {
-      ADD_FAILURE() << "gave up waiting for " << what;
-      return;
-    }
+    if (clock.elapsed() > 5000) return ADD_FAILURE() << "gave up waiting for " << what, void();
     ProcessEvents(2);
   }
+  ProcessEvents();
 }
 
 }  // namespace
 
 void WaitForSearch(const CSearchDlg& page) {
   WaitUntil([&page] { return !page.Searching(); }, "the end of the search");
-  ProcessEvents();
 }
 
 void AnswerPasswordDialog(const QString& password, bool cancel) {
@@ -48,12 +43,8 @@ void AnswerPasswordDialog(const QString& password, bool cancel) {
 }
 
 void PressSetupOnStep1(QWidget& step1, const QString& password) {
-  WaitUntil(
-      [&step1] {
-        const QPushButton* setup = Button(step1, kIdOk);
-        return setup && setup->isEnabled() && step1.isEnabled();
-      },
-      "a device on Step 1");
+  WaitUntil([&step1] { return step1.isEnabled() && Button(step1, kIdOk)->isEnabled(); },
+            "a device on Step 1");
   AnswerPasswordDialog(password);
   ClickButton(step1, kIdOk);
 }
