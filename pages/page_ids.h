@@ -5,6 +5,7 @@
 namespace tamberlyx {
 
 // Control ids of the pages' buttons and fields.
+inline constexpr int kIdDeviceList = 1000;
 inline constexpr int kIdSearchAgain = 1001;
 inline constexpr int kIdSearchExit = 1019;
 inline constexpr int kIdIpNext = 1008;
@@ -24,5 +25,7 @@ inline constexpr int kIdTime = 1013;
 inline constexpr int kIdNtpServer = 1014;
 inline constexpr int kIdSave = 1016;
 inline constexpr int kIdSaveBack = 1017;
+inline constexpr int kIdPasswordEdit = 1051;
+inline constexpr int kIdPasswordPrompt = 1069;
 
 }  // namespace tamberlyx

@@ -31,6 +31,7 @@ const DialogTemplate& SearchTemplate() {
       kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 1)",
       {
+          {kIdDeviceList, kListBox, 22, 69, 48, 43},
           {kIdSearchAgain, kPushButton, 22, 116, 48, 10, "Search again", kSearchAgainText},
           {kIdOk, kDefaultPushButton, 175, 139, 50, 10, "Setup", kSetupText},
           {kIdSearchExit, kPushButton, 53, 139, 50, 10, "Exit", kExitText},

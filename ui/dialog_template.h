@@ -20,6 +20,7 @@ enum class ControlKind {
   kTimePicker,
   kLowerCaseEdit,  // single line with a border
   kIpAddress,
+  kListBox,  // one selection, in the order lines were added
 };
 
 // One control of a dialog template; position and size in dialog units.

@@ -4,6 +4,7 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "ui/control_id.h"
@@ -22,12 +23,20 @@ QFont TemplateFont() {
   return QFont(QStringLiteral("Comic Sans MS"), 10);
 }
 
+QListWidget* MakeListBox(QDialog& dialog) {
+  auto* list = new QListWidget(&dialog);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return list;
+}
+
 QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QFont& buttonFont) {
   if (control.kind == ControlKind::kDropDownList) return MakeDropDownList(dialog);
   if (control.kind == ControlKind::kDatePicker) return MakeDatePicker(dialog);
   if (control.kind == ControlKind::kTimePicker) return MakeTimePicker(dialog);
   if (control.kind == ControlKind::kLowerCaseEdit) return new LowerCaseEdit(&dialog);
   if (control.kind == ControlKind::kIpAddress) return new IpAddressEdit(&dialog);
+  if (control.kind == ControlKind::kListBox) return MakeListBox(dialog);
   const QString text = control.textId != 0 ? Text(control.textId) : QString(control.text);
   if (control.kind == ControlKind::kGroupBox) {
     // A frame only: clicks fall through to what it encloses, and it lies beneath everything.
