@@ -5,6 +5,7 @@
 #include "pages/confirm_dlg.h"
 #include "pages/drive_mapper.h"
 #include "pages/logic/share_mapping.h"
+#include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
 #include "pages/services.h"
@@ -66,6 +67,8 @@ QString Shown(const std::string& value) {
 
 CSaveDlg::CSaveDlg(Wizard& wizard)
     : WizardPage(SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
+
+CSaveDlg::~CSaveDlg() = default;
 
 void CSaveDlg::OnCreate(QDialog& window) {
   if (!m_newHeadingFont) m_newHeadingFont = ArialCellFont(kNewHeadingCellPixels, QFont::Bold);
@@ -161,14 +164,10 @@ void CSaveDlg::OnBack() {
 
 void CSaveDlg::SendSettings(const std::string& request) {
   if (!m_exchange) {
-    const Services& services = m_wizard.GetServices();
-    m_transport = services.makeTransport();
-    m_timer = services.makeTimer();
     ExchangeOwner& owner = *this;
-    m_exchange = std::make_unique<Exchange>(SetExchange(), *m_transport, *m_timer, owner,
-                                            services.tickPeriodMs);
+    m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
   }
-  m_exchange->Start(request, m_wizard.Buffers().selectedDeviceIp);
+  (*m_exchange)->Start(request, m_wizard.Buffers().selectedDeviceIp);
 }
 
 void CSaveDlg::StepProgress() {

@@ -15,6 +15,7 @@
 
 namespace tamberlyx {
 
+class PageExchange;
 class Wizard;
 
 // Step 4: the old and the new settings side by side, and the save that writes the new ones to
@@ -22,6 +23,7 @@ class Wizard;
 class CSaveDlg : public WizardPage, private ExchangeOwner {
  public:
   explicit CSaveDlg(Wizard& wizard);
+  ~CSaveDlg() override;
 
   // The Step 3 object that Back opens; used for nothing else.
   CDateTimeDlg& BackPage() { return m_back; }
@@ -70,9 +72,7 @@ class CSaveDlg : public WizardPage, private ExchangeOwner {
   std::string m_newServerName;  // as the settings hold it, for the drive mapping
   bool m_saved = false;
   // Made at the first save and kept: a reply handler must not destroy the exchange it runs in.
-  std::unique_ptr<Transport> m_transport;
-  std::unique_ptr<ExchangeTimer> m_timer;
-  std::unique_ptr<Exchange> m_exchange;
+  std::unique_ptr<PageExchange> m_exchange;
 };
 
 }  // namespace tamberlyx

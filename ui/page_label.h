@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QRect>
 
 #include "ui/color_button.h"
+#include "ui/control_id.h"
 
-class QFont;
-class QRect;
 class QString;
 class QWidget;
 
@@ -13,8 +14,24 @@ namespace tamberlyx {
 
 class CColorLabel;
 
+// The background colour every run-time label and button of a page is given.
+inline constexpr QColor kPageLabelBackColor(0, 128, 128);
+
+// Gives a freshly made colour control of a page its place, id, font and colours, and shows it.
+template <class Control>
+Control* PlacePageControl(Control* control, int id, const QRect& rect, const QFont& font,
+                          const QColor& textColor) {
+  control->setGeometry(rect);
+  SetControlId(*control, id);
+  control->setFont(font);
+  control->SetTextColor(textColor);
+  control->SetBackColor(kPageLabelBackColor);
+  control->show();
+  return control;
+}
+
 // A run-time label of a page: a visible child of `window` without an id of its own, in its
-// font and text colour, with the teal background colour every run-time label is given.
+// font and text colour, with the teal background colour.
 CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
                            const QFont& font, const QColor& textColor = QColor(0, 0, 0));
 
