@@ -58,6 +58,35 @@ std::array<double, kSettingsRows> RowTops(const LabelLayout& layout) {
   return tops;
 }
 
+// The page's labels are one character height of font D tall, whatever font they are drawn in.
+class LabelMaker {
+ public:
+  LabelMaker(QDialog& window, double height) : m_window(window), m_height(height) {}
+  CColorLabel* operator()(const QString& text, double left, double top, double right,
+                          const QFont& font, double extraHeight = 0) const {
+    const QRect rect = LabelLayout::Truncated(left, top, right, top + m_height + extraHeight);
+    return MakePageLabel(m_window, text, rect, font);
+  }
+
+ private:
+  QDialog& m_window;
+  double m_height;
+};
+
+double TextRight(double left, const QString& text, double extraChars, const FontMeasure& measure) {
+  return left + LabelLayout::TextWidth(text, extraChars, measure);
+}
+
+// A column of values, empty until the page fills them in.
+CSaveDlg::Column MakeColumn(const LabelMaker& label, double left, double right,
+                            const std::array<double, kSettingsRows>& tops, const QFont& font) {
+  CSaveDlg::Column column;
+  for (std::size_t row = 0; row < kSettingsRows; ++row) {
+    column[row] = label(QString(), left, tops[row], right, font);
+  }
+  return column;
+}
+
 // The device's bytes need not be UTF-8; what cannot be read shows as replacement characters.
 QString Shown(const std::string& value) {
   return QString::fromStdString(value);
@@ -73,55 +102,36 @@ CSaveDlg::~CSaveDlg() = default;
 void CSaveDlg::OnCreate(QDialog& window) {
   if (!m_newHeadingFont) m_newHeadingFont = ArialCellFont(kNewHeadingCellPixels, QFont::Bold);
   const LabelLayout layout(window.size());
-  const FontMeasure& captionMeasure = Fonts().CaptionMeasure();
-  const double height = captionMeasure.charHeight;
   const std::array<double, kSettingsRows> tops = RowTops(layout);
-  const auto place = [&window](const QString& text, double left, double top, double right,
-                               double bottom, const QFont& font) {
-    return MakePageLabel(window, text, LabelLayout::Truncated(left, top, right, bottom), font);
-  };
-  const auto textRight = [](double left, const QString& text, double extra,
-                            const FontMeasure& measure) {
-    return left + LabelLayout::TextWidth(text, extra, measure);
-  };
+  const FontMeasure& captionMeasure = Fonts().CaptionMeasure();
+  const LabelMaker label(window, captionMeasure.charHeight);
 
   const double captionLeft = layout.X(kCaptionLeft);
   for (std::size_t row = 0; row < kSettingsRows; ++row) {
     const QString text = Text(kRowCaptionTexts[row]);
-    m_captions[row] =
-        place(text, captionLeft, tops[row], textRight(captionLeft, text, 3, captionMeasure),
-              tops[row] + height, Fonts().Caption());
+    label(text, captionLeft, tops[row], TextRight(captionLeft, text, 3, captionMeasure),
+          Fonts().Caption());
   }
   const QString warning = Text(kWarningText);
-  const double warningTop = tops.back() + layout.Y(kRowStep);
-  m_warning =
-      place(warning, captionLeft, warningTop, textRight(captionLeft, warning, 10, captionMeasure),
-            warningTop + height, Fonts().Caption());
+  m_warning = label(warning, captionLeft, tops.back() + layout.Y(kRowStep),
+                    TextRight(captionLeft, warning, 10, captionMeasure), Fonts().Caption());
 
-  const QString oldHeading = Text(kOldHeadingText);
   const double oldLeft = layout.X(kOldLeft);
   const double headingTop = layout.Y(kHeadingTop);
-  m_oldHeading = place(oldHeading, oldLeft, headingTop,
-                       textRight(oldLeft, oldHeading, 3, Fonts().BodyMeasure()),
-                       headingTop + height, Fonts().Body());
-  for (std::size_t row = 0; row < kSettingsRows; ++row) {
-    m_oldValues[row] = place(QString(), oldLeft, tops[row], layout.X(kOldRight), tops[row] + height,
-                             Fonts().Caption());
-  }
-
-  const double newLeft = layout.X(kNewLeft);
-  m_newHeading = place(Text(kNewHeadingText), newLeft, headingTop, layout.X(kNewRight),
-                       headingTop + height + kNewHeadingExtraPixels, *m_newHeadingFont);
-  for (std::size_t row = 0; row < kSettingsRows; ++row) {
-    m_newValues[row] = place(QString(), newLeft, tops[row], layout.X(kNewRight), tops[row] + height,
-                             Fonts().Label());
-  }
+  const QString oldHeading = Text(kOldHeadingText);
+  label(oldHeading, oldLeft, headingTop, TextRight(oldLeft, oldHeading, 3, Fonts().BodyMeasure()),
+        Fonts().Body());
+  m_oldValues = MakeColumn(label, oldLeft, layout.X(kOldRight), tops, Fonts().Caption());
+  label(Text(kNewHeadingText), layout.X(kNewLeft), headingTop, layout.X(kNewRight),
+        *m_newHeadingFont, kNewHeadingExtraPixels);
+  m_newValues = MakeColumn(label, layout.X(kNewLeft), layout.X(kNewRight), tops, Fonts().Label());
 
   const QString boxText = Text(kDriveBoxText);
   const double boxLeft = oldLeft - kDriveBoxOffsetPixels;
   const double boxTop = tops.back() + layout.Y(kDriveBoxDrop) + kDriveBoxDropPixels;
   const QRect boxRect = LabelLayout::Truncated(
-      boxLeft, boxTop, textRight(boxLeft, boxText, 10, Fonts().BodyMeasure()), boxTop + height);
+      boxLeft, boxTop, TextRight(boxLeft, boxText, 10, Fonts().BodyMeasure()),
+      boxTop + captionMeasure.charHeight);
   m_driveBox = MakePageCheckBox(window, boxText, boxRect, Fonts().Label(), kIdDriveMap);
 }
 

@@ -30,16 +30,10 @@ class CSaveDlg : public WizardPage, private ExchangeOwner {
 
   // The labels and the check box of the current window.
   using Column = std::array<QPointer<CColorLabel>, kSettingsRows>;
-  const Column& RowCaptions() const { return m_captions; }
   const Column& OldValues() const { return m_oldValues; }
   const Column& NewValues() const { return m_newValues; }
-  CColorLabel* OldHeading() const { return m_oldHeading.data(); }
-  CColorLabel* NewHeading() const { return m_newHeading.data(); }
   CColorLabel* Warning() const { return m_warning.data(); }
   CColorCheckBox* DriveCheckBox() const { return m_driveBox.data(); }
-
-  // Set when the device has confirmed the save made from the current window.
-  bool Saved() const { return m_saved; }
 
  protected:
   void OnCreate(QDialog& window) override;
@@ -51,7 +45,6 @@ class CSaveDlg : public WizardPage, private ExchangeOwner {
   void OnBack();
   void SendSettings(const std::string& request);
   void MapNetworkDrive();
-  void CreateColumns(QDialog& window);
 
   // The SET exchange.
   void StepProgress() override;
@@ -62,11 +55,8 @@ class CSaveDlg : public WizardPage, private ExchangeOwner {
   Wizard& m_wizard;
   CDateTimeDlg m_back;
   std::optional<QFont> m_newHeadingFont;  // the one font of this page the others do not make
-  Column m_captions;
   Column m_oldValues;
   Column m_newValues;
-  QPointer<CColorLabel> m_oldHeading;
-  QPointer<CColorLabel> m_newHeading;
   QPointer<CColorLabel> m_warning;
   QPointer<CColorCheckBox> m_driveBox;
   std::string m_newServerName;  // as the settings hold it, for the drive mapping

@@ -9,14 +9,11 @@
 namespace tamberlyx::test {
 
 struct MapCall {
-  std::string host;
-  std::string password;
-  std::string user;
+  std::string host, password, user;
   bool operator==(const MapCall&) const = default;
 };
 
-// Records the mappings the wizard asks for and maps nothing. Hosts named unresolvable answer
-// -1, as a name this PC cannot resolve does; every other host answers 0.
+// Records the mappings asked for and maps nothing: -1 for a host set as unresolvable, else 0.
 class RecordingDriveMapper : public DriveMapper {
  public:
   int MapDeviceShares(const std::string& host, const std::string& password,
@@ -24,7 +21,6 @@ class RecordingDriveMapper : public DriveMapper {
     m_calls.push_back({host, password, user});
     return m_unresolvable.contains(host) ? -1 : 0;
   }
-
   void SetUnresolvable(std::set<std::string> hosts) { m_unresolvable = std::move(hosts); }
   const std::vector<MapCall>& Calls() const { return m_calls; }
 
