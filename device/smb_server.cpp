@@ -28,6 +28,7 @@ using std::chrono::milliseconds;
 
 constexpr const char* kSmbd = "/usr/sbin/smbd";
 constexpr const char* kSmbPasswd = "/usr/bin/smbpasswd";
+constexpr const char* kStateFolder = ".smbd-state";
 constexpr milliseconds kStartLimit{15000};
 constexpr milliseconds kStopLimit{5000};
 constexpr milliseconds kPollStep{20};
@@ -132,13 +133,14 @@ std::string UnixUser() {
 
 std::string Prepare(const SmbSetup& setup) {
   std::error_code error;
-  for (const std::string& share : kShareNames)
+  // smbd acts as the share user, who must be able to pass through the folder (mktemp -d makes
+  // it 0700) and into each share.
+  const auto passable = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(setup.shareDir, passable, fs::perm_options::add, error);
+  for (const std::string& share : kShareNames) {
     fs::create_directories(setup.shareDir + "/" + share, error);
-  // smbd acts as the share user, who must be able to pass through every folder above.
-  for (fs::path folder = fs::absolute(setup.shareDir); folder != folder.root_path();
-       folder = folder.parent_path()) {
-    fs::permissions(folder, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                    fs::perm_options::add, error);
+    fs::permissions(setup.shareDir + "/" + share, passable, fs::perm_options::add, error);
   }
   for (const std::string& folder : SmbStateFolders(setup)) fs::create_directories(folder, error);
   if (!WriteFile(setup.stateDir + "/smb.conf", SmbConfigText(setup)) ||
@@ -186,12 +188,20 @@ std::unique_ptr<SmbServer> SmbServer::Start(const std::string& address, const st
                                             const std::string& password, std::string& error) {
   error = CheckTools();
   if (!error.empty()) return nullptr;
-  char stateTemplate[] = "/tmp/tamberlyx-smb.XXXXXX";
-  if (!mkdtemp(stateTemplate)) {
-    error = "cannot make a state folder for smbd";
+  // Beside the shares and in no share: what a killed device leaves goes with the folder.
+  const std::string stateDir = fs::absolute(shareDir) / kStateFolder;
+  if (!ProcessesUsing(stateDir + "/smb.conf").empty()) {
+    error = "another device already serves " + shareDir;
     return nullptr;
   }
-  const SmbSetup setup{address, shareDir, stateTemplate, UnixUser()};
+  std::error_code removed;
+  fs::remove_all(stateDir, removed);
+  if (!fs::create_directories(stateDir, removed)) {
+    error = "cannot make the smbd state folder " + stateDir;
+    return nullptr;
+  }
+  fs::permissions(stateDir, fs::perms::owner_all, removed);
+  const SmbSetup setup{address, shareDir, stateDir, UnixUser()};
   // From here the server object owns the state folder and removes it however the start ends.
   std::unique_ptr<SmbServer> server(new SmbServer(-1, setup.stateDir));
   error = Prepare(setup);
