@@ -24,6 +24,7 @@ struct ProgramOptions {
   std::uint16_t devicePort = DEVICE_PORT;
   std::uint16_t clientPort = CLIENT_PORT;
   std::uint16_t httpPort = kDefaultHttpPort;  // 0: no web page
+  std::string smbDir;                         // empty: no network shares
   bool help = false;
 };
 
