@@ -15,6 +15,7 @@ void ManualTimer::Stop() {
 
 void ManualTimer::Fire() {
   if (!m_running) return;
+  Stall(m_periodMs);
   // A copy: the tick may stop and restart this timer with a new callback.
   const std::function<void()> onTick = m_onTick;
   onTick();
