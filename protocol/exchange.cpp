@@ -50,6 +50,7 @@ void Exchange::Start(std::string_view request, std::string_view destination) {
 void Exchange::Start(std::string_view request, std::string_view destination,
                      AnswerSources sources) {
   End();
+  ++m_starts;
   m_ticks = 0;
   m_ticksRun = 0;
   m_drops = {};
@@ -130,8 +131,10 @@ long Exchange::TicksDue() const {
 }
 
 void Exchange::RunTick() {
+  const unsigned started = m_starts;
   m_owner.StepProgress();
-  if (!m_running) return;
+  // The step may have ended this exchange or started the next one, which this tick is not of.
+  if (!m_running || started != m_starts) return;
   if (m_ticks < m_kind.tickLimit) {
     ++m_ticks;
     return;

@@ -91,8 +91,9 @@ class Exchange {
   std::vector<std::string> m_ownAddresses;  // read when the exchange starts
   AnswerSources m_sources;
   ExchangeTimer::Clock::time_point m_started;
-  long m_ticksRun = 0;   // tick paths run, including the one that ended the exchange
-  ReceiveDrops m_drops;  // of the listener last closed
+  long m_ticksRun = 0;    // tick paths run, including the one that ended the exchange
+  unsigned m_starts = 0;  // tells a tick of this exchange from one of the next
+  ReceiveDrops m_drops;   // of the listener last closed
   int m_ticks = 0;
   bool m_running = false;
 };

@@ -126,6 +126,64 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TickLimitTest,
                                          TickCase{"Set", SetExchange, 301}),
                          CaseName<TickCase>);
 
+// A busy loop delivered its timer messages late and the window grew with every one of them.
+struct StallCase {
+  const char* name;
+  const ExchangeKind& (*kind)();
+  int stallMs;  // the loop is busy before the next timer message
+  int steps;    // progress steps that message runs
+  bool ended;   // whether it ends the window
+};
+
+class StalledLoopTest : public ExchangeTest, public testing::WithParamInterface<StallCase> {};
+
+TEST_P(StalledLoopTest, ALateTickCatchesUpTickByTick) {
+  const StallCase& c = GetParam();
+  Start(c.kind());  // ticks of 7 ms
+  m_timer.Fire(2);
+  m_timer.Stall(c.stallMs);
+  m_timer.Fire();
+  EXPECT_EQ(m_owner.steps, 2 + c.steps);
+  EXPECT_EQ(m_owner.endOfTime.size(), c.ended ? 1u : 0u);
+  EXPECT_EQ(m_exchange->Running(), !c.ended);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stalls, StalledLoopTest,
+    testing::Values(StallCase{"OnTime", DiscoveryExchange, 0, 1, false},
+                    StallCase{"LessThanATick", DiscoveryExchange, 5, 1, false},
+                    StallCase{"FiveTicks", DiscoveryExchange, 35, 6, false},
+                    StallCase{"PastTheWindow", DiscoveryExchange, 1000, 14, true},
+                    StallCase{"VerifyPastItsLimit", VerifyExchange, 7 * 99, 99, true},
+                    StallCase{"SetJustBeforeItsEnd", SetExchange, 7 * 297, 298, false},
+                    StallCase{"SetAtItsEnd", SetExchange, 7 * 298, 299, true}),
+    CaseName<StallCase>);
+
+TEST_F(ExchangeTest, AReplyThatEndsTheExchangeInsideACatchUpStopsIt) {
+  Start(VerifyExchange());
+  m_owner.onStepProgress = [this] {
+    if (m_owner.steps == 3) Reply(kOwn, "VERIFYOK");
+  };
+  m_timer.Stall(7 * 50);
+  m_timer.Fire();
+  EXPECT_EQ(m_owner.steps, 3);
+  ExpectEnded();
+  EXPECT_TRUE(m_owner.endOfTime.empty());
+}
+
+// Restarting inside a caught-up tick must not hand the new exchange the old one's due ticks.
+TEST_F(ExchangeTest, AnExchangeStartedInsideACatchUpBeginsAtTickZero) {
+  Start(VerifyExchange());
+  m_owner.onStepProgress = [this] {
+    if (m_owner.steps == 1) m_exchange->Start("again", kDevice);
+  };
+  m_timer.Stall(7 * 20);
+  m_timer.Fire();
+  EXPECT_EQ(m_owner.steps, 1);
+  EXPECT_TRUE(m_exchange->Running());
+  EXPECT_EQ(m_exchange->Ticks(), 0);
+}
+
 TEST_F(ExchangeTest, DiscoveryCollectsRepliesAndEndsOnlyByTime) {
   Start(DiscoveryExchange(), kBroadcastAddress);
   Reply(kOwn, "GETOK", "sys.hostname=A");
