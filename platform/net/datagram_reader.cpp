@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <latch>
 #include <optional>
 #include <vector>
 
@@ -81,7 +82,14 @@ DatagramReader::DatagramReader(int socket, ReceiveQueue& queue, std::function<vo
   const int on = 1;
   ::setsockopt(m_socket, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);
   ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &kReadTimeout, sizeof kReadTimeout);
-  m_thread = std::thread([this] { Run(); });
+  // The first datagrams of a burst may already be on their way: the socket's small queue holds
+  // only a fraction of a millisecond of them, so the thread must be reading before we return.
+  std::latch running(1);
+  m_thread = std::thread([this, &running] {
+    running.count_down();
+    Run();
+  });
+  running.wait();
 }
 
 DatagramReader::~DatagramReader() {
