@@ -6,7 +6,7 @@ DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
   libglib2.0-dev python3 iproute2 fonts-liberation fonts-nanum fonts-comic-neue xvfb xauth
 
-.PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean
+.PHONY: deps build asan tsan fuzz test test-asan test-tsan demo bench screenshots format clean
 
 deps:
 	@missing=$$(for p in $(DEBIAN_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -25,6 +25,10 @@ asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 
+tsan: deps
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan -j $(JOBS)
+
 fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS) --target fuzz_protocol
@@ -36,6 +40,10 @@ test: build
 
 test-asan: asan
 	ctest --preset asan -j $(JOBS) -L unit
+
+# The unit tests under ThreadSanitizer: the reader threads and the queue they fill.
+test-tsan: tsan
+	ctest --preset tsan -j $(JOBS) -L unit
 
 demo: build
 	tools/demo

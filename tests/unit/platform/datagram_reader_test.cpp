@@ -7,20 +7,17 @@
 
 #include <atomic>
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <thread>
 
 #include "platform/net/socket_fd.h"
 #include "protocol/constants.h"
+#include "thread_count.h"
 
 namespace tamberlyx {
 namespace {
 
-int ThreadCount() {
-  const std::filesystem::directory_iterator tasks("/proc/self/task");
-  return static_cast<int>(std::distance(begin(tasks), end(tasks)));
-}
+using testing::ThreadCount;
 
 class DatagramReaderTest : public ::testing::Test {
  protected:

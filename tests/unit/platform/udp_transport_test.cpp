@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -22,12 +21,14 @@
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
 #include "protocol/exchange.h"
+#include "thread_count.h"
 
 namespace tamberlyx {
 namespace {
 
 using testing::RunFor;
 using testing::RunUntil;
+using testing::ThreadCount;
 
 constexpr char kLoopback[] = "127.0.0.1";
 
@@ -132,11 +133,6 @@ TEST_F(UdpTransportTest, ListenerDestroyedInsideItsCallbackIsSafe) {
   RunFor(30);
   EXPECT_EQ(calls, 1);
   EXPECT_TRUE(BoundSocket(port).Valid()) << "the socket was closed";
-}
-
-int ThreadCount() {
-  const std::filesystem::directory_iterator tasks("/proc/self/task");
-  return static_cast<int>(std::distance(begin(tasks), end(tasks)));
 }
 
 // The answer that ends the exchange arrives in the middle of a stream: the listener and its
