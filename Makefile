@@ -8,7 +8,8 @@ DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   scdoc dpkg-dev desktop-file-utils appstream lintian man-db \
   samba gvfs gvfs-backends gvfs-fuse dbus-daemon libglib2.0-bin
 
-.PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean package install
+.PHONY: deps build asan tsan fuzz test test-asan test-tsan demo bench screenshots format clean \
+  package install
 
 # Installing samba must leave no system smbd running: services are kept from starting while
 # the packages install (policy-rc.d, where none is set already) and stopped and disabled after.
@@ -38,6 +39,10 @@ asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 
+tsan: deps
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan -j $(JOBS)
+
 fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS) --target fuzz_protocol
@@ -49,6 +54,10 @@ test: build
 
 test-asan: asan
 	ctest --preset asan -j $(JOBS) -L unit
+
+# The unit tests under ThreadSanitizer: the reader threads and the queue they fill.
+test-tsan: tsan
+	ctest --preset tsan -j $(JOBS) -L unit
 
 demo: build
 	tools/demo

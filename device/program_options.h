@@ -13,7 +13,7 @@ namespace tamberlyx::device {
 // Exit code of a command line that cannot be run.
 inline constexpr int kUsageExitCode = 2;
 inline constexpr std::uint16_t kDefaultHttpPort = 8090;
-inline constexpr int kMaxDeviceCount = 4096;
+inline constexpr int kMaxDeviceCount = 8192;
 
 // What the tamberlyx-device command line asks for.
 struct ProgramOptions {

@@ -85,7 +85,7 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
       {"--password", std::string(65, 'p')},
       {"--count", "2"},  // without a first address
       {"--count", "0", "--first-address", "10.0.0.2"},
-      {"--count", "4097", "--first-address", "10.0.0.2"},
+      {"--count", "8193", "--first-address", "10.0.0.2"},
       {"--count", "2", "--first-address", "255.255.255.254"},
       {"--first-address", "10.0.0"},
       {"--first-address", "10.0.0.256"},
