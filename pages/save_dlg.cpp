@@ -12,6 +12,7 @@
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "platform/language/system_language.h"
+#include "protocol/answer_sources.h"
 #include "protocol/constants.h"
 #include "protocol/messages.h"
 #include "protocol/requests.h"
@@ -177,7 +178,8 @@ void CSaveDlg::SendSettings(const std::string& request) {
     ExchangeOwner& owner = *this;
     m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
   }
-  (*m_exchange)->Start(request, m_wizard.Buffers().selectedDeviceIp);
+  const SharedBuffers& buffers = m_wizard.Buffers();
+  (*m_exchange)->Start(request, buffers.selectedDeviceIp, SetAnswerSources(buffers));
 }
 
 void CSaveDlg::StepProgress() {
