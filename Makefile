@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
   libglib2.0-dev python3 iproute2 fonts-liberation fonts-nanum fonts-comic-neue xvfb xauth \
-  xdotool imagemagick jq
+  xdotool imagemagick jq qt6-wayland
 
 .PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean
 

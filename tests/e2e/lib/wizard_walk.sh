@@ -7,8 +7,8 @@
 # `windowactivate` fails, so every key goes to a window given the focus with `windowfocus`.
 #
 #   walk_start_xvfb               an Xvfb on a free display number; exports DISPLAY
-#   walk_display_usable           true when a program in a namespace of its own reaches $DISPLAY
-#   walk_start_wizard LOG [VAR=VALUE...]   tamberlyx-setup in the pc namespace on $DISPLAY
+#   walk_display_usable           true when a namespace reaches $DISPLAY (or $WAYLAND_DISPLAY)
+#   walk_start_wizard LOG [VAR=VALUE...]   tamberlyx-setup in the pc namespace on the display
 #   walk_window CAPTION [SECONDS] prints the id of the visible window with exactly that caption
 #   walk_focus_leaves WID [SECONDS]   prints the window that takes the focus from WID
 #   walk_keys WID KEY...          focuses WID and presses the keys (xdotool names)
@@ -52,20 +52,31 @@ walk_start_xvfb() {
 }
 
 # Only a display on this machine's unix sockets can be reached from inside a namespace (an
-# abstract socket belongs to the namespace it was made in; TCP is never used).
+# abstract socket belongs to the namespace it was made in; TCP is never used). Sets
+# WALK_PLATFORM for walk_start_wizard: xcb, or wayland for a Wayland session without X.
 walk_display_usable() {
-  [ -n "${DISPLAY:-}" ] || return 1
-  [[ "$DISPLAY" == :* || "$DISPLAY" == unix:* ]] || return 1
-  unshare -n env DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
-    xdotool getdisplaygeometry >/dev/null 2>&1
+  if [[ "${DISPLAY:-}" == :* || "${DISPLAY:-}" == unix:* ]] &&
+    unshare -n env DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
+      xdotool getdisplaygeometry >/dev/null 2>&1; then
+    WALK_PLATFORM=xcb
+    return 0
+  fi
+  [ -n "${WAYLAND_DISPLAY:-}" ] || return 1
+  local socket=$WAYLAND_DISPLAY
+  [[ "$socket" == /* ]] || socket="${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/$socket"
+  [ -S "$socket" ] && compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so' >/dev/null ||
+    return 1
+  WALK_PLATFORM=wayland
+  WAYLAND_DISPLAY=$socket  # a full path works from any runtime directory
 }
 
 walk_start_wizard() {
   local log=$1
   shift
   mkdir -p "$NETNS_TMP/runtime" && chmod 700 "$NETNS_TMP/runtime"
-  netns_start pc "$log" env DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$NETNS_TMP/runtime" "$@" "$WIZARD"
+  netns_start pc "$log" env DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
+    WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" QT_QPA_PLATFORM="${WALK_PLATFORM:-xcb}" \
+    XDG_RUNTIME_DIR="$NETNS_TMP/runtime" "$@" "$WIZARD"
   WALK_WIZARD_PID=${NETNS_PIDS[-1]}
 }
 
