@@ -5,9 +5,10 @@ JOBS ?= $(shell nproc)
 DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
   libglib2.0-dev python3 iproute2 fonts-liberation fonts-nanum fonts-comic-neue xvfb xauth \
+  scdoc dpkg-dev desktop-file-utils appstream lintian man-db \
   xdotool imagemagick jq qt6-wayland
 
-.PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean
+.PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean package install
 
 deps:
 	@missing=$$(for p in $(DEBIAN_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -46,6 +47,15 @@ bench: build
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen build/default/tests/gui/tamberlyx-screenshots build/screenshots
+
+# build/package/tamberlyx_<version>_<arch>.deb; install it with apt install ./build/package/tamberlyx_*.deb
+package: build
+	cmake --build --preset default --target package
+
+# make install [PREFIX=/usr/local] [DESTDIR=/staging]
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/default --prefix "$(PREFIX)"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,13 +1,24 @@
 #include <QApplication>
+#include <iostream>
 #include <memory>
 
 #include "app/drumvale_ui_app.h"
+#include "app/usage.h"
+#include "platform/desktop/termination_signals.h"
 #include "platform/net/posix_socket_layer.h"
 #include "platform/net/qt_exchange_timer.h"
 #include "platform/net/udp_transport.h"
 
 int main(int argc, char** argv) {
+  if (tamberlyx::AsksForUsage(argc, argv)) {
+    std::cout << tamberlyx::UsageText();
+    return 0;
+  }
   QApplication application(argc, argv);
+  // Ending every event loop unwinds the welcome dialog and its pages as closing it would.
+  tamberlyx::TerminationSignals termination;
+  QObject::connect(&termination, &tamberlyx::TerminationSignals::received,
+                   [] { QCoreApplication::exit(0); });
   tamberlyx::PosixSocketLayer sockets;
   tamberlyx::Services services;
   services.socketLayer = &sockets;
