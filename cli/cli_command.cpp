@@ -9,9 +9,9 @@ namespace {
 
 constexpr std::string_view kUsage =
     R"(Usage:
-  tamberlyx-cli discover [--json] [--stats]
-  tamberlyx-cli verify ADDRESS
-  tamberlyx-cli set ADDRESS KEY=VALUE...
+  tamberlyx-cli discover [SEARCH...] [--json] [--stats]
+  tamberlyx-cli verify [SEARCH...] ADDRESS
+  tamberlyx-cli set [SEARCH...] ADDRESS KEY=VALUE...
   tamberlyx-cli --help
 
 Finds storage devices on the local network and changes their settings.
@@ -25,6 +25,15 @@ Finds storage devices on the local network and changes their settings.
   set        Searches, checks the admin password, then replaces each KEY=VALUE
              entry in the device's settings and writes them to the device. Only
              keys that the device reports can be set.
+
+Each command searches the way discover does; SEARCH widens the search:
+  --every-interface  Broadcasts out of every interface that is up and can broadcast,
+                     not only the one the default route leaves by; the listing then
+                     names the interface each device answered on.
+  --address ADDRESS  Also asks ADDRESS directly, for a device behind a router (may be
+                     given several times).
+When nothing answers, discover says on standard error where it searched and what
+to check.
 
 The admin password (at most 16 characters) is read from standard input: typed
 without echo on a terminal, otherwise the first line.
@@ -40,9 +49,11 @@ ParseOutcome Failure(std::string error) {
   return {std::nullopt, std::move(error)};
 }
 
-ParseOutcome ParseDiscover(const std::vector<std::string_view>& rest) {
+ParseOutcome ParseDiscover(std::vector<std::string_view> rest) {
   CliCommand command;
   command.kind = CommandKind::kDiscover;
+  if (std::string error = TakeSearchOptions(rest, command.search); !error.empty())
+    return Failure("discover: " + error);
   for (std::string_view option : rest) {
     if (option == "--json") {
       command.json = true;
@@ -56,9 +67,11 @@ ParseOutcome ParseDiscover(const std::vector<std::string_view>& rest) {
 }
 
 ParseOutcome ParseDeviceCommand(CommandKind kind, std::string_view name,
-                                const std::vector<std::string_view>& rest) {
-  if (rest.empty()) return Failure(std::string(name) + ": missing ADDRESS");
+                                std::vector<std::string_view> rest) {
   CliCommand command;
+  if (std::string error = TakeSearchOptions(rest, command.search); !error.empty())
+    return Failure(std::string(name) + ": " + error);
+  if (rest.empty()) return Failure(std::string(name) + ": missing ADDRESS");
   command.kind = kind;
   command.address = std::string(rest.front());
   if (!IsDottedIpv4(command.address)) {

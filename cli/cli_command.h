@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/search_options.h"
 #include "cli/setting_assignment.h"
 
 namespace tamberlyx::cli {
@@ -17,6 +18,7 @@ struct CliCommand {
   bool stats = false;  // discover: listed count and window length on stderr
   std::string address;
   std::vector<SettingAssignment> assignments;
+  SearchOptions search;  // every command searches first
 };
 
 struct ParseOutcome {

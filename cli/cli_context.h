@@ -5,6 +5,7 @@
 #include "cli/progress_indicator.h"
 #include "protocol/constants.h"
 #include "protocol/exchange_timer.h"
+#include "protocol/interface_network.h"
 #include "protocol/transport.h"
 
 namespace tamberlyx::cli {
@@ -17,6 +18,7 @@ struct CliContext {
   std::ostream& err;
   ProgressIndicator& progress;
   int tickPeriodMs = kTickPeriodMs;
+  InterfaceNetwork* interfaces = nullptr;  // none: a search cannot leave by every interface
 };
 
 }  // namespace tamberlyx::cli

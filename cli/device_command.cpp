@@ -15,7 +15,9 @@ DeviceCommand::DeviceCommand(const CliCommand& command, CliContext& context,
       m_context(context),
       m_credentials(std::move(credentials)),
       m_finish(std::move(finish)),
-      m_discovery(context),
+      m_search(context.transport, context.interfaces, command.search),
+      m_searchContext(WithTransport(context, m_search)),
+      m_discovery(m_searchContext),
       m_verify(VerifyExchange(), context, "Checking the password"),
       m_set(SetExchange(), context, "Saving") {}
 

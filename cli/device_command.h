@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "cli/discovery.h"
 #include "cli/exchange_step.h"
+#include "cli/search_transport.h"
 #include "protocol/shared_buffers.h"
 
 namespace tamberlyx::cli {
@@ -29,6 +30,8 @@ class DeviceCommand : public Command {
   Credentials m_credentials;
   Finish m_finish;
   SharedBuffers m_buffers;
+  SearchTransport m_search;  // the search goes as wide as asked; VERIFY and SET go direct
+  CliContext m_searchContext;
   Discovery m_discovery;
   ExchangeStep m_verify;
   ExchangeStep m_set;

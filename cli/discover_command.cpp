@@ -2,6 +2,7 @@
 
 #include "cli/device_table.h"
 #include "cli/exit_codes.h"
+#include "cli/interface_listing.h"
 #include "cli/json_text.h"
 
 namespace tamberlyx::cli {
@@ -11,7 +12,9 @@ DiscoverCommand::DiscoverCommand(const CliCommand& command, CliContext& context,
       m_stats(command.stats),
       m_context(context),
       m_finish(std::move(finish)),
-      m_discovery(context) {}
+      m_search(context.transport, context.interfaces, command.search),
+      m_searchContext(WithTransport(context, m_search)),
+      m_discovery(m_searchContext) {}
 
 void DiscoverCommand::Start() {
   m_discovery.Run([this](const DiscoveryResult& result) { Report(result); });
@@ -19,20 +22,39 @@ void DiscoverCommand::Start() {
 
 void DiscoverCommand::Report(const DiscoveryResult& result) {
   const auto& records = m_discovery.Devices().Records();
-  if (m_json) {
-    m_context.out << DevicesAsJson(records);
-  } else if (records.empty()) {
-    m_context.err << "No device answered.\n";
-  } else {
-    m_context.out << FormatDeviceTable(records);
-  }
+  if (m_json || !records.empty()) m_context.out << Listing(records);
   m_context.out.flush();
+  // Standard error only: scripts reading the table or the JSON see an empty result.
+  if (records.empty()) {
+    m_context.err << "No device answered.\n"
+                  << NoAnswerHint(m_search.Routes(), m_search.Options(),
+                                  PortState(result.listened));
+  }
   if (m_stats) {
     m_context.err << "listed " << records.size() << ", replies " << result.replies << ", window "
                   << result.window.count() << " ms\n";
   }
   m_context.err.flush();
   m_finish(result.listened ? kExitOk : kExitFailed);
+}
+
+std::string DiscoverCommand::Listing(const std::vector<DeviceRecord>& records) const {
+  if (!m_search.Options().Widened()) {
+    return m_json ? DevicesAsJson(records) : FormatDeviceTable(records);
+  }
+  std::vector<std::string> interfaces;
+  for (const DeviceRecord& record : records) {
+    interfaces.push_back(m_search.InterfaceTowards(record.address));
+  }
+  return m_json ? DevicesWithInterfacesAsJson(records, interfaces)
+                : FormatDeviceTableWithInterfaces(records, interfaces);
+}
+
+// The search has closed its socket by now, so a failing bind means someone else holds the port.
+ClientPortState DiscoverCommand::PortState(bool listened) {
+  if (listened) return ClientPortState::kListened;
+  const ListenResult probe = m_context.transport.Listen([](unsigned, unsigned) {});
+  return probe.error == ListenError::kBind ? ClientPortState::kHeld : ClientPortState::kNotListened;
 }
 
 }  // namespace tamberlyx::cli

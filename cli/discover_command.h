@@ -2,6 +2,8 @@
 
 #include "cli/command.h"
 #include "cli/discovery.h"
+#include "cli/no_answer_hint.h"
+#include "cli/search_transport.h"
 
 namespace tamberlyx::cli {
 
@@ -13,11 +15,15 @@ class DiscoverCommand : public Command {
 
  private:
   void Report(const DiscoveryResult& result);
+  std::string Listing(const std::vector<DeviceRecord>& records) const;
+  ClientPortState PortState(bool listened);
 
   bool m_json;
   bool m_stats;
   CliContext& m_context;
   Finish m_finish;
+  SearchTransport m_search;
+  CliContext m_searchContext;
   Discovery m_discovery;
 };
 

@@ -8,6 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
 #include "platform/language/system_language.h"
+#include "platform/net/posix_interface_network.h"
 #include "platform/net/qt_exchange_timer.h"
 #include "platform/net/udp_transport.h"
 
@@ -40,9 +41,11 @@ int main(int argc, char** argv) {
 
   QCoreApplication application(argc, argv);
   UdpTransport transport;
+  PosixInterfaceNetwork interfaces;
   QtExchangeTimer timer;
   cli::ProgressIndicator progress(std::cerr, isatty(STDERR_FILENO) == 1);
   cli::CliContext context{transport, timer, std::cout, std::cerr, progress};
+  context.interfaces = &interfaces;
   const auto command = cli::MakeCommand(*parsed.command, context, std::move(credentials),
                                         [](int exitCode) { QCoreApplication::exit(exitCode); });
   // Started inside the event loop, so that an exit requested at once is not lost.

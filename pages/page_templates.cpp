@@ -31,6 +31,7 @@ const DialogTemplate& SearchTemplate() {
       kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 1)",
       {
+          {kIdDeviceList, kListBox, 22, 69, 48, 43},
           {kIdSearchAgain, kPushButton, 22, 116, 48, 10, "Search again", kSearchAgainText},
           {kIdOk, kDefaultPushButton, 175, 139, 50, 10, "Setup", kSetupText},
           {kIdSearchExit, kPushButton, 53, 139, 50, 10, "Exit", kExitText},
@@ -45,6 +46,11 @@ const DialogTemplate& IpSettingTemplate() {
       kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 2)",
       {
+          {kIdServerName, kLowerCaseEdit, 85, 29, 135, 12},
+          {kIdIpAddress, kIpAddress, 62, 67, 79, 10},
+          {kIdNetmask, kIpAddress, 62, 82, 79, 10},
+          {kIdGateway, kIpAddress, 62, 97, 79, 10},
+          {kIdDns, kIpAddress, 62, 112, 79, 10},
           {kIdIpBack, kPushButton, 53, 139, 50, 10, "Back", kBackText},
           {kIdIpNext, kDefaultPushButton, 175, 139, 50, 10, "Next", kNextText},
           {kNoControlId, kGroupBox, 9, 21, 260, 23, "", 0},

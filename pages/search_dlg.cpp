@@ -1,18 +1,201 @@
 #include "pages/search_dlg.h"
 
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QUrl>
+
+#include "pages/logic/device_details.h"
+#include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
+#include "pages/password_dlg.h"
+#include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "protocol/constants.h"
+#include "protocol/datagram.h"
+#include "ui/label_layout.h"
+#include "ui/page_label.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx {
+namespace {
+
+constexpr unsigned kSearchingText = 104;
+constexpr unsigned kParagraphText = 109;
+constexpr unsigned kSelectionText = 117;
+
+// The six rows: caption string and the row's distance below the first in row steps.
+struct DetailRow {
+  unsigned captionId;
+  double steps;
+};
+constexpr std::array<DetailRow, CSearchDlg::kRows> kDetailRows{
+    {{110, 0}, {111, 1.7}, {112, 2.7}, {113, 4.7}, {146, 5.7}, {147, 6.7}}};
+constexpr double kFirstRowTop = 0.43;
+constexpr double kRowStep = 0.052;
+constexpr double kCaptionLeft = 0.41;
+constexpr double kCaptionExtraChars = 3;
+constexpr double kValueLeft = 0.64;
+constexpr double kValueRightMargin = 0.06;
+
+constexpr double kParagraphMargin = 0.05;
+constexpr double kParagraphTop = 0.15;
+constexpr double kParagraphHeight = 0.24;
+
+constexpr double kSelectionMargin = 0.05;
+constexpr double kSelectionTop = 0.385;
+constexpr double kSelectionHeight = 0.46;
+constexpr int kSelectionFontPixels = 20;
+
+constexpr char kWebPagePort[] = ":8090/";
+
+void SetEnabled(QWidget* control, bool enabled) {
+  if (control) control->setEnabled(enabled);
+}
+
+}  // namespace
 
 CSearchDlg::CSearchDlg(Wizard& wizard)
     : WizardPage(SearchTemplate(), SearchHeader()), m_wizard(wizard) {}
 
+CSearchDlg::~CSearchDlg() = default;
+
+bool CSearchDlg::Searching() const {
+  return m_search && (*m_search)->Running();
+}
+
+QListWidget* CSearchDlg::DeviceListBox() const {
+  return m_list.data();
+}
+
+void CSearchDlg::OnCreate(QDialog& window) {
+  if (!m_selectionFont) m_selectionFont = ArialCellFont(kSelectionFontPixels, QFont::Bold);
+  const LabelLayout layout(window.size());
+  const int margin = static_cast<int>(layout.X(kParagraphMargin));
+  const int top = static_cast<int>(layout.Y(kParagraphTop));
+  const int bottom = top + static_cast<int>(layout.Y(kParagraphHeight));
+  const QRect paragraph = LabelLayout::Truncated(margin, top, layout.W() - margin, bottom);
+  m_paragraph = MakePageLabel(window, Text(kParagraphText), paragraph, Fonts().Body());
+  m_paragraph->setWordWrap(true);
+  m_paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  auto* selection = new CColorGroupBox(Text(kSelectionText), &window);
+  selection->setGeometry(LabelLayout::Truncated(
+      layout.X(kSelectionMargin), layout.Y(kSelectionTop), layout.W() - layout.X(kSelectionMargin),
+      layout.Y(kSelectionTop) + layout.Y(kSelectionHeight)));
+  selection->setFont(*m_selectionFont);
+  selection->setAttribute(Qt::WA_TransparentForMouseEvents);
+  selection->SetTextColor(QColor(0, 0, 0));
+  selection->SetBackColor(QColor(0, 128, 128));
+  selection->show();
+  m_selection = selection;
+  MakeRows(window);
+}
+
+void CSearchDlg::MakeRows(QDialog& window) {
+  const LabelLayout layout(window.size());
+  const FontMeasure& measure = Fonts().CaptionMeasure();
+  const double left = layout.X(kCaptionLeft);
+  for (std::size_t k = 0; k < kRows; ++k) {
+    const double y = layout.Y(kFirstRowTop) + kDetailRows[k].steps * layout.Y(kRowStep);
+    const double bottom = y + measure.charHeight;
+    const QString caption = Text(kDetailRows[k].captionId);
+    const double right = left + LabelLayout::TextWidth(caption, kCaptionExtraChars, measure);
+    m_captions[k] = MakePageLabel(window, caption, LabelLayout::Truncated(left, y, right, bottom),
+                                  Fonts().Caption());
+    const QRect value = LabelLayout::Truncated(layout.X(kValueLeft), y,
+                                               layout.W() - layout.X(kValueRightMargin), bottom);
+    m_values[k] = MakePageLabel(window, QString(), value, Fonts().Label());
+  }
+}
+
+void CSearchDlg::OnInitDialog(QDialog& window) {
+  (void)window;
+  m_list = qobject_cast<QListWidget*>(Control(kIdDeviceList));
+  QObject::connect(m_list, &QListWidget::currentRowChanged, m_list, [this](int row) {
+    if (row >= 0) ShowDeviceDetails();
+  });
+  QObject::connect(m_list, &QListWidget::itemDoubleClicked, m_list,
+                   [this] { OpenDeviceWebPage(); });
+  m_list->setFocus();
+  StartSearch();
+}
+
 void CSearchDlg::OnCommand(int id) {
   if (id == kIdOk) OnOK();
   if (id == kIdSearchExit) OnExit();
+  if (id == kIdSearchAgain) StartSearch();
+}
+
+void CSearchDlg::StartSearch() {
+  SetEnabled(Control(kIdSearchAgain), false);
+  SetEnabled(Control(kIdOk), false);
+  CProgressDlg& progress = m_wizard.SearchProgress();
+  progress.OpenProgress(Window());
+  progress.SetMessageText(Text(kSearchingText));
+  if (!m_search) {
+    m_search = std::make_unique<PageExchange>(DiscoveryExchange(), m_wizard.GetServices(),
+                                              static_cast<ExchangeOwner&>(*this));
+  }
+  (*m_search)->Start(BuildDiscoveryRequest(), kBroadcastAddress);
+}
+
+void CSearchDlg::OnListening() {
+  m_wizard.Devices().FreeDeviceList();
+  if (!m_list) return;
+  const QSignalBlocker quiet(m_list.data());
+  m_list->clear();
+}
+
+void CSearchDlg::StepProgress() {
+  m_wizard.SearchProgress().StepProgress();
+}
+
+void CSearchDlg::OnReply(const Reply& reply) {
+  if (reply.word == kWordGetOk) m_wizard.Devices().AcceptGetReply(reply.body, reply.source);
+}
+
+void CSearchDlg::OnEndOfTime(bool socketWasOpen) {
+  (void)socketWasOpen;  // the list shows what the device list holds either way
+  m_wizard.SearchProgress().DestroyWindow();
+  if (!HasWindow() || !m_list) return;  // the window went while the search ran
+  SetEnabled(Control(kIdSearchAgain), true);
+  {
+    const QSignalBlocker quiet(m_list.data());
+    m_list->clear();
+    for (const DeviceRecord& record : m_wizard.Devices().Records()) {
+      m_list->addItem(QString::fromStdString(record.hostName));
+    }
+    if (m_list->count() == 0) return;
+    m_list->setCurrentRow(0);
+  }
+  SetEnabled(Control(kIdOk), true);
+  ShowDeviceDetails();
+}
+
+void CSearchDlg::ShowDeviceDetails() {
+  const int row = m_list ? m_list->currentRow() : -1;
+  if (row < 0 || static_cast<std::size_t>(row) >= m_wizard.Devices().Size()) return;
+  SharedBuffers& buffers = m_wizard.Buffers();
+  SelectIntoSharedBuffers(m_wizard.Devices(), row, buffers);
+  const std::array<std::string, kRows> rows = DeviceDetailRows(buffers.currentSettings);
+  for (std::size_t k = 0; k < kRows; ++k) {
+    if (m_values[k]) m_values[k]->setText(QString::fromStdString(rows[k]));
+  }
+  // The labels draw no background of their own: the old text would stay beneath the new.
+  if (QDialog* window = Window()) window->update();
+}
+
+void CSearchDlg::OpenDeviceWebPage() {
+  const std::string address = "http://" + m_wizard.Buffers().selectedDeviceIp + kWebPagePort;
+  m_wizard.GetServices().OpenUrl(QUrl(QString::fromStdString(address)));
+}
+
+void CSearchDlg::ShowMessage(const Message& message) {
+  m_wizard.GetServices().ShowMessage(Window(), message);
 }
 
 void CSearchDlg::OnOK() {
@@ -30,8 +213,8 @@ void CSearchDlg::OnExit() {
 }
 
 bool CSearchDlg::VerifyAdminPassword() {
-  // The password dialog is not built yet: every device counts as verified.
-  return true;
+  CPasswordDlg dialog(m_wizard, Window());
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace tamberlyx

@@ -1,26 +1,71 @@
 #pragma once
 
+#include <QFont>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <optional>
+
 #include "pages/wizard_page.h"
+#include "protocol/exchange.h"
+#include "ui/color_button.h"
+
+class QListWidget;
 
 namespace tamberlyx {
 
+class PageExchange;
 class Wizard;
 
-// Step 1: device search and selection. Every window made for it starts a new search.
-class CSearchDlg : public WizardPage {
+// Step 1: device search and selection. Every window made for it starts a new search; the
+// selected device's settings are shown and seed the buffers the later pages work on.
+class CSearchDlg : public WizardPage, private ExchangeOwner {
  public:
+  static constexpr std::size_t kRows = 6;
+
   explicit CSearchDlg(Wizard& wizard);
+  ~CSearchDlg() override;
+
+  // True from the start of a search until its listening window is over.
+  bool Searching() const;
+
+  // Controls of the current window, for the tests and the layout checks.
+  QListWidget* DeviceListBox() const;
+  CColorLabel* Paragraph() const { return m_paragraph.data(); }
+  CColorGroupBox* SelectionBox() const { return m_selection.data(); }
+  const std::array<QPointer<CColorLabel>, kRows>& Captions() const { return m_captions; }
+  const std::array<QPointer<CColorLabel>, kRows>& Values() const { return m_values; }
 
  protected:
+  void OnCreate(QDialog& window) override;
+  void OnInitDialog(QDialog& window) override;
   void OnCommand(int id) override;
 
  private:
+  void StartSearch();
+  void ShowDeviceDetails();
+  void OpenDeviceWebPage();
   void OnOK();
   void OnExit();
   // The admin password check that must pass before Step 2 opens.
   bool VerifyAdminPassword();
+  void MakeRows(QDialog& window);
+
+  // The discovery exchange.
+  void OnListening() override;
+  void StepProgress() override;
+  void OnReply(const Reply& reply) override;
+  void OnEndOfTime(bool socketWasOpen) override;
+  void ShowMessage(const Message& message) override;
 
   Wizard& m_wizard;
+  std::optional<QFont> m_selectionFont;  // made once per page object, as the other fonts
+  std::unique_ptr<PageExchange> m_search;
+  QPointer<QListWidget> m_list;
+  QPointer<CColorLabel> m_paragraph;
+  QPointer<CColorGroupBox> m_selection;
+  std::array<QPointer<CColorLabel>, kRows> m_captions;
+  std::array<QPointer<CColorLabel>, kRows> m_values;
 };
 
 }  // namespace tamberlyx

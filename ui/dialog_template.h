@@ -18,6 +18,9 @@ enum class ControlKind {
   kDropDownList,  // its height includes the opened list
   kDatePicker,
   kTimePicker,
+  kLowerCaseEdit,  // single line with a border
+  kIpAddress,
+  kListBox,  // one selection, in the order lines were added
 };
 
 // One control of a dialog template; position and size in dialog units.

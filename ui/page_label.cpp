@@ -8,11 +8,6 @@
 #include "ui/dialog_template.h"
 
 namespace tamberlyx {
-namespace {
-
-constexpr QColor kLabelBack(0, 128, 128);
-
-}  // namespace
 
 CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
                            const QFont& font, const QColor& textColor) {
@@ -21,7 +16,7 @@ CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& re
   SetControlId(*label, kNoControlId);
   label->setFont(font);
   label->SetTextColor(textColor);
-  label->SetBackColor(kLabelBack);
+  label->SetBackColor(kPageLabelBackColor);
   label->show();
   return label;
 }

@@ -4,12 +4,15 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "ui/control_id.h"
 #include "ui/date_time_picker.h"
 #include "ui/dialog_units.h"
 #include "ui/drop_down_list.h"
+#include "ui/ip_address_edit.h"
+#include "ui/lower_case_edit.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -20,10 +23,20 @@ QFont TemplateFont() {
   return QFont(QStringLiteral("Comic Sans MS"), 10);
 }
 
+QListWidget* MakeListBox(QDialog& dialog) {
+  auto* list = new QListWidget(&dialog);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return list;
+}
+
 QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QFont& buttonFont) {
   if (control.kind == ControlKind::kDropDownList) return MakeDropDownList(dialog);
   if (control.kind == ControlKind::kDatePicker) return MakeDatePicker(dialog);
   if (control.kind == ControlKind::kTimePicker) return MakeTimePicker(dialog);
+  if (control.kind == ControlKind::kLowerCaseEdit) return new LowerCaseEdit(&dialog);
+  if (control.kind == ControlKind::kIpAddress) return new IpAddressEdit(&dialog);
+  if (control.kind == ControlKind::kListBox) return MakeListBox(dialog);
   const QString text = control.textId != 0 ? Text(control.textId) : QString(control.text);
   if (control.kind == ControlKind::kGroupBox) {
     // A frame only: clicks fall through to what it encloses, and it lies beneath everything.

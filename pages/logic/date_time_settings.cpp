@@ -1,21 +1,12 @@
 #include "pages/logic/date_time_settings.h"
 
 #include "pages/logic/ntp_server_list.h"
+#include "pages/logic/setting_entry.h"
 #include "pages/logic/time_zone_table.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx {
-namespace {
-
-void Replace(std::string& settings, std::string_view key, std::string_view value) {
-  std::string entry(key);
-  entry += '=';
-  entry += value;
-  ReplaceSettingEntry(settings, key, entry);
-}
-
-}  // namespace
 
 DateTimeView ReadDateTimeView(std::string_view settings) {
   DateTimeView view;
@@ -35,13 +26,13 @@ DateTimeView ReadDateTimeView(std::string_view settings) {
 void WriteDateTimeChoice(std::string& settings, const DateTimeChoice& choice) {
   const std::vector<std::string_view> rows = TimeZoneRows();
   if (choice.timeZoneRow >= 0 && static_cast<std::size_t>(choice.timeZoneRow) < rows.size()) {
-    Replace(settings, kKeyTimeZone,
-            TimeZoneDesignation(rows[static_cast<std::size_t>(choice.timeZoneRow)]));
+    ReplaceSettingValue(settings, kKeyTimeZone,
+                        TimeZoneDesignation(rows[static_cast<std::size_t>(choice.timeZoneRow)]));
   }
-  Replace(settings, kKeyDate, FormatDate(choice.date));
-  Replace(settings, kKeyTime, FormatTime(choice.time));
+  ReplaceSettingValue(settings, kKeyDate, FormatDate(choice.date));
+  ReplaceSettingValue(settings, kKeyTime, FormatTime(choice.time));
   if (const std::optional<std::string> ntp = NtpServerValue(choice.ntpItem)) {
-    Replace(settings, kKeyNtpServer, *ntp);
+    ReplaceSettingValue(settings, kKeyNtpServer, *ntp);
   }
 }
 

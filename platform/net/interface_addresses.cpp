@@ -20,7 +20,8 @@ std::vector<InterfaceAddress> InterfaceIpv4Addresses() {
     sockaddr_in in{};
     std::memcpy(&in, entry->ifa_addr, sizeof in);
     addresses.push_back({entry->ifa_name ? entry->ifa_name : "", ntohl(in.sin_addr.s_addr),
-                         (entry->ifa_flags & IFF_LOOPBACK) != 0});
+                         (entry->ifa_flags & IFF_LOOPBACK) != 0, (entry->ifa_flags & IFF_UP) != 0,
+                         (entry->ifa_flags & IFF_BROADCAST) != 0});
   }
   return addresses;
 }

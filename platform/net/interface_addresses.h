@@ -11,6 +11,8 @@ struct InterfaceAddress {
   std::string interfaceName;
   std::uint32_t address = 0;  // host byte order
   bool loopback = false;
+  bool up = false;
+  bool broadcast = false;  // the interface can send a link-layer broadcast
 };
 
 // Every interface's IPv4 addresses, in the system's order.

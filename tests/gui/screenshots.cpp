@@ -1,13 +1,19 @@
-// Saves a PNG of the welcome dialog, every page, the progress box and the confirmation box, in
-// English and in Korean, into the directory given as the only argument.
+// Saves a PNG of the welcome dialog, every page, the password dialog, the progress box and the
+// confirmation box, in English and in Korean, into the directory given as the only argument.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <cstdio>
 #include <functional>
 
 #include "app/drumvale_ui_dlg.h"
 #include "device/default_settings.h"
+#include "device/fake_devices.h"
 #include "pages/confirm_dlg.h"
+#include "pages/page_ids.h"
+#include "pages/page_templates.h"
+#include "pages/password_dlg.h"
 #include "pages/progress_dlg.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
@@ -16,6 +22,7 @@
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/gui_environment.h"
 #include "tests/gui/harness/scoped_language.h"
+#include "tests/gui/harness/search_actions.h"
 #include "tests/gui/harness/test_services.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -60,6 +67,31 @@ void ShootPage(Shooter& shooter, WizardPage& page, const char* name) {
   shooter.Save(*page.Window(), name);
 }
 
+// The same page in DHCP mode, its address controls disabled.
+void ShootDhcp(Shooter& shooter, WizardPage& page) {
+  if (auto* dhcp = qobject_cast<QAbstractButton*>(page.Control(kIdDhcpAddress))) dhcp->click();
+  shooter.Save(*page.Window(), "step2-dhcp");
+}
+
+// Step 1 after a search that found two devices, and the password check over it.
+void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
+  for (const auto& [name, address] :
+       {std::pair{"NAS-OFFICE", "192.168.0.20"}, std::pair{"NAS-STUDIO", "192.168.0.21"}}) {
+    device::DeviceOptions options;
+    options.name = name;
+    device::AddDevice(network, address, options);
+  }
+  SwitchToPage(nullptr, wizard.Step1(), kSearchTemplateId);
+  WaitForSearch(wizard.Step1());
+  shooter.Save(*wizard.Step1().Window(), "step1");
+
+  CPasswordDlg password(wizard, wizard.Step1().Window());
+  password.PasswordEdit()->setText(QStringLiteral("secret"));
+  password.show();
+  password.PasswordEdit()->deselect();
+  shooter.Save(password, "password");
+}
+
 void ShootBoxes(Shooter& shooter, QWidget& owner) {
   CProgressDlg progress;
   progress.OpenProgress(&owner);
@@ -81,9 +113,10 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   welcome.show();
   Shooter shooter(directory, suffix);
   shooter.Save(welcome, "welcome");
-  ShootPage(shooter, wizard.Step1(), "step1");
+  ShootSearch(shooter, wizard, services.Network());
   SelectDevice(wizard.Buffers());
   ShootPage(shooter, wizard.Step2(), "step2");
+  ShootDhcp(shooter, wizard.Step2());
   ShootPage(shooter, wizard.Step3(), "step3");
   ShootPage(shooter, wizard.Step4(), "step4");
   ShootBoxes(shooter, *wizard.Step4().Window());

@@ -6,10 +6,12 @@
 
 #include "app/drumvale_ui_app.h"
 #include "app/welcome_template.h"
+#include "device/fake_devices.h"
 #include "pages/page_ids.h"
 #include "platform/desktop/message_box.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/scoped_language.h"
+#include "tests/gui/harness/search_actions.h"
 #include "tests/gui/harness/test_services.h"
 #include "text/string_table.h"
 
@@ -52,19 +54,20 @@ class WelcomeEndTest : public testing::TestWithParam<EndCase> {};
 TEST_P(WelcomeEndTest, EndsTheProgramWithEveryPage) {
   ScopedLanguage english(Language::kEnglish);
   TestServices services;
+  device::AddDevice(services.Network(), "192.168.0.20");
   CDrumvaleUIApp app(services.Get());
   QPointer<QWidget> step1;
   QPointer<QWidget> step2;
   AnswerNextModal([&](QDialog& welcome) {
     EXPECT_EQ(welcome.windowTitle(), "Tamberlyx Link - Setup Wizard v1.60");
     ClickButton(welcome, kIdSetup);
-    if (QWidget* page = FindWindow(kStep1)) ClickButton(*page, kIdOk);  // on to Step 2
+    if (QWidget* page = FindWindow(kStep1)) PressSetupOnStep1(*page, "admin");  // on to Step 2
     ClickButton(welcome, kIdSetup);  // and a new Step 1 beside it
     ProcessEvents();
     step1 = FindWindow(kStep1);
     step2 = FindWindow(kStep2);
     EXPECT_TRUE(step1 && step2);
-    EXPECT_EQ(VisibleWindowCount(), 3);
+    EXPECT_EQ(VisibleWindowCount(), 4);  // and the new Step 1's search box
     GetParam().end(welcome);
   });
 

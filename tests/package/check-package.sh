@@ -97,11 +97,15 @@ while IFS='|' read -r words expected; do
 done <<'CASES'
 tamberlyx-cli |discover verify set --help
 tamberlyx-cli v|verify
-tamberlyx-cli discover |--json --stats
-tamberlyx-cli discover --json |--stats
+tamberlyx-cli discover |--json --stats --every-interface --address
+tamberlyx-cli discover --json |--stats --every-interface --address
 tamberlyx-cli discover --stats --j|--json
+tamberlyx-cli discover --every-interface --address 10.0.0.9 --|--json --stats --address
+tamberlyx-cli discover --address |
 tamberlyx-cli verify |
+tamberlyx-cli verify --|--every-interface --address
 tamberlyx-cli set 10.0.0.1 |
+tamberlyx-cli set --every-interface 10.0.0.1 --|--address
 CASES
 
 ((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }

@@ -37,6 +37,14 @@ e2e_start_device() {
   local name=$1 address=$2
   shift 2
   netns_add "$name" "$address" || fail "cannot create namespace $name"
+  e2e_run_device "$name" "$@"
+}
+
+# e2e_run_device NAME [tamberlyx-device options...]: a simulated device in the existing
+# namespace NAME; its log is $NETNS_TMP/NAME.log.
+e2e_run_device() {
+  local name=$1
+  shift
   netns_start "$name" "$NETNS_TMP/$name.log" "$DEVICE" --http 0 --delay "$E2E_DEVICE_DELAY_MS" "$@"
   netns_wait_for "$NETNS_TMP/$name.log" '^ready' || fail "device $name did not start"
 }

@@ -10,6 +10,9 @@
 #   netns_setup              bridge and pc namespace; pc gets $NETNS_PC_ADDRESS
 #   netns_add NAME ADDRESS   a namespace joined to the bridge with ADDRESS/16
 #   netns_add_addresses NAME FIRST COUNT   COUNT more consecutive addresses on NAME's link
+#   netns_segment BRIDGE     another segment: a bridge BRIDGE beside br0, joined to nothing yet
+#   netns_attach NAME IFNAME BRIDGE ADDRESS/PREFIX   one more interface of namespace NAME (made
+#                            when new) on BRIDGE's segment; routes are the caller's
 #   netns_exec NAME CMD...   runs CMD inside namespace NAME
 #   netns_start NAME LOG CMD...   runs CMD in the background inside NAME, output to LOG
 #   netns_wait_for LOG PATTERN [SECONDS]   waits until LOG has a line matching PATTERN
@@ -95,6 +98,23 @@ netns_add() {
   ip -n "$ns" link set eth0 up
   # Without a route a send to 255.255.255.255 fails with ENETUNREACH.
   ip -n "$ns" route add default dev eth0
+}
+
+netns_segment() {
+  ip -n "$(netns_name br)" link add "$1" type bridge || return 1
+  ip -n "$(netns_name br)" link set "$1" up
+}
+
+netns_attach() {
+  local name=$1 ifname=$2 bridge=$3 address=$4 ns port
+  ns=$(netns_name "$name")
+  port="v-$name-$ifname"
+  [ -e "/run/netns/$ns" ] || netns_create "$name" || return 1
+  ip -n "$ns" link add "$ifname" type veth peer name "$port" netns "$(netns_name br)" || return 1
+  ip -n "$(netns_name br)" link set "$port" master "$bridge"
+  ip -n "$(netns_name br)" link set "$port" up
+  ip -n "$ns" addr add "$address" dev "$ifname"
+  ip -n "$ns" link set "$ifname" up
 }
 
 ipv4_add() {

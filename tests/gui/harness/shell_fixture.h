@@ -13,10 +13,15 @@ namespace tamberlyx::test {
 // behind it, on the test services, in English.
 class ShellFixture : public testing::Test {
  protected:
+  // The device GoForwardTo finds, unless the test put its own there first.
+  static constexpr char kFixtureDevice[] = "192.168.0.20";
+  static constexpr char kFixturePassword[] = "admin";
+
   ShellFixture();
   ~ShellFixture() override;
 
-  // Setup on the welcome dialog, then the forward buttons up to page `step` (1 to 4).
+  // Setup on the welcome dialog and the end of its search, then the forward buttons up to page
+  // `step` (1 to 4), passing the password check with the first device found.
   void GoForwardTo(int step);
 
   ScopedLanguage m_language{Language::kEnglish};

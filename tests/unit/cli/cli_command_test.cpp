@@ -43,7 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{{"set", "10.0.0.2", "novalue"}, std::nullopt, "KEY=VALUE"},
                       ParseCase{{"set", "10.0.0.2", "k=a&b=c"}, std::nullopt, "\"&\""},
                       ParseCase{{"set", "10.0.0.2", "locale=kor"}, std::nullopt, "locale"},
-                      ParseCase{{"wizard"}, std::nullopt, "unknown command"}));
+                      ParseCase{{"wizard"}, std::nullopt, "unknown command"},
+                      ParseCase{{"discover", "--address"}, std::nullopt, "missing ADDRESS"},
+                      ParseCase{{"discover", "--address", "0.0.0.0"}, std::nullopt, "0.0.0.0"},
+                      ParseCase{{"set", "--address=nas", "10.0.0.2", "a=b"}, std::nullopt, "nas"},
+                      ParseCase{{"verify", "--every-interface"}, std::nullopt, "missing ADDRESS"},
+                      ParseCase{
+                          {"verify", "--address", "10.0.0.9"}, std::nullopt, "missing ADDRESS"}));
 
 TEST(ParseCommandLine, KeepsOptionsAddressAndAssignmentsInOrder) {
   const auto discover = ParseCommandLine({"discover", "--stats"});
@@ -57,6 +63,17 @@ TEST(ParseCommandLine, KeepsOptionsAddressAndAssignmentsInOrder) {
   ASSERT_EQ(set.command->assignments.size(), 2u);
   EXPECT_EQ(set.command->assignments[1].key, "nwk.bootproto");
   EXPECT_EQ(set.command->assignments[1].value, "dhcp");
+}
+
+TEST(ParseCommandLine, TakesSearchOptionsAnywhereForEveryCommand) {
+  const auto set =
+      ParseCommandLine({"set", "10.0.0.2", "--address", "10.9.0.2", "a=b", "--every-interface",
+                        "--address=10.8.0.2", "--address", "10.9.0.2"});
+  ASSERT_TRUE(set.command) << set.error;
+  EXPECT_TRUE(set.command->search.everyInterface);
+  EXPECT_EQ(set.command->search.addresses, (std::vector<std::string>{"10.9.0.2", "10.8.0.2"}));
+  EXPECT_EQ(set.command->address, "10.0.0.2");
+  EXPECT_EQ(set.command->assignments.size(), 1u);
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+#include "pages/password_dlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "pages/page_exchange.h"
+#include "pages/page_ids.h"
+#include "pages/services.h"
+#include "pages/wizard.h"
+#include "protocol/constants.h"
+#include "protocol/messages.h"
+#include "protocol/requests.h"
+#include "ui/control_id.h"
+#include "ui/dialog_units.h"
+#include "ui/qt_text.h"
+#include "ui/skinned_dialog.h"
+
+namespace tamberlyx {
+namespace {
+
+constexpr unsigned kCaptionText = 154;
+constexpr unsigned kPromptText = 153;
+constexpr unsigned kOkText = 155;
+constexpr unsigned kCancelText = 156;
+constexpr unsigned kWaitingText = 144;
+
+QPushButton* MakeButton(QDialog& dialog, unsigned textId, int id, const QRect& rect) {
+  auto* button = new QPushButton(Text(textId), &dialog);
+  button->setGeometry(rect);
+  button->setAutoDefault(false);  // Enter always means OK
+  SetControlId(*button, id);
+  return button;
+}
+
+}  // namespace
+
+CPasswordDlg::CPasswordDlg(Wizard& wizard, QWidget* owner)
+    : QDialog(owner ? owner : QApplication::activeWindow(), kPopupDialogFlags),
+      m_wizard(wizard),
+      m_edit(new QLineEdit(this)),
+      m_ok(nullptr),
+      m_cancel(nullptr),
+      m_prompt(nullptr) {
+  const DialogUnits units = DialogUnits::SystemFont();
+  setFixedSize(units.Size(206, 58));
+  setWindowTitle(Text(kCaptionText));
+  // Made in tab order: the edit first, so that it has the focus.
+  m_edit->setGeometry(units.Rect(133, 10, 63, 14));
+  m_edit->setEchoMode(QLineEdit::Password);
+  m_edit->setMaxLength(static_cast<int>(kMaxPasswordLength));
+  SetControlId(*m_edit, kIdPasswordEdit);
+  m_ok = MakeButton(*this, kOkText, kIdOk, units.Rect(48, 37, 50, 14));
+  m_ok->setDefault(true);
+  m_cancel = MakeButton(*this, kCancelText, kIdCancel, units.Rect(113, 37, 50, 14));
+  m_prompt = new QLabel(Text(kPromptText), this);
+  m_prompt->setGeometry(units.Rect(7, 13, 122, 8));
+  SetControlId(*m_prompt, kIdPasswordPrompt);
+  connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
+  connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  m_edit->setFocus();
+}
+
+CPasswordDlg::~CPasswordDlg() {
+  m_wizard.PasswordProgress().DestroyWindow();
+}
+
+bool CPasswordDlg::Checking() const {
+  return m_verify && (*m_verify)->Running();
+}
+
+void CPasswordDlg::reject() {
+  if (m_verify) (*m_verify)->End();
+  EndWaiting();
+  QDialog::reject();
+}
+
+void CPasswordDlg::OnOK() {
+  m_cancel->setEnabled(false);
+  m_ok->setEnabled(false);
+  CProgressDlg& progress = m_wizard.PasswordProgress();
+  progress.OpenProgress(this);
+  progress.SetMessageText(Text(kWaitingText));
+  m_edit->setEnabled(false);
+  SharedBuffers& buffers = m_wizard.Buffers();
+  const std::string request = BuildVerifyRequest(buffers, m_edit->text().toStdString());
+  if (!m_verify) {
+    m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_wizard.GetServices(),
+                                              static_cast<ExchangeOwner&>(*this));
+  }
+  // Starting ends a check still waiting after a word it did not know, freeing CLIENT_PORT.
+  (*m_verify)->Start(request, buffers.selectedDeviceIp);
+}
+
+void CPasswordDlg::EndWaiting() {
+  m_cancel->setEnabled(true);
+  m_ok->setEnabled(true);
+  m_edit->setEnabled(true);
+  m_wizard.PasswordProgress().DestroyWindow();
+}
+
+void CPasswordDlg::StepProgress() {
+  m_wizard.PasswordProgress().StepProgress();
+}
+
+void CPasswordDlg::OnReply(const Reply& reply) {
+  EndWaiting();
+  if (reply.word == kWordVerifyOk) {
+    accept();
+  } else if (reply.word == kWordVerifyFail) {
+    ShowMessage(messages::WrongPassword());
+    m_edit->clear();
+    m_edit->setFocus();
+  }
+}
+
+void CPasswordDlg::OnEndOfTime(bool socketWasOpen) {
+  EndWaiting();
+  if (!socketWasOpen) return;  // nothing was heard because nothing listened: try again
+  ShowMessage(messages::VerifyNoAnswer());
+  reject();
+}
+
+void CPasswordDlg::ShowMessage(const Message& message) {
+  m_wizard.GetServices().ShowMessage(this, message);
+}
+
+}  // namespace tamberlyx

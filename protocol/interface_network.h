@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamberlyx {
+
+// A network interface of this PC that a search can leave through.
+struct LocalInterface {
+  std::string name;
+  std::string address;  // its first IPv4 address, the source of what leaves through it
+  bool operator==(const LocalInterface&) const = default;
+};
+
+// The PC's interfaces as a widened search sees them. Every call happens on the one UI thread.
+class InterfaceNetwork {
+ public:
+  virtual ~InterfaceNetwork() = default;
+  // The IPv4 interfaces that are up, not loopback and can broadcast, in the system's order.
+  virtual std::vector<LocalInterface> BroadcastInterfaces() = 0;
+  // Sends from a fresh unbound socket to `destination`:DEVICE_PORT out of `via` alone, with
+  // broadcasting on. False when the socket could not be made or the send failed.
+  virtual bool SendVia(const LocalInterface& via, std::string_view datagram,
+                       std::string_view destination) = 0;
+  // The interface this PC reaches `address` through; empty when it has no route there.
+  virtual std::string InterfaceTowards(std::string_view address) = 0;
+};
+
+}  // namespace tamberlyx

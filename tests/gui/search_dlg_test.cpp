@@ -1,0 +1,121 @@
+// Step 1 over the shell and the in-process network: the search, the list and the details.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/welcome_template.h"
+#include "device/fake_devices.h"
+#include "pages/page_ids.h"
+#include "tests/gui/harness/gui_actions.h"
+#include "tests/gui/harness/search_actions.h"
+#include "tests/gui/harness/shell_fixture.h"
+
+namespace tamberlyx::test {
+namespace {
+
+class SearchPageTest : public ShellFixture {
+ protected:
+  CSearchDlg& Page() { return m_wizard.Step1(); }
+  void AddDevice(const char* address, std::string settings, int delayMs = 0) {
+    device::DeviceOptions options;
+    options.settings = std::move(settings);
+    options.delayMs = delayMs;
+    options.duplicateReplies = true;
+    device::AddDevice(m_services.Network(), address, options);
+  }
+  void Open() {
+    ClickButton(m_welcome, kIdSetup);
+    WaitForSearch(Page());
+  }
+  QStringList Lines() {
+    QStringList lines;
+    for (int i = 0; i < Page().DeviceListBox()->count(); ++i) {
+      lines << Page().DeviceListBox()->item(i)->text();
+    }
+    return lines;
+  }
+  QStringList Values() {
+    QStringList values;
+    for (const auto& label : Page().Values()) values << label->text();
+    return values;
+  }
+  bool SetupEnabled() { return Button(*Page().Window(), kIdOk)->isEnabled(); }
+};
+
+// The device answering later is listed later whatever order the devices joined in; a device
+// answering twice is listed once; two devices of one name give two identical lines.
+TEST_F(SearchPageTest, ListsInArrivalOrderSelectsTheFirstAndSeedsTheBuffers) {
+  const std::string late = "sys.hostname=nas&nwk.ipaddr=192.168.0.31&nwk.bootproto=dhcp";
+  const std::string early =
+      "sys.hostname=nas&nwk.ipaddr=192.168.0.32&nwk.bootproto=none&nwk.netmask=255.255.255.0&"
+      "sys.gateway=192.168.0.1&sys.dns=192.168.0.2&nwk.mac=00:11:22:33:44:55";
+  AddDevice("192.168.0.31", late, 20);
+  AddDevice("192.168.0.32", early);
+  Open();
+
+  EXPECT_EQ(Lines(), QStringList({"nas", "nas"}));
+  EXPECT_EQ(Page().DeviceListBox()->currentRow(), 0);
+  EXPECT_TRUE(SetupEnabled() && Page().Window()->isEnabled());
+  EXPECT_EQ(Values(), QStringList({"nas", "192.168.0.32 (Fixed)", "255.255.255.0", "192.168.0.1",
+                                   "192.168.0.2", "00:11:22:33:44:55"}));
+  EXPECT_EQ(m_wizard.Buffers().currentSettings, early);
+  EXPECT_EQ(m_wizard.Buffers().newSettings, early);
+
+  m_wizard.Buffers().newSettings = "edited";
+  Page().DeviceListBox()->setCurrentRow(1);
+  EXPECT_EQ(Values(), QStringList({"nas", "192.168.0.31 (DHCP)", "", "", "", ""}));
+  EXPECT_EQ(m_wizard.Buffers().newSettings, late);
+  EXPECT_EQ(m_wizard.Buffers().selectedDeviceIp, "192.168.0.31");
+}
+
+TEST_F(SearchPageTest, SearchAgainWithoutAnswerEmptiesTheListButKeepsTheDetails) {
+  AddDevice("192.168.0.31", "sys.hostname=nas1&nwk.ipaddr=192.168.0.31");
+  Open();
+  const QStringList shown = Values();
+  const SharedBuffers before = m_wizard.Buffers();
+  m_services.Network().RemovePeer("192.168.0.31");
+
+  ClickButton(*Page().Window(), kIdSearchAgain);
+  EXPECT_FALSE(Page().Window()->isEnabled() || SetupEnabled());
+  WaitForSearch(Page());
+
+  EXPECT_TRUE(Lines().isEmpty());
+  EXPECT_FALSE(SetupEnabled());
+  EXPECT_EQ(Values(), shown);
+  EXPECT_EQ(m_wizard.Buffers().newSettings, before.newSettings);
+  EXPECT_TRUE(m_services.Messages().Shown().empty());
+}
+
+TEST_F(SearchPageTest, DoubleClickOpensTheClickedDevicesWebPage) {
+  AddDevice("192.168.0.31", "sys.hostname=nas1");
+  AddDevice("192.168.0.32", "sys.hostname=nas2", 10);
+  Open();
+  QListWidget& list = *Page().DeviceListBox();
+  const QPoint second = list.visualItemRect(list.item(1)).center();
+
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);  // a double click's first half
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second);
+
+  ASSERT_EQ(m_services.Urls().Opened().size(), 1u);
+  EXPECT_EQ(m_services.Urls().Opened()[0].toString(), "http://192.168.0.32:8090/");
+}
+
+// The rows stand where their fractions put them on the 559 × 354 client area, in both languages.
+TEST_F(SearchPageTest, RowsArePlacedByTheirFractions) {
+  for (const Language language : {Language::kEnglish, Language::kKorean}) {
+    const ScopedLanguage scoped(language);
+    Open();
+    EXPECT_EQ(Page().SelectionBox()->geometry(), QRect(27, 136, 504, 163));
+    const int tops[] = {152, 183, 201, 238, 257, 275};
+    for (std::size_t k = 0; k < CSearchDlg::kRows; ++k) {
+      EXPECT_EQ(Page().Captions()[k]->pos(), QPoint(229, tops[k])) << k;
+      EXPECT_EQ(Page().Values()[k]->geometry(), QRect(357, tops[k], 168, 15)) << k;
+    }
+    ClickButton(*Page().Window(), kIdSearchExit);
+  }
+}
+
+}  // namespace
+}  // namespace tamberlyx::test
