@@ -17,6 +17,7 @@
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
 #include "pages/confirm_dlg.h"
+#include "pages/password_dlg.h"
 #include "pages/progress_dlg.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
@@ -146,14 +147,20 @@ struct WindowCase {
 
 const WindowCase kWindows[] = {
     {"welcome", 0, [](WizardRun& run, const auto& check) { check(run.Welcome()); }},
-    {"step1", 2,
+    {"step1", 16,
      [](WizardRun& run, const auto& check) { check(run.Page(run.GetWizard().Step1())); }},
-    {"step2", 2,
+    {"step2", 10,
      [](WizardRun& run, const auto& check) { check(run.Page(run.GetWizard().Step2())); }},
     {"step3", 5,
      [](WizardRun& run, const auto& check) { check(run.Page(run.GetWizard().Step3())); }},
     {"step4", 2,
      [](WizardRun& run, const auto& check) { check(run.Page(run.GetWizard().Step4())); }},
+    {"password", 1,
+     [](WizardRun& run, const auto& check) {
+       CPasswordDlg password(run.GetWizard(), &run.Welcome());
+       password.show();
+       check(password);
+     }},
     {"progress", 1,
      [](WizardRun& run, const auto& check) {
        CProgressDlg progress;
