@@ -6,7 +6,7 @@
 # would not. xdotool runs outside the namespaces; it only speaks X. Without a window manager
 # `windowactivate` fails, so every key goes to a window given the focus with `windowfocus`.
 #
-#   walk_start_xvfb               an Xvfb on a free display number; exports DISPLAY
+#   walk_start_xvfb               an Xvfb on a display of its own; exports DISPLAY
 #   walk_display_usable           true when a namespace reaches $DISPLAY (or $WAYLAND_DISPLAY)
 #   walk_start_wizard LOG [VAR=VALUE...]   tamberlyx-setup in the pc namespace on the display
 #   walk_window CAPTION [SECONDS] prints the id of the visible window with exactly that caption
@@ -34,19 +34,20 @@ readonly kWalkWelcome='Tamberlyx Link - Setup Wizard v1.60'
 walk_page_caption() { echo "Tamberlyx Link - Setup Wizard (Step $1)"; }
 
 walk_start_xvfb() {
-  local n
-  for ((n = 90; n < 140; n++)); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$NETNS_TMP/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and writes its number, so parallel tests never share one.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$NETNS_TMP/display" \
+    >"$NETNS_TMP/xvfb.log" 2>&1 &
   NETNS_PIDS+=("$!")
-  export DISPLAY=":$n"
-  local i
+  local i n
   for ((i = 0; i < 100; i++)); do
-    [ -S "/tmp/.X11-unix/X$n" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    n=$(head -n 1 "$NETNS_TMP/display" 2>/dev/null)
+    if [ -n "$n" ] && [ -S "/tmp/.X11-unix/X$n" ]; then
+      export DISPLAY=":$n"
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    fi
     sleep 0.05
   done
-  echo "Xvfb did not start on $DISPLAY:" >&2
+  echo "Xvfb did not start:" >&2
   cat "$NETNS_TMP/xvfb.log" >&2
   return 1
 }
