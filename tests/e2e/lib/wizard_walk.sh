@@ -28,7 +28,6 @@
 
 WIZARD=${TAMBERLYX_SETUP:?TAMBERLYX_SETUP names the tamberlyx-setup program}
 WALK_KEY_DELAY_MS=30
-WALK_SEARCH_SECONDS=0.8
 
 readonly kWalkWelcome='Tamberlyx Link - Setup Wizard v1.60'
 walk_page_caption() { echo "Tamberlyx Link - Setup Wizard (Step $1)"; }
@@ -126,12 +125,24 @@ walk_shot() {
   echo "$path"
 }
 
-# Step 1: the search ends after its 16 ticks; the list holds the focus.
+# The search's progress box is open when Step 1 shows; it closes after the 16 ticks, leaving
+# the welcome dialog and Step 1.
+walk_search_ends() {
+  local i n
+  for ((i = 0; i < 200; i++)); do
+    n=$(xdotool search --onlyvisible --classname '^tamberlyx-setup$' 2>/dev/null | wc -l)
+    [ "$n" -ge 1 ] && [ "$n" -le 2 ] && return 0
+    sleep 0.05
+  done
+  echo "the search did not end within 10 s" >&2
+  return 1
+}
+
+# Step 1: after the search the list holds the focus.
 walk_step1() {
   local page
   page=$(walk_window "$(walk_page_caption 1)") || return 1
-  sleep "$WALK_SEARCH_SECONDS"
-  sleep 0.7
+  walk_search_ends || return 1
   walk_shot "$page" step1 || return 1
   if [ "${WALK_SELECT:-1}" -gt 0 ]; then
     walk_keys "$page" $(printf 'Down %.0s' $(seq "${WALK_SELECT:-1}")) || return 1
