@@ -6,18 +6,31 @@ DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
   libglib2.0-dev python3 iproute2 fonts-liberation fonts-nanum fonts-comic-neue xvfb xauth \
   scdoc dpkg-dev desktop-file-utils appstream lintian man-db \
+  samba gvfs gvfs-backends gvfs-fuse dbus-daemon libglib2.0-bin \
   xdotool imagemagick jq qt6-wayland
 
-.PHONY: deps build asan fuzz test test-asan demo bench screenshots format clean package install
+.PHONY: deps build asan tsan fuzz test test-asan test-tsan demo bench screenshots format clean \
+  package install
 
+# Installing samba must leave no system smbd running: services are kept from starting while
+# the packages install (policy-rc.d, where none is set already) and stopped and disabled after.
 deps:
 	@missing=$$(for p in $(DEBIAN_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	sudo_cmd=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
-	  sudo_cmd=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+	  guard=; \
+	  if [ ! -e /usr/sbin/policy-rc.d ]; then \
+	    printf '#!/bin/sh\nexit 101\n' | $$sudo_cmd tee /usr/sbin/policy-rc.d >/dev/null && \
+	    $$sudo_cmd chmod 755 /usr/sbin/policy-rc.d && guard=1; \
+	  fi; \
 	  $$sudo_cmd apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo_cmd apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	  status=$$?; \
+	  if [ -n "$$guard" ]; then $$sudo_cmd rm -f /usr/sbin/policy-rc.d; fi; \
+	  [ $$status = 0 ] || exit $$status; \
+	fi; \
+	$$sudo_cmd tools/quiet-system-samba
 
 build: deps
 	cmake --preset default >/dev/null
@@ -26,6 +39,10 @@ build: deps
 asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
+
+tsan: deps
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan -j $(JOBS)
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null
@@ -38,6 +55,10 @@ test: build
 
 test-asan: asan
 	ctest --preset asan -j $(JOBS) -L unit
+
+# The unit tests under ThreadSanitizer: the reader threads and the queue they fill.
+test-tsan: tsan
+	ctest --preset tsan -j $(JOBS) -L unit
 
 demo: build
 	tools/demo

@@ -2,6 +2,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/device_drive_mapper.h"
 #include "app/drumvale_ui_app.h"
 #include "app/usage.h"
 #include "platform/desktop/termination_signals.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
   services.socketLayer = &sockets;
   services.makeTransport = [] { return std::make_unique<tamberlyx::UdpTransport>(); };
   services.makeTimer = [] { return std::make_unique<tamberlyx::QtExchangeTimer>(); };
+  tamberlyx::DeviceDriveMapper driveMapper(tamberlyx::MakePlatformDriveServices());
+  services.driveMapper = &driveMapper;
   tamberlyx::CDrumvaleUIApp app(services);
   app.InitInstance();
   return app.ExitCode();

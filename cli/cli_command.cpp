@@ -19,8 +19,10 @@ Finds storage devices on the local network and changes their settings.
   discover   Broadcasts one search and lists every device that answered within 0.8 s:
              server name, address, addressing mode and hardware address.
     --json   Prints an array of {"address", "name", "settings"} objects instead.
-    --stats  Also prints the number of devices listed and the length of the
-             listening window (ms) on standard error.
+    --stats  Also prints the number of devices listed, the length of the
+             listening window (ms) and the replies dropped before they could be
+             read (by the kernel's socket queue, by the program's own queue) on
+             standard error.
   verify     Searches, then checks the admin password of the device at ADDRESS.
   set        Searches, checks the admin password, then replaces each KEY=VALUE
              entry in the device's settings and writes them to the device. Only

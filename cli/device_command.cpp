@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/exit_codes.h"
+#include "protocol/answer_sources.h"
 #include "protocol/constants.h"
 #include "protocol/messages.h"
 #include "protocol/requests.h"
@@ -36,13 +37,20 @@ void DeviceCommand::OnDiscovered() {
   // Refused edits must stop us before the password is even sent.
   const std::string refused = ApplyAssignments(m_buffers.newSettings, m_command.assignments);
   if (!refused.empty()) return Fail(kExitUsage, refused);
+  if (m_command.kind == CommandKind::kSet &&
+      !LocaleRewriteFits(m_buffers.newSettings, m_credentials.korean)) {
+    return Fail(kExitUsage, "locale=" + std::string(m_credentials.korean ? "kor" : "en") +
+                                " would make the settings longer than " +
+                                std::to_string(kMaxSettingsLength) +
+                                " characters; shorten another entry");
+  }
   StartVerify();
 }
 
 void DeviceCommand::StartVerify() {
   m_verify.Start(
       BuildVerifyRequest(m_buffers, m_credentials.password), m_buffers.selectedDeviceIp,
-      [this](const Reply& reply) { OnVerifyReply(reply); },
+      VerifyAnswerSources(m_buffers), [this](const Reply& reply) { OnVerifyReply(reply); },
       [this](bool) { Fail(kExitFailed, messages::VerifyNoAnswer().text); });
 }
 
@@ -56,8 +64,9 @@ void DeviceCommand::OnVerifyReply(const Reply& reply) {
 }
 
 void DeviceCommand::StartSet() {
+  const AnswerSources sources = SetAnswerSources(m_buffers);
   m_set.Start(
-      BuildSetRequest(m_buffers, m_credentials.korean), m_buffers.selectedDeviceIp,
+      BuildSetRequest(m_buffers, m_credentials.korean), m_buffers.selectedDeviceIp, sources,
       [this](const Reply& reply) {
         if (reply.word != kWordSetOk) return;
         m_context.out << messages::SavedSuccessfully().text << '\n' << std::flush;

@@ -3,34 +3,19 @@
 #include <algorithm>
 #include <array>
 
-#include "cli/utf8.h"
+#include "cli/printable_text.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
+#include "protocol/utf8.h"
 
 namespace tamberlyx::cli {
 namespace {
 
 using Row = std::array<std::string, 4>;
 
-std::string Printable(std::string_view text) {
-  std::string out(text);
-  std::ranges::replace_if(
-      out, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
-  return out;
-}
-
-// Characters, not bytes, so that UTF-8 names keep the columns aligned.
-std::size_t DisplayWidth(std::string_view text) {
-  std::size_t width = 0;
-  for (std::size_t at = 0; at < text.size(); ++width) {
-    at += std::max<std::size_t>(Utf8SequenceLength(text, at), 1);
-  }
-  return width;
-}
-
 Row MakeRow(const DeviceRecord& record) {
-  return {Printable(record.hostName), record.address, AddressingMode(record),
-          Printable(GetSettingValue(record.settingsText, "nwk.mac"))};
+  return {PrintableText(record.hostName), record.address, AddressingMode(record),
+          PrintableText(GetSettingValue(record.settingsText, kKeyMac))};
 }
 
 std::string FormatRow(const Row& row, const std::array<std::size_t, 4>& widths) {
@@ -38,7 +23,7 @@ std::string FormatRow(const Row& row, const std::array<std::size_t, 4>& widths) 
   for (std::size_t column = 0; column < row.size(); ++column) {
     line += row[column];
     if (column + 1 == row.size()) break;
-    line.append(widths[column] - DisplayWidth(row[column]) + 2, ' ');
+    line.append(widths[column] - Utf8CharacterCount(row[column]) + 2, ' ');
   }
   line.erase(line.find_last_not_of(' ') + 1);
   return line + "\n";
@@ -56,7 +41,7 @@ std::string FormatDeviceTable(const std::vector<DeviceRecord>& records) {
   std::array<std::size_t, 4> widths{};
   for (const Row& row : rows) {
     for (std::size_t column = 0; column < row.size(); ++column) {
-      widths[column] = std::max(widths[column], DisplayWidth(row[column]));
+      widths[column] = std::max(widths[column], Utf8CharacterCount(row[column]));
     }
   }
   std::string table;

@@ -32,7 +32,8 @@ void DiscoverCommand::Report(const DiscoveryResult& result) {
   }
   if (m_stats) {
     m_context.err << "listed " << records.size() << ", replies " << result.replies << ", window "
-                  << result.window.count() << " ms\n";
+                  << result.window.count() << " ms, dropped " << result.drops.kernel
+                  << " by the kernel and " << result.drops.queue << " by the queue\n";
   }
   m_context.err.flush();
   m_finish(result.listened ? kExitOk : kExitFailed);

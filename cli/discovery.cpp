@@ -20,6 +20,7 @@ void Discovery::Run(std::function<void(const DiscoveryResult&)> done) {
       },
       [this, done = std::move(done)](bool) {
         m_result.listened = m_step.Listened();
+        m_result.drops = m_step.Drops();
         m_result.window = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - m_started);
         done(m_result);

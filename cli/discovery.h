@@ -13,6 +13,7 @@ struct DiscoveryResult {
   bool listened = false;    // CLIENT_PORT was bound for the window
   std::size_t replies = 0;  // GETOK replies that passed the header checks, repeats included
   std::chrono::milliseconds window{0};  // from the start until the end of time was handled
+  ReceiveDrops drops;                   // replies lost before the exchange could read them
 };
 
 // One search: the broadcast and every GETOK that arrives within the listening window.

@@ -9,11 +9,21 @@ ExchangeStep::ExchangeStep(const ExchangeKind& kind, CliContext& context, std::s
 
 void ExchangeStep::Start(std::string_view request, std::string_view destination,
                          ReplyHandler onReply, EndHandler onEnd) {
+  Begin(std::move(onReply), std::move(onEnd));
+  m_exchange.Start(request, destination);
+}
+
+void ExchangeStep::Start(std::string_view request, std::string_view destination,
+                         AnswerSources sources, ReplyHandler onReply, EndHandler onEnd) {
+  Begin(std::move(onReply), std::move(onEnd));
+  m_exchange.Start(request, destination, std::move(sources));
+}
+
+void ExchangeStep::Begin(ReplyHandler onReply, EndHandler onEnd) {
   m_onReply = std::move(onReply);
   m_onEnd = std::move(onEnd);
   m_listened = false;
   m_context.progress.Begin(m_label);
-  m_exchange.Start(request, destination);
 }
 
 void ExchangeStep::OnListening() {

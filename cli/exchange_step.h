@@ -20,9 +20,12 @@ class ExchangeStep : public ExchangeOwner {
 
   void Start(std::string_view request, std::string_view destination, ReplyHandler onReply,
              EndHandler onEnd);
+  void Start(std::string_view request, std::string_view destination, AnswerSources sources,
+             ReplyHandler onReply, EndHandler onEnd);
 
   // Whether CLIENT_PORT was bound and registered for the exchange last started.
   bool Listened() const { return m_listened; }
+  ReceiveDrops Drops() const { return m_exchange.Drops(); }
 
   void OnListening() override;
   void StepProgress() override;
@@ -31,6 +34,8 @@ class ExchangeStep : public ExchangeOwner {
   void ShowMessage(const Message& message) override;
 
  private:
+  void Begin(ReplyHandler onReply, EndHandler onEnd);
+
   CliContext& m_context;
   std::string m_label;
   ReplyHandler m_onReply;

@@ -2,15 +2,25 @@
 
 #include <cstdio>
 
-#include "cli/utf8.h"
+#include "cli/printable_text.h"
+#include "protocol/utf8.h"
 
 namespace tamberlyx::cli {
 namespace {
 
-void AppendCodeUnit(std::string& out, unsigned value) {
+// One UTF-16 code unit, 0 to 0xFFFF.
+void AppendCodeUnit(std::string& out, char32_t value) {
   char escaped[8];
-  std::snprintf(escaped, sizeof escaped, "\\u%04x", value);
+  std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(value & 0xFFFF));
   out += escaped;
+}
+
+// Beyond the basic plane as a surrogate pair, as JSON spells it.
+void AppendCodePoint(std::string& out, char32_t code) {
+  if (code < 0x10000) return AppendCodeUnit(out, code);
+  code -= 0x10000;
+  AppendCodeUnit(out, 0xD800 + (code >> 10));
+  AppendCodeUnit(out, 0xDC00 + (code & 0x3FF));
 }
 
 void AppendAscii(std::string& out, char c) {
@@ -49,6 +59,9 @@ std::string JsonString(std::string_view bytes) {
     const std::size_t length = Utf8SequenceLength(bytes, at);
     if (length == 1) {
       AppendAscii(out, bytes[at]);
+    } else if (length > 1 && IsNonPrinting(DecodeUtf8(bytes, at, length))) {
+      // Escaped, so the text stays whole but cannot drive a terminal that shows the JSON.
+      AppendCodePoint(out, DecodeUtf8(bytes, at, length));
     } else if (length > 1) {
       out.append(bytes.substr(at, length));
     } else {

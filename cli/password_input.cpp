@@ -6,6 +6,7 @@
 
 #include "cli/terminal_echo.h"
 #include "protocol/requests.h"
+#include "protocol/utf8.h"
 
 namespace tamberlyx::cli {
 
@@ -18,7 +19,7 @@ PasswordOutcome ReadPassword(std::istream& in) {
   if (line.find('\0') != std::string::npos) {
     return {std::nullopt, "the password contains a zero byte"};
   }
-  if (line.size() > kMaxPasswordLength) {
+  if (Utf8CharacterCount(line) > kMaxPasswordLength) {
     return {std::nullopt,
             "the password is longer than " + std::to_string(kMaxPasswordLength) + " characters"};
   }

@@ -12,8 +12,9 @@ struct PasswordOutcome {
 };
 
 // One line of `in` without its line end. Refuses end of input before any line, a zero byte,
-// and more than 16 characters: the device's password field holds no more, and cutting it
-// would send a password the user never typed.
+// and more than 16 characters (characters, not bytes: six Hangul syllables are six): the
+// device's password field holds no more, and cutting it would send a password the user never
+// typed.
 PasswordOutcome ReadPassword(std::istream& in);
 
 // The admin password from standard input: a prompt on standard error and no echo when standard

@@ -2,12 +2,15 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "device/device_host.h"
 #include "device/program_options.h"
 #include "device/settings_file.h"
+#include "device/smb_config.h"
+#include "device/smb_server.h"
 #include "platform/net/interface_addresses.h"
 #include "protocol/constants.h"
 #include "protocol/ipv4_text.h"
@@ -76,13 +79,23 @@ int Serve(const ProgramOptions& options) {
   if (options.httpPort != 0 && !(http = HttpServer::Open(options.httpPort, error))) {
     return Fail(error, 1);
   }
+  std::unique_ptr<SmbServer> smb;
+  if (!options.smbDir.empty()) {
+    smb = SmbServer::Start(fleet.front().peer.Address(), options.smbDir, options.device.password,
+                           error);
+    if (!smb) return Fail(error, 1);
+  }
   PrintFleet(fleet, config);
+  for (const std::string& share : kShareNames) {
+    if (smb) std::printf("share \\\\%s\\%s\n", fleet.front().peer.Address().c_str(), share.c_str());
+  }
   std::printf("ready udp 0.0.0.0:%u replies to port %u http %u\n", options.devicePort,
               options.clientPort, options.httpPort);
   std::fflush(stdout);
   const sigset_t waitMask = InstallStopSignals();
   DeviceHost host(std::move(fleet), std::move(config), std::move(*udp), std::move(http), stdout);
   host.Run(g_stop, waitMask);
+  smb.reset();
   std::printf("stopped\n");
   return 0;
 }

@@ -123,6 +123,14 @@ std::string SetSettingsFile(ProgramOptions& options, const std::string& value) {
   return {};
 }
 
+std::string SetSmbDir(ProgramOptions& options, const std::string& value) {
+  if (value.empty() || value.find_first_of("\n\r") != std::string::npos) {
+    return "--smb-dir needs a folder name on one line";
+  }
+  options.smbDir = value;
+  return {};
+}
+
 std::string SetHelp(ProgramOptions& options, const std::string&) {
   options.help = true;
   return {};
@@ -145,6 +153,7 @@ const std::vector<OptionRule>& OptionTable() {
       {"--unknown-word", true, SetUnknownWord},
       {"--reply-to-source-port", false, Flag(&DeviceOptions::replyToSourcePort)},
       {"--oversized", false, Flag(&DeviceOptions::oversized)},
+      {"--smb-dir", true, SetSmbDir},
       {"--help", false, SetHelp},
   };
   return table;
@@ -159,6 +168,7 @@ const OptionRule* FindOption(std::string_view name) {
 
 std::string CheckCombination(const ProgramOptions& options) {
   if (options.count > 1 && !options.firstAddress) return "--count needs --first-address";
+  if (options.count > 1 && !options.smbDir.empty()) return "--smb-dir serves a single device";
   if (options.firstAddress &&
       std::uint64_t{*options.firstAddress} + std::uint64_t(options.count - 1) > 0xFFFFFFFEu) {
     return "--count runs past the last IPv4 address";
@@ -208,6 +218,9 @@ A simulated storage device answering the set-up wizard on UDP.
   --port-client P           UDP port replies go to (default )" +
          std::to_string(CLIENT_PORT) + R"()
   --http PORT               TCP port of the device web page (default 8090; 0 = off)
+  --smb-dir DIR             offer the shares public and media (DIR/public, DIR/media) over
+                            SMB for user admin with the admin password, through a private
+                            smbd bound to the device's own address (needs root and samba)
 Misbehaviours for tests:
   --delay MS                send every reply MS milliseconds late
   --silent WORD             leave requests with WORD unanswered (Tamberlyx, VERIFY, SET);

@@ -13,7 +13,7 @@ namespace tamberlyx::device {
 // Exit code of a command line that cannot be run.
 inline constexpr int kUsageExitCode = 2;
 inline constexpr std::uint16_t kDefaultHttpPort = 8090;
-inline constexpr int kMaxDeviceCount = 4096;
+inline constexpr int kMaxDeviceCount = 8192;
 
 // What the tamberlyx-device command line asks for.
 struct ProgramOptions {
@@ -24,6 +24,7 @@ struct ProgramOptions {
   std::uint16_t devicePort = DEVICE_PORT;
   std::uint16_t clientPort = CLIENT_PORT;
   std::uint16_t httpPort = kDefaultHttpPort;  // 0: no web page
+  std::string smbDir;                         // empty: no network shares
   bool help = false;
 };
 

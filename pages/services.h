@@ -13,6 +13,7 @@ class QWidget;
 
 namespace tamberlyx {
 
+class DriveMapper;
 class MessageSink;
 class SocketLayer;
 class UrlOpener;
@@ -26,6 +27,7 @@ struct Services {
   std::function<std::unique_ptr<ExchangeTimer>()> makeTimer;
   MessageSink* messageSink = nullptr;  // none: real message boxes
   UrlOpener* urlOpener = nullptr;      // none: the user's browser
+  DriveMapper* driveMapper = nullptr;  // none: nothing is mapped
   int tickPeriodMs = kTickPeriodMs;
 
   // The one way every message box of the program is shown; returns when it was answered.

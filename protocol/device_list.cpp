@@ -5,6 +5,7 @@
 #include "protocol/constants.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
+#include "protocol/utf8.h"
 
 namespace tamberlyx {
 
@@ -14,7 +15,9 @@ bool DeviceList::ContainsAddress(std::string_view address) const {
 
 void DeviceList::AppendDevice(std::string_view body, std::string_view address) {
   DeviceRecord record;
-  record.hostName = GetSettingValue(body, kKeyHostName).substr(0, kMaxFieldLength);
+  // Never half a character: a cut inside one would end the list line in a broken byte.
+  record.hostName =
+      std::string(CutAtCharacter(GetSettingValue(body, kKeyHostName), kMaxFieldLength));
   record.settingsText = std::string(body);
   record.address = std::string(address);
   m_addresses.insert(record.address);

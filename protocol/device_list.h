@@ -10,7 +10,8 @@ namespace tamberlyx {
 
 // One device that answered the current search.
 struct DeviceRecord {
-  std::string hostName;      // sys.hostname of the reply, cut to 19 characters for the list line
+  std::string hostName;  // sys.hostname of the reply, cut to 19 bytes, at a character boundary, for
+                         // the list line
   std::string settingsText;  // the reply body as received
   std::string address;       // UDP source address of the reply, not taken from the body
 };

@@ -43,12 +43,23 @@ Exchange::~Exchange() {
 }
 
 void Exchange::Start(std::string_view request, std::string_view destination) {
+  Start(request, destination,
+        m_kind.broadcast ? AnyAddress() : OnlyFrom({std::string(destination)}));
+}
+
+void Exchange::Start(std::string_view request, std::string_view destination,
+                     AnswerSources sources) {
   End();
+  ++m_starts;
   m_ticks = 0;
+  m_ticksRun = 0;
+  m_drops = {};
+  m_sources = std::move(sources);
   m_running = true;
   // Once per exchange, not per reply: a thousand replies would otherwise resolve the host name
   // and walk the interfaces a thousand times on the event loop.
   m_ownAddresses = m_kind.ownAddressCheck ? m_transport.OwnAddresses() : std::vector<std::string>{};
+  m_started = m_timer.Now();
   m_timer.Start(m_tickPeriodMs, [this] { OnTick(); });
   // Listening before the request leaves: a device on a fast network answers before a socket
   // opened afterwards would be bound, and its reply would be lost. A failed send still leaves
@@ -89,6 +100,8 @@ void Exchange::OnSocketNotify(unsigned event, unsigned error) {
 }
 
 void Exchange::HandleDatagram(const Datagram& datagram) {
+  // A third host must not decide a password check or report a save that never happened.
+  if (!m_sources.Accepts(datagram.source)) return;
   const std::optional<ParsedDatagram> reply = ParseDatagram(datagram.bytes);
   if (!reply) return;
   if (m_kind.ownAddressCheck && !IsOwnAddress(reply->addressToken)) return;
@@ -103,8 +116,25 @@ bool Exchange::IsOwnAddress(std::string_view address) const {
 }
 
 void Exchange::OnTick() {
+  // The due count is read again after each tick: the tick may end the exchange and start another.
+  while (m_running && m_ticksRun < TicksDue()) {
+    ++m_ticksRun;
+    RunTick();
+  }
+}
+
+long Exchange::TicksDue() const {
+  // A millisecond early still counts: the timer and this clock are read at slightly different
+  // moments.
+  const auto elapsed = m_timer.Now() - m_started + std::chrono::milliseconds(1);
+  return static_cast<long>(elapsed / std::chrono::milliseconds(std::max(m_tickPeriodMs, 1)));
+}
+
+void Exchange::RunTick() {
+  const unsigned started = m_starts;
   m_owner.StepProgress();
-  if (!m_running) return;
+  // The step may have ended this exchange or started the next one, which this tick is not of.
+  if (!m_running || started != m_starts) return;
   if (m_ticks < m_kind.tickLimit) {
     ++m_ticks;
     return;
@@ -117,7 +147,12 @@ void Exchange::OnTick() {
 void Exchange::End() {
   if (m_running) m_timer.Stop();
   m_running = false;
+  if (m_listener) m_drops = m_listener->Drops();
   m_listener.reset();
+}
+
+ReceiveDrops Exchange::Drops() const {
+  return m_listener ? m_listener->Drops() : m_drops;
 }
 
 }  // namespace tamberlyx

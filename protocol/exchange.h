@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/answer_sources.h"
 #include "protocol/exchange_timer.h"
 #include "protocol/message.h"
 #include "protocol/transport.h"
@@ -55,11 +56,15 @@ class Exchange {
   Exchange& operator=(const Exchange&) = delete;
 
   // Starts the timer, binds CLIENT_PORT, sends `request` to `destination`:DEVICE_PORT and keeps
-  // listening if the send succeeded. A failed send is not reported; the ticks run out.
+  // listening if the send succeeded. A failed send is not reported; the ticks run out. Answers
+  // count from `sources` only; without them, a broadcast hears any address and a unicast only
+  // its destination.
   void Start(std::string_view request, std::string_view destination);
+  void Start(std::string_view request, std::string_view destination, AnswerSources sources);
   // Reply path: reads every waiting datagram.
   void OnSocketNotify(unsigned event, unsigned error);
-  // Tick path.
+  // Timer message: runs the tick path once for every tick the clock says is due, so a late
+  // message catches up on the ones it missed.
   void OnTick();
   // Stops the timer and closes the listening socket; safe to call when idle.
   void End();
@@ -67,8 +72,12 @@ class Exchange {
   bool Running() const { return m_running; }
   bool SocketOpen() const { return m_listener != nullptr; }
   int Ticks() const { return m_ticks; }
+  // Of the exchange running or last run.
+  ReceiveDrops Drops() const;
 
  private:
+  void RunTick();
+  long TicksDue() const;
   void KeepListeningSocket(ListenResult& result);
   void HandleDatagram(const Datagram& datagram);
   bool IsOwnAddress(std::string_view address) const;
@@ -80,6 +89,11 @@ class Exchange {
   int m_tickPeriodMs;
   std::unique_ptr<Listener> m_listener;
   std::vector<std::string> m_ownAddresses;  // read when the exchange starts
+  AnswerSources m_sources;
+  ExchangeTimer::Clock::time_point m_started;
+  long m_ticksRun = 0;    // tick paths run, including the one that ended the exchange
+  unsigned m_starts = 0;  // tells a tick of this exchange from one of the next
+  ReceiveDrops m_drops;   // of the listener last closed
   int m_ticks = 0;
   bool m_running = false;
 };

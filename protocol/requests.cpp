@@ -12,6 +12,10 @@ std::string DeviceAddressField(const SharedBuffers& buffers) {
   return GetSettingValue(buffers.currentSettings, kKeyIpAddress);
 }
 
+std::string LocaleEntry(bool korean) {
+  return std::string(kKeyLocale) + (korean ? "=kor" : "=en");
+}
+
 }  // namespace
 
 std::string BuildVerifyRequest(SharedBuffers& buffers, std::string_view password) {
@@ -21,9 +25,14 @@ std::string BuildVerifyRequest(SharedBuffers& buffers, std::string_view password
 }
 
 std::string BuildSetRequest(SharedBuffers& buffers, bool korean) {
-  ReplaceSettingEntry(buffers.newSettings, kKeyLocale,
-                      std::string(kKeyLocale) + (korean ? "=kor" : "=en"));
+  ReplaceSettingEntry(buffers.newSettings, kKeyLocale, LocaleEntry(korean));
   return BuildDatagram(DeviceAddressField(buffers), kWordSet, buffers.newSettings);
+}
+
+bool LocaleRewriteFits(std::string_view newSettings, bool korean) {
+  if (!HasSettingKey(newSettings, kKeyLocale)) return true;
+  std::string rewritten(newSettings);
+  return ReplaceSettingEntry(rewritten, kKeyLocale, LocaleEntry(korean));
 }
 
 }  // namespace tamberlyx

@@ -17,4 +17,8 @@ std::string BuildVerifyRequest(SharedBuffers& buffers, std::string_view password
 // "kor" or "en" for the language the wizard shows.
 std::string BuildSetRequest(SharedBuffers& buffers, bool korean);
 
+// Whether BuildSetRequest can rewrite the `locale` entry of `newSettings` within 999
+// characters; true when there is no such entry. Otherwise the entry would silently stay as it is.
+bool LocaleRewriteFits(std::string_view newSettings, bool korean);
+
 }  // namespace tamberlyx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,12 +15,21 @@ struct Datagram {
   std::string source;  // dotted-decimal source address
 };
 
+// Datagrams that reached the PC but never the exchange.
+struct ReceiveDrops {
+  std::uint64_t kernel = 0;  // the socket's own queue was full
+  std::uint64_t queue = 0;   // the queue towards the event loop was full
+  bool operator==(const ReceiveDrops&) const = default;
+};
+
 // The socket bound to CLIENT_PORT for the length of one exchange; closed when destroyed.
 class Listener {
  public:
   virtual ~Listener() = default;
   // One waiting datagram, or nullopt when none waits or the read failed.
   virtual std::optional<Datagram> Receive() = 0;
+  // What was dropped since the socket was opened.
+  virtual ReceiveDrops Drops() const { return {}; }
 };
 
 enum class ListenError { kNone, kCreate, kBind, kSelect };
@@ -35,7 +45,8 @@ struct ListenResult {
 // triggered: called again while datagrams still wait.
 using ReadyCallback = std::function<void(unsigned event, unsigned error)>;
 
-// Datagram transport to the devices. Every call and callback happens on the one UI thread.
+// Datagram transport to the devices. Every call and callback happens on the one UI thread; a
+// transport may read its sockets elsewhere, but only bytes are handed over.
 class Transport {
  public:
   virtual ~Transport() = default;

@@ -4,15 +4,20 @@
 
 namespace tamberlyx {
 
-FakeListener::FakeListener(std::weak_ptr<FakeListener*> slot, ReadyCallback onReady, bool notifies)
-    : m_slot(std::move(slot)), m_onReady(std::move(onReady)), m_notifies(notifies) {}
+FakeListener::FakeListener(std::weak_ptr<FakeSockets> sockets, ReadyCallback onReady, bool notifies)
+    : m_sockets(std::move(sockets)), m_onReady(std::move(onReady)), m_notifies(notifies) {
+  if (const std::shared_ptr<FakeSockets> shared = m_sockets.lock()) ++shared->open;
+}
 
 FakeListener::~FakeListener() {
-  const std::shared_ptr<FakeListener*> slot = m_slot.lock();
-  if (slot && *slot == this) *slot = nullptr;
+  const std::shared_ptr<FakeSockets> sockets = m_sockets.lock();
+  if (!sockets) return;
+  --sockets->open;
+  if (sockets->bound == this) sockets->bound = nullptr;
 }
 
 std::optional<Datagram> FakeListener::Receive() {
+  if (const std::shared_ptr<FakeSockets> sockets = m_sockets.lock()) ++sockets->reads;
   if (m_waiting.empty()) return std::nullopt;
   Datagram datagram = std::move(m_waiting.front());
   m_waiting.pop_front();
@@ -20,7 +25,7 @@ std::optional<Datagram> FakeListener::Receive() {
 }
 
 void FakeListener::Push(Datagram datagram) {
-  m_waiting.push_back(std::move(datagram));
+  Queue(std::move(datagram));
   Notify(kReadEvent, 0);
 }
 

@@ -7,11 +7,21 @@
 
 namespace tamberlyx {
 
-// The fake network's CLIENT_PORT socket. `slot` is where the network keeps the bound listener;
-// a listener that failed to bind has none and never receives.
+class FakeListener;
+
+// What the network knows of its CLIENT_PORT sockets; shared with them, since a listener may
+// outlive the network.
+struct FakeSockets {
+  FakeListener* bound = nullptr;  // the one bound to CLIENT_PORT
+  int open = 0;                   // sockets not yet closed, bound or not
+  int reads = 0;                  // Receive calls on any of them
+};
+
+// The fake network's CLIENT_PORT socket. A listener that failed to bind is not the bound one
+// and never receives.
 class FakeListener : public Listener {
  public:
-  FakeListener(std::weak_ptr<FakeListener*> slot, ReadyCallback onReady, bool notifies);
+  FakeListener(std::weak_ptr<FakeSockets> sockets, ReadyCallback onReady, bool notifies);
   ~FakeListener() override;
   FakeListener(const FakeListener&) = delete;
   FakeListener& operator=(const FakeListener&) = delete;
@@ -20,10 +30,12 @@ class FakeListener : public Listener {
   // Queues a datagram and reports readiness (unless registering failed). The callback may
   // destroy this listener.
   void Push(Datagram datagram);
+  // Queues a datagram without reporting it, as one of a burst that the next notice announces.
+  void Queue(Datagram datagram) { m_waiting.push_back(std::move(datagram)); }
   void Notify(unsigned event, unsigned error);
 
  private:
-  std::weak_ptr<FakeListener*> m_slot;
+  std::weak_ptr<FakeSockets> m_sockets;
   ReadyCallback m_onReady;
   bool m_notifies;
   std::deque<Datagram> m_waiting;

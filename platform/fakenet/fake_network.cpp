@@ -13,7 +13,7 @@ FakeNetwork::FakeNetwork(Scheduler scheduler, std::string pcAddress, std::string
       m_pcAddress(std::move(pcAddress)),
       m_hostName(std::move(hostName)),
       m_own{m_pcAddress},
-      m_bound(std::make_shared<FakeListener*>(nullptr)) {}
+      m_sockets(std::make_shared<FakeSockets>()) {}
 
 FakeNetwork::~FakeNetwork() = default;
 
@@ -33,7 +33,15 @@ void FakeNetwork::RemovePeer(std::string_view address) {
 }
 
 bool FakeNetwork::ClientPortBound() const {
-  return *m_bound != nullptr;
+  return m_sockets->bound != nullptr;
+}
+
+int FakeNetwork::OpenSockets() const {
+  return m_sockets->open;
+}
+
+int FakeNetwork::Reads() const {
+  return m_sockets->reads;
 }
 
 bool FakeNetwork::Send(std::string_view datagram, std::string_view destination, bool broadcast) {
@@ -58,24 +66,34 @@ void FakeNetwork::Route(NetworkPeer& peer, std::string_view datagram) {
 }
 
 void FakeNetwork::Inject(std::string bytes, std::string source, int delayMs) {
-  m_scheduler(delayMs, [slot = std::weak_ptr<FakeListener*>(m_bound), bytes = std::move(bytes),
+  m_scheduler(delayMs, [sockets = std::weak_ptr<FakeSockets>(m_sockets), bytes = std::move(bytes),
                         source = std::move(source)] {
-    const std::shared_ptr<FakeListener*> bound = slot.lock();
-    if (bound && *bound) (*bound)->Push(Datagram{bytes, source});
+    const std::shared_ptr<FakeSockets> shared = sockets.lock();
+    if (shared && shared->bound) shared->bound->Push(Datagram{bytes, source});
   });
 }
 
+void FakeNetwork::DeliverNow(std::string bytes, std::string source) {
+  if (m_sockets->bound) m_sockets->bound->Push(Datagram{std::move(bytes), std::move(source)});
+}
+
+void FakeNetwork::Flood(const std::string& bytes, const std::string& source, int count) {
+  for (int i = 0; i < count && m_sockets->bound; ++i) {
+    m_sockets->bound->Queue(Datagram{bytes, source});
+  }
+}
+
 void FakeNetwork::RaiseNotification(unsigned event, unsigned error) {
-  if (*m_bound) (*m_bound)->Notify(event, error);
+  if (m_sockets->bound) m_sockets->bound->Notify(event, error);
 }
 
 ListenResult FakeNetwork::Listen(ReadyCallback onReady) {
   if (m_failures.create) return {nullptr, ListenError::kCreate};
   const bool bindFails = m_failures.bind || m_portHeld || ClientPortBound();
-  auto listener =
-      std::make_unique<FakeListener>(m_bound, std::move(onReady), !bindFails && !m_failures.select);
+  auto listener = std::make_unique<FakeListener>(m_sockets, std::move(onReady),
+                                                 !bindFails && !m_failures.select);
   if (bindFails) return {std::move(listener), ListenError::kBind};
-  *m_bound = listener.get();
+  m_sockets->bound = listener.get();
   return {std::move(listener), m_failures.select ? ListenError::kSelect : ListenError::kNone};
 }
 

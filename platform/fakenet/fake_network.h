@@ -12,6 +12,7 @@
 namespace tamberlyx {
 
 class FakeListener;
+struct FakeSockets;
 
 // A datagram as it left the PC.
 struct SentDatagram {
@@ -56,6 +57,9 @@ class FakeNetwork {
   // Another program holds CLIENT_PORT: binding it fails.
   void HoldClientPort(bool held) { m_portHeld = held; }
   bool ClientPortBound() const;
+  // CLIENT_PORT sockets not yet closed, bound or not, and the reads made on them.
+  int OpenSockets() const;
+  int Reads() const;
 
   // Every datagram that left the PC, in order; failed sends are not in it.
   const std::vector<SentDatagram>& Sent() const { return m_sent; }
@@ -69,6 +73,10 @@ class FakeNetwork {
 
   // A datagram from elsewhere (another PC, a stray program) arriving at CLIENT_PORT.
   void Inject(std::string bytes, std::string source, int delayMs = 0);
+  // The same, arriving now rather than through the scheduler: lost when nothing is bound.
+  void DeliverNow(std::string bytes, std::string source);
+  // `count` copies waiting on the bound listener at once, announced by no notice of their own.
+  void Flood(const std::string& bytes, const std::string& source, int count);
   // A readiness notice with an error code on the bound listener, as the socket layer may post.
   void RaiseNotification(unsigned event, unsigned error);
 
@@ -82,8 +90,8 @@ class FakeNetwork {
   std::vector<std::unique_ptr<NetworkPeer>> m_peers;
   FakeFailures m_failures;
   bool m_portHeld = false;
-  // The listener bound to CLIENT_PORT, shared weakly with it and with pending deliveries.
-  std::shared_ptr<FakeListener*> m_bound;
+  // Shared weakly with the listeners and with pending deliveries.
+  std::shared_ptr<FakeSockets> m_sockets;
   std::vector<SentDatagram> m_sent;
   int m_lostReplies = 0;
 };

@@ -1,56 +1,76 @@
 #include "platform/net/udp_listener.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <QSocketNotifier>
-#include <array>
+#include <cstdint>
 
 #include "protocol/constants.h"
 
 namespace tamberlyx {
 namespace {
 
-// No IPv4 datagram is longer, so a read never cuts one and an oversized reply keeps its length.
-constexpr std::size_t kReceiveBufferSize = 65536;
+// What a burst of several thousand devices needs, while a flood stays within a few megabytes.
+constexpr std::size_t kQueueCapacity = 8192;
 
 }  // namespace
 
 UdpListener::UdpListener(SocketFd socket)
-    : m_socket(std::move(socket)), m_buffer(kReceiveBufferSize) {}
+    : m_socket(std::move(socket)),
+      m_wakeup(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      m_queue(kQueueCapacity) {}
 
 UdpListener::~UdpListener() {
+  // First the reader, so that nothing wakes a notifier or an eventfd that is going away.
+  m_reader.reset();
+  m_dispatch->alive = false;
   if (!m_notifier) return;
   m_notifier->setEnabled(false);
   // The exchange may end (and destroy us) from inside the notifier's own signal.
-  if (*m_dispatching)
+  if (m_dispatch->running)
     m_notifier.release()->deleteLater();
   else
     m_notifier.reset();
 }
 
 bool UdpListener::Watch(ReadyCallback onReady) {
-  m_notifier = std::make_unique<QSocketNotifier>(m_socket.Get(), QSocketNotifier::Read);
+  if (!m_wakeup.Valid()) return false;
+  m_onReady = std::move(onReady);
+  m_notifier = std::make_unique<QSocketNotifier>(m_wakeup.Get(), QSocketNotifier::Read);
   if (!m_notifier->isEnabled()) return false;  // no event dispatcher on this thread
-  QObject::connect(m_notifier.get(), &QSocketNotifier::activated,
-                   [dispatching = m_dispatching, onReady = std::move(onReady)] {
-                     *dispatching = true;
-                     onReady(kReadEvent, 0);
-                     *dispatching = false;
-                   });
+  QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this, dispatch = m_dispatch] {
+    if (dispatch->alive) OnWake();
+  });
+  m_reader = std::make_unique<DatagramReader>(m_socket.Get(), m_queue, [this] { Wake(); });
   return true;
 }
 
+void UdpListener::OnWake() {
+  std::uint64_t count = 0;
+  [[maybe_unused]] const ssize_t read = ::read(m_wakeup.Get(), &count, sizeof count);
+  m_queue.WakeTaken();
+  const std::shared_ptr<Dispatch> dispatch = m_dispatch;
+  // A copy: the callback may destroy this listener and with it m_onReady.
+  const ReadyCallback onReady = m_onReady;
+  dispatch->running = true;
+  onReady(kReadEvent, 0);
+  dispatch->running = false;
+  // Level-triggered, as a socket's readiness: what the callback left is announced again.
+  if (dispatch->alive && m_queue.WakeIfWaiting()) Wake();
+}
+
+void UdpListener::Wake() const {
+  const std::uint64_t one = 1;
+  [[maybe_unused]] const ssize_t written = ::write(m_wakeup.Get(), &one, sizeof one);
+}
+
 std::optional<Datagram> UdpListener::Receive() {
-  sockaddr_in source{};
-  socklen_t sourceLength = sizeof source;
-  const ssize_t length = ::recvfrom(m_socket.Get(), m_buffer.data(), m_buffer.size(), 0,
-                                    reinterpret_cast<sockaddr*>(&source), &sourceLength);
-  if (length < 0) return std::nullopt;
-  std::array<char, INET_ADDRSTRLEN> address{};
-  ::inet_ntop(AF_INET, &source.sin_addr, address.data(), address.size());
-  return Datagram{std::string(m_buffer.data(), static_cast<std::size_t>(length)), address.data()};
+  return m_queue.Pop();
+}
+
+ReceiveDrops UdpListener::Drops() const {
+  return {m_reader ? m_reader->KernelDrops() : 0, m_queue.Dropped()};
 }
 
 }  // namespace tamberlyx

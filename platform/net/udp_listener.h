@@ -2,8 +2,9 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
+#include "platform/net/datagram_reader.h"
+#include "platform/net/receive_queue.h"
 #include "platform/net/socket_fd.h"
 #include "protocol/transport.h"
 
@@ -11,7 +12,8 @@ class QSocketNotifier;
 
 namespace tamberlyx {
 
-// The socket bound to CLIENT_PORT, with readiness delivered on the Qt event loop.
+// The socket bound to CLIENT_PORT. A reader thread drains it; readiness of what it read is
+// delivered on the Qt event loop of the thread that calls Watch, one wake-up per batch.
 class UdpListener : public Listener {
  public:
   explicit UdpListener(SocketFd socket);
@@ -19,18 +21,29 @@ class UdpListener : public Listener {
   UdpListener(const UdpListener&) = delete;
   UdpListener& operator=(const UdpListener&) = delete;
 
-  // Reports every readable state to `onReady` as a read event. False when the event loop cannot
-  // watch the socket.
+  // Starts reading and reports waiting datagrams to `onReady` as read events, again after each
+  // call while some still wait. False when the event loop cannot be woken.
   bool Watch(ReadyCallback onReady);
   std::optional<Datagram> Receive() override;
+  ReceiveDrops Drops() const override;
 
  private:
+  // Shared with the notifier's slot, which may outlive this listener when the callback ends
+  // the exchange.
+  struct Dispatch {
+    bool running = false;
+    bool alive = true;
+  };
+  void OnWake();
+  void Wake() const;
+
   SocketFd m_socket;
+  SocketFd m_wakeup;  // eventfd: the reader's signal to the event loop
+  ReceiveQueue m_queue;
+  ReadyCallback m_onReady;
   std::unique_ptr<QSocketNotifier> m_notifier;
-  // Set while `onReady` runs; shared with the notifier's slot, which may outlive this listener
-  // when the callback ends the exchange.
-  std::shared_ptr<bool> m_dispatching = std::make_shared<bool>(false);
-  std::vector<char> m_buffer;
+  std::shared_ptr<Dispatch> m_dispatch = std::make_shared<Dispatch>();
+  std::unique_ptr<DatagramReader> m_reader;
 };
 
 }  // namespace tamberlyx

@@ -15,7 +15,8 @@
 namespace tamberlyx {
 namespace {
 
-// Room for a burst of a thousand devices answering one search at once.
+// As much as the system allows (net.core.rmem_max): the reader thread drains it, this only
+// absorbs the moments it is not scheduled.
 constexpr int kReceiveQueueBytes = 4 * 1024 * 1024;
 
 // Close-on-exec, so a browser started while listening never inherits CLIENT_PORT.
@@ -48,7 +49,8 @@ bool UdpTransport::Send(std::string_view datagram, std::string_view destination,
 }
 
 ListenResult UdpTransport::Listen(ReadyCallback onReady) {
-  SocketFd socket = DatagramSocket(SOCK_NONBLOCK);
+  // Blocking: the listener's reader thread waits in its reads.
+  SocketFd socket = DatagramSocket(0);
   if (!socket.Valid()) return {nullptr, ListenError::kCreate};
   const int fd = socket.Get();
   auto listener = std::make_unique<UdpListener>(std::move(socket));

@@ -12,6 +12,7 @@
 #include "platform/fakenet/fake_transport.h"
 #include "platform/fakenet/manual_scheduler.h"
 #include "platform/fakenet/manual_timer.h"
+#include "protocol/constants.h"
 #include "protocol/datagram.h"
 #include "protocol/settings_text.h"
 
@@ -85,6 +86,7 @@ TEST_F(CommandRunTest, DiscoverListsDevicesInArrivalOrderAfterSixteenTicks) {
   EXPECT_LT(second, first);
   EXPECT_EQ(table.find("TWICE", twice + 1), std::string::npos) << "listed once";
   EXPECT_NE(err.str().find("listed 3, replies 4"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("dropped 0 by the kernel and 0 by the queue"), std::string::npos);
 }
 
 TEST_F(CommandRunTest, DiscoverIgnoresLateAndForeignReplies) {
@@ -166,6 +168,27 @@ TEST_F(CommandRunTest, SetRefusesAKeyTheDeviceDidNotReportBeforeSendingThePasswo
   EXPECT_EQ(Run({"set", kFirst, "sys.hostname=X", "no.such.key=1"}, {"admin"}), kExitUsage);
   EXPECT_EQ(err.str(), "the device does not report the key \"no.such.key\"\n");
   EXPECT_EQ(SentWords(), std::vector<std::string>{"Tamberlyx"});
+}
+
+// On a Korean system a text with no room for locale=kor went out silently with locale=en.
+TEST_F(CommandRunTest, SetRefusesALocaleRewriteThatCannotFitBeforeSendingThePassword) {
+  std::string settings = device::FindDevice(network, kFirst)->Settings();
+  ReplaceSettingEntry(settings, "locale", "locale=en");
+  const std::size_t room = kMaxSettingsLength - settings.size();
+  const std::string dns = GetSettingValue(settings, "sys.dns") + std::string(room, 'x');
+  for (const bool korean : {true, false}) {
+    err.str("");
+    network.ClearSent();
+    const std::string assignment = "sys.dns=" + dns;
+    const int expected = korean ? kExitUsage : kExitOk;
+    EXPECT_EQ(Run({"set", kFirst, assignment}, {"admin", korean}), expected) << err.str();
+    if (korean) {
+      EXPECT_EQ(err.str(),
+                "locale=kor would make the settings longer than 999 characters; "
+                "shorten another entry\n");
+      EXPECT_EQ(SentWords(), std::vector<std::string>{"Tamberlyx"});
+    }
+  }
 }
 
 TEST_F(CommandRunTest, SetAfterWrongPasswordSendsNothingMore) {

@@ -19,6 +19,10 @@ TEST(ReadPassword, TakesTheFirstLineWithinSixteenCharacters) {
       {"\n", ""},  // an empty password is still a password
       {std::string(16, 'p') + "\n", std::string(16, 'p')},
       {std::string(17, 'p') + "\n", std::nullopt},
+      // Characters, not bytes: six Hangul syllables are 18 bytes.
+      {"\xEB\xB9\x84\xEB\xB0\x80\xEB\xB2\x88\xED\x98\xB8\xEC\x9E\x85\xEB\x8B\x88\n",
+       "\xEB\xB9\x84\xEB\xB0\x80\xEB\xB2\x88\xED\x98\xB8\xEC\x9E\x85\xEB\x8B\x88"},
+      {std::string(15, 'p') + "\xED\x95\x9C\xED\x95\x9C\n", std::nullopt},
       {"", std::nullopt},
       {std::string("ab\0cd\n", 6), std::nullopt},
   };

@@ -23,6 +23,7 @@ TEST(ProgramOptions, DefaultsToOneWellBehavedDevice) {
   EXPECT_EQ(options.clientPort, 1211);
   EXPECT_EQ(options.httpPort, 8090);
   EXPECT_EQ(options.device.delayMs, 0);
+  EXPECT_EQ(options.smbDir, "");
   EXPECT_FALSE(options.help);
 }
 
@@ -70,6 +71,7 @@ TEST(ProgramOptions, ReadsEveryOption) {
   EXPECT_TRUE(options.device.replyToSourcePort);
   EXPECT_TRUE(options.device.oversized);
   EXPECT_TRUE(options.help);
+  EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas"}).smbDir, "/srv/nas");
 }
 
 TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
@@ -83,7 +85,7 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
       {"--password", std::string(65, 'p')},
       {"--count", "2"},  // without a first address
       {"--count", "0", "--first-address", "10.0.0.2"},
-      {"--count", "4097", "--first-address", "10.0.0.2"},
+      {"--count", "8193", "--first-address", "10.0.0.2"},
       {"--count", "2", "--first-address", "255.255.255.254"},
       {"--first-address", "10.0.0"},
       {"--first-address", "10.0.0.256"},
@@ -99,6 +101,9 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
       {"--unknown-word", "TWO WORDS"},
       {"--duplicate=yes"},
       {"--settings", ""},
+      {"--smb-dir", ""},
+      {"--smb-dir", "/a\nglobal = x"},  // would add a line to smbd's configuration
+      {"--smb-dir", "/srv", "--count", "2", "--first-address", "10.0.0.2"},
   };
   for (const Args& args : bad) {
     const ParsedCommandLine parsed = ParseProgramOptions(args);
@@ -112,7 +117,7 @@ TEST(ProgramOptions, UsageNamesEveryOption) {
   for (const char* option :
        {"--name", "--password", "--settings", "--count", "--first-address", "--port-device",
         "--port-client", "--http", "--delay", "--silent", "--duplicate", "--foreign-address",
-        "--unknown-word", "--reply-to-source-port", "--oversized", "--help"}) {
+        "--unknown-word", "--reply-to-source-port", "--oversized", "--smb-dir", "--help"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -9,6 +9,7 @@
 #include "platform/fakenet/fake_transport.h"
 #include "platform/fakenet/manual_scheduler.h"
 #include "platform/fakenet/manual_timer.h"
+#include "platform/fakenet/recording_owner.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
 #include "protocol/device_list.h"
@@ -31,31 +32,16 @@ device::DeviceOptions Device(std::string name, std::string password, int delayMs
   return options;
 }
 
-// The window running the exchange: keeps the device list and what it was told.
-class RecordingOwner : public ExchangeOwner {
- public:
-  explicit RecordingOwner(DeviceList& devices) : m_devices(devices) {}
-  void OnListening() override { m_devices.FreeDeviceList(); }
-  void OnReply(const Reply& reply) override {
-    words.emplace_back(reply.word);
-    if (reply.word == "GETOK") m_devices.AcceptGetReply(reply.body, reply.source);
-  }
-  void OnEndOfTime(bool socketWasOpen) override { endedByTime.push_back(socketWasOpen); }
-  void ShowMessage(const Message& message) override { messages.push_back(message); }
-
-  std::vector<std::string> words;
-  std::vector<bool> endedByTime;
-  std::vector<Message> messages;
-
- private:
-  DeviceList& m_devices;
-};
-
 class ExchangeRunTest : public ::testing::Test {
  protected:
   ExchangeRunTest() {
     device::AddDevice(network, kFirst, Device("FIRST", "admin", 120));
     device::AddDevice(network, kSecond, Device("SECOND", "s3cret", 30));
+    // The window keeps the device list, as Step 1 does.
+    owner.onListening = [this] { devices.FreeDeviceList(); };
+    owner.onReply = [this](const Reply& reply) {
+      if (reply.word == kWordGetOk) devices.AcceptGetReply(reply.body, reply.source);
+    };
   }
 
   // Ticks until the exchange ends; replies due before a tick are handled before it.
@@ -82,25 +68,25 @@ class ExchangeRunTest : public ::testing::Test {
   FakeTransport transport{network};
   ManualTimer timer;
   DeviceList devices;
-  RecordingOwner owner{devices};
+  RecordingOwner owner;
   SharedBuffers buffers;
 };
 
 TEST_F(ExchangeRunTest, DiscoverVerifySetAndDiscoverAgain) {
   EXPECT_EQ(Run(DiscoveryExchange(), BuildDiscoveryRequest(), kBroadcastAddress), 16);
   EXPECT_EQ(HostNames(), (std::vector<std::string>{"SECOND", "FIRST"}));  // arrival order
-  EXPECT_EQ(owner.endedByTime, std::vector<bool>{true});
+  EXPECT_EQ(owner.endOfTime, std::vector<bool>{true});
 
   SelectIntoSharedBuffers(devices, 0, buffers);
   ASSERT_EQ(buffers.selectedDeviceIp, kSecond);
   EXPECT_LT(Run(VerifyExchange(), BuildVerifyRequest(buffers, "s3cret"), kSecond), 101);
-  EXPECT_EQ(owner.words.back(), "VERIFYOK");
+  EXPECT_EQ(owner.Words().back(), "VERIFYOK");
   EXPECT_FALSE(network.ClientPortBound());
 
   ASSERT_TRUE(ReplaceSettingEntry(buffers.newSettings, "sys.hostname", "sys.hostname=RENAMED"));
   const std::string request = BuildSetRequest(buffers, false);
   EXPECT_LT(Run(SetExchange(), request, kSecond), 301);
-  EXPECT_EQ(owner.words.back(), "SETOK");
+  EXPECT_EQ(owner.Words().back(), "SETOK");
   EXPECT_EQ(device::FindDevice(network, kSecond)->Settings(), buffers.newSettings);
   EXPECT_EQ(network.Sent().back(), (SentDatagram{request, kSecond, false}));
 

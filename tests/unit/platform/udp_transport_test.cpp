@@ -6,21 +6,29 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <set>
+#include <thread>
 
 #include "event_loop.h"
+#include "platform/fakenet/recording_owner.h"
 #include "platform/net/posix_socket_layer.h"
+#include "platform/net/qt_exchange_timer.h"
 #include "platform/net/socket_fd.h"
 #include "protocol/constants.h"
+#include "protocol/datagram.h"
+#include "protocol/exchange.h"
+#include "thread_count.h"
 
 namespace tamberlyx {
 namespace {
 
 using testing::RunFor;
 using testing::RunUntil;
+using testing::ThreadCount;
 
 constexpr char kLoopback[] = "127.0.0.1";
 
@@ -74,12 +82,13 @@ TEST_F(UdpTransportTest, UnicastArrivesWithItsSourceThroughTheEventLoop) {
   EXPECT_EQ(received[0].source, kLoopback);
 }
 
-TEST_F(UdpTransportTest, OversizedDatagramKeepsItsTrueLength) {
+// Cut to a bounded length on the reader thread, but never to one that would be accepted.
+TEST_F(UdpTransportTest, OversizedDatagramStaysLongerThanAnyAccepted) {
   ASSERT_EQ(Listen(), ListenError::kNone);
   ASSERT_TRUE(transport.Send(std::string(1100, 'x'), kLoopback, false));
 
   ASSERT_TRUE(RunUntil([&] { return !received.empty(); }));
-  EXPECT_EQ(received[0].bytes.size(), 1100u);
+  EXPECT_GT(received[0].bytes.size(), kMaxDatagramLength);
 }
 
 TEST_F(UdpTransportTest, BurstOfAThousandRepliesLosesNothing) {
@@ -123,6 +132,35 @@ TEST_F(UdpTransportTest, ListenerDestroyedInsideItsCallbackIsSafe) {
   EXPECT_TRUE(RunUntil([&] { return calls > 0; }));
   RunFor(30);
   EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(BoundSocket(port).Valid()) << "the socket was closed";
+}
+
+// The answer that ends the exchange arrives in the middle of a stream: the listener and its
+// reader go from inside the reply handler while datagrams still pour in.
+TEST_F(UdpTransportTest, AnExchangeEndingDuringABurstLeavesNoThreadAndFreesThePort) {
+  const int threadsBefore = ThreadCount();
+  QtExchangeTimer timer;
+  RecordingOwner owner;
+  Exchange exchange(SetExchange(), transport, timer, owner, kTickPeriodMs);
+  exchange.Start("request", kLoopback, AnyAddress());
+  ASSERT_TRUE(exchange.SocketOpen());
+  EXPECT_EQ(ThreadCount(), threadsBefore + 1);
+
+  std::atomic<bool> sending{true};
+  std::thread sender([this, &sending] {
+    const std::string other = BuildDatagram("", "BUSY", "");
+    for (int i = 0; i < 200; ++i) transport.Send(other, kLoopback, false);
+    transport.Send(BuildDatagram("", kWordSetOk, ""), kLoopback, false);
+    while (sending) transport.Send(other, kLoopback, false);
+  });
+  EXPECT_TRUE(RunUntil([&] { return !exchange.Running(); }));
+  sending = false;
+  sender.join();
+  RunFor(20);
+
+  EXPECT_EQ(owner.Words().back(), kWordSetOk);
+  EXPECT_EQ(std::ranges::count(owner.Words(), kWordSetOk), 1);
+  EXPECT_EQ(ThreadCount(), threadsBefore);
   EXPECT_TRUE(BoundSocket(port).Valid()) << "the socket was closed";
 }
 

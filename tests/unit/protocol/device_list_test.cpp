@@ -70,12 +70,19 @@ TEST_P(HostNameTest, ComesFromTheBodyAndIsCutOnlyInTheListLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HostNameTest,
-    testing::Values(HostNameCase{"", ""}, HostNameCase{"nwk.ipaddr=1.2.3.4", ""},
-                    HostNameCase{"sys.hostname=&a=1", ""},
-                    HostNameCase{"sys.hostname=NAS-1&a=1", "NAS-1"},
-                    HostNameCase{"sys.hostname=1234567890123456789", "1234567890123456789"},
-                    HostNameCase{"sys.hostname=12345678901234567890XYZ&a=1", "1234567890123456789"},
-                    HostNameCase{"x.sys.hostname=BAD&sys.hostname=GOOD", "GOOD"}));
+    testing::Values(
+        HostNameCase{"", ""}, HostNameCase{"nwk.ipaddr=1.2.3.4", ""},
+        HostNameCase{"sys.hostname=&a=1", ""}, HostNameCase{"sys.hostname=NAS-1&a=1", "NAS-1"},
+        HostNameCase{"sys.hostname=1234567890123456789", "1234567890123456789"},
+        HostNameCase{"sys.hostname=12345678901234567890XYZ&a=1", "1234567890123456789"},
+        HostNameCase{"x.sys.hostname=BAD&sys.hostname=GOOD", "GOOD"},
+        // The cut fell inside a two-byte character and left half of it.
+        HostNameCase{"sys.hostname=123456789012345678\xC3\xADX", "123456789012345678"},
+        HostNameCase{"sys.hostname=12345678901234567\xC3\xADX", "12345678901234567\xC3\xAD"},
+        HostNameCase{"sys.hostname=\xEC\x84\x9C\xEB\xB2\x84\xEC\x84\x9C\xEB\xB2\x84"
+                     "\xEC\x84\x9C\xEB\xB2\x84\xEC\x84\x9C",
+                     "\xEC\x84\x9C\xEB\xB2\x84\xEC\x84\x9C\xEB\xB2\x84\xEC\x84\x9C\xEB\xB2\x84"},
+        HostNameCase{"sys.hostname=1234567890123456789\xFF\xFE", "1234567890123456789"}));
 
 class SelectTest : public testing::Test {
  protected:

@@ -5,17 +5,18 @@
 #include <ostream>
 #include <string>
 
+#include "platform/fakenet/fake_network.h"
+#include "platform/fakenet/fake_transport.h"
+#include "platform/fakenet/manual_scheduler.h"
+#include "platform/fakenet/manual_timer.h"
+#include "platform/fakenet/network_peer.h"
+#include "platform/fakenet/recording_owner.h"
 #include "protocol/constants.h"
+#include "protocol/datagram.h"
 #include "protocol/messages.h"
-#include "tests/unit/protocol/exchange_fakes.h"
 
 namespace tamberlyx {
 namespace {
-
-using testing_fakes::FakeOwner;
-using testing_fakes::FakeTimer;
-using testing_fakes::FakeTransport;
-using testing_fakes::ReplyBytes;
 
 constexpr char kOwn[] = "192.168.1.5";
 constexpr char kOtherPc[] = "192.168.1.77";
@@ -35,52 +36,68 @@ void PrintTo(const Case& c, std::ostream* os) {
   *os << c.name;
 }
 
+// A host that answers while the request is still leaving, before the send returns.
+class EagerPeer : public NetworkPeer {
+ public:
+  EagerPeer(FakeNetwork& network, std::string reply) : m_network(network), m_reply(reply) {}
+  const std::string& Address() const override { return m_address; }
+  std::vector<PeerReply> Handle(std::string_view, std::string_view) override {
+    m_network.DeliverNow(m_reply, m_address);
+    return {};
+  }
+
+ private:
+  FakeNetwork& m_network;
+  std::string m_reply;
+  std::string m_address = kDevice;
+};
+
 class ExchangeTest : public testing::Test {
  protected:
+  ExchangeTest() { m_network.SetOwnAddresses({kOwn}); }
+
   void Start(const ExchangeKind& kind, std::string_view destination = kDevice) {
     m_exchange = std::make_unique<Exchange>(kind, m_transport, m_timer, m_owner, 7);
     m_owner.exchange = m_exchange.get();
     m_exchange->Start("request", destination);
   }
   void Reply(std::string_view address, std::string_view word, std::string_view body = "") {
-    m_transport.Deliver(ReplyBytes(address, word, body), kDevice);
+    m_network.DeliverNow(BuildDatagram(address, word, body), kDevice);
   }
-  std::vector<std::string> Words() const {
-    std::vector<std::string> words;
-    for (const auto& reply : m_owner.replies) words.push_back(reply.word);
-    return words;
-  }
+  std::vector<std::string> Words() const { return m_owner.Words(); }
   // The exchange ended by itself: timer stopped, listening socket closed.
   void ExpectEnded() const {
     EXPECT_FALSE(m_exchange->Running());
-    EXPECT_FALSE(m_timer.running);
-    EXPECT_FALSE(m_transport.socket->open);
+    EXPECT_FALSE(m_timer.Running());
+    EXPECT_EQ(m_network.OpenSockets(), 0);
   }
 
-  FakeTransport m_transport;
-  FakeTimer m_timer;
-  FakeOwner m_owner;
+  ManualScheduler m_scheduler;
+  FakeNetwork m_network{m_scheduler.Function()};
+  FakeTransport m_transport{m_network};
+  ManualTimer m_timer;
+  RecordingOwner m_owner;
   std::unique_ptr<Exchange> m_exchange;
 };
 
 TEST_F(ExchangeTest, StartsTimerListensAndSends) {
   Start(DiscoveryExchange(), kBroadcastAddress);
-  EXPECT_TRUE(m_timer.running);
-  EXPECT_EQ(m_timer.periodMs, 7);
-  ASSERT_EQ(m_transport.sent.size(), 1u);
-  EXPECT_EQ(m_transport.sent[0].destination, kBroadcastAddress);
-  EXPECT_TRUE(m_transport.sent[0].broadcast);
+  EXPECT_TRUE(m_timer.Running());
+  EXPECT_EQ(m_timer.PeriodMs(), 7);
+  ASSERT_EQ(m_network.Sent().size(), 1u);
+  EXPECT_EQ(m_network.Sent()[0].destination, kBroadcastAddress);
+  EXPECT_TRUE(m_network.Sent()[0].broadcast);
   EXPECT_EQ(m_owner.listening, 1);
   EXPECT_TRUE(m_exchange->SocketOpen());
 }
 
 TEST_F(ExchangeTest, UnicastExchangesSendWithoutBroadcast) {
   for (const ExchangeKind* kind : {&VerifyExchange(), &SetExchange()}) {
-    m_transport.sent.clear();
+    m_network.ClearSent();
     Start(*kind);
-    ASSERT_EQ(m_transport.sent.size(), 1u);
-    EXPECT_FALSE(m_transport.sent[0].broadcast);
-    EXPECT_EQ(m_transport.sent[0].destination, kDevice);
+    ASSERT_EQ(m_network.Sent().size(), 1u);
+    EXPECT_FALSE(m_network.Sent()[0].broadcast);
+    EXPECT_EQ(m_network.Sent()[0].destination, kDevice);
   }
 }
 
@@ -109,6 +126,64 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TickLimitTest,
                                          TickCase{"Set", SetExchange, 301}),
                          CaseName<TickCase>);
 
+// A busy loop delivered its timer messages late and the window grew with every one of them.
+struct StallCase {
+  const char* name;
+  const ExchangeKind& (*kind)();
+  int stallMs;  // the loop is busy before the next timer message
+  int steps;    // progress steps that message runs
+  bool ended;   // whether it ends the window
+};
+
+class StalledLoopTest : public ExchangeTest, public testing::WithParamInterface<StallCase> {};
+
+TEST_P(StalledLoopTest, ALateTickCatchesUpTickByTick) {
+  const StallCase& c = GetParam();
+  Start(c.kind());  // ticks of 7 ms
+  m_timer.Fire(2);
+  m_timer.Stall(c.stallMs);
+  m_timer.Fire();
+  EXPECT_EQ(m_owner.steps, 2 + c.steps);
+  EXPECT_EQ(m_owner.endOfTime.size(), c.ended ? 1u : 0u);
+  EXPECT_EQ(m_exchange->Running(), !c.ended);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stalls, StalledLoopTest,
+    testing::Values(StallCase{"OnTime", DiscoveryExchange, 0, 1, false},
+                    StallCase{"LessThanATick", DiscoveryExchange, 5, 1, false},
+                    StallCase{"FiveTicks", DiscoveryExchange, 35, 6, false},
+                    StallCase{"PastTheWindow", DiscoveryExchange, 1000, 14, true},
+                    StallCase{"VerifyPastItsLimit", VerifyExchange, 7 * 99, 99, true},
+                    StallCase{"SetJustBeforeItsEnd", SetExchange, 7 * 297, 298, false},
+                    StallCase{"SetAtItsEnd", SetExchange, 7 * 298, 299, true}),
+    CaseName<StallCase>);
+
+TEST_F(ExchangeTest, AReplyThatEndsTheExchangeInsideACatchUpStopsIt) {
+  Start(VerifyExchange());
+  m_owner.onStepProgress = [this] {
+    if (m_owner.steps == 3) Reply(kOwn, "VERIFYOK");
+  };
+  m_timer.Stall(7 * 50);
+  m_timer.Fire();
+  EXPECT_EQ(m_owner.steps, 3);
+  ExpectEnded();
+  EXPECT_TRUE(m_owner.endOfTime.empty());
+}
+
+// Restarting inside a caught-up tick must not hand the new exchange the old one's due ticks.
+TEST_F(ExchangeTest, AnExchangeStartedInsideACatchUpBeginsAtTickZero) {
+  Start(VerifyExchange());
+  m_owner.onStepProgress = [this] {
+    if (m_owner.steps == 1) m_exchange->Start("again", kDevice);
+  };
+  m_timer.Stall(7 * 20);
+  m_timer.Fire();
+  EXPECT_EQ(m_owner.steps, 1);
+  EXPECT_TRUE(m_exchange->Running());
+  EXPECT_EQ(m_exchange->Ticks(), 0);
+}
+
 TEST_F(ExchangeTest, DiscoveryCollectsRepliesAndEndsOnlyByTime) {
   Start(DiscoveryExchange(), kBroadcastAddress);
   Reply(kOwn, "GETOK", "sys.hostname=A");
@@ -124,7 +199,7 @@ TEST_F(ExchangeTest, DiscoveryCollectsRepliesAndEndsOnlyByTime) {
 }
 
 TEST_F(ExchangeTest, AReplyForAnyOfThePcsAddressesPasses) {
-  m_transport.ownAddresses = {"127.0.1.1", kOwn};
+  m_network.SetOwnAddresses({"127.0.1.1", kOwn});
   Start(VerifyExchange());
   Reply(kOwn, "VERIFYOK");
   EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
@@ -133,7 +208,7 @@ TEST_F(ExchangeTest, AReplyForAnyOfThePcsAddressesPasses) {
 // Every reply used to resolve the host name and walk the interfaces again on the event loop.
 TEST_F(ExchangeTest, OwnAddressesAreReadOncePerExchange) {
   Start(VerifyExchange());
-  m_transport.ownAddresses = {"10.9.9.9"};  // changes during the exchange count from the next one
+  m_network.SetOwnAddresses({"10.9.9.9"});  // changes during the exchange count from the next one
   Reply(kOwn, "VERIFYOK");
   EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
   Start(VerifyExchange());
@@ -142,7 +217,7 @@ TEST_F(ExchangeTest, OwnAddressesAreReadOncePerExchange) {
 }
 
 TEST_F(ExchangeTest, WithoutAnOwnAddressEveryCheckedReplyIsDropped) {
-  m_transport.ownAddresses.clear();
+  m_network.SetOwnAddresses({});
   Start(VerifyExchange());
   Reply("", "VERIFYOK");
   EXPECT_TRUE(m_owner.replies.empty());
@@ -230,19 +305,19 @@ TEST_F(ExchangeTest, EndStopsAWaitingExchangeAndFreesThePort) {
   EXPECT_TRUE(m_owner.endOfTime.empty());
 
   m_exchange->Start("again", kDevice);
-  EXPECT_EQ(m_transport.listens, 2);
-  EXPECT_TRUE(m_transport.socket->open);
+  EXPECT_TRUE(m_network.ClientPortBound());
+  EXPECT_EQ(m_network.OpenSockets(), 1);
   EXPECT_EQ(m_exchange->Ticks(), 0);
   m_exchange->End();
   m_exchange->End();  // idle: harmless
-  EXPECT_EQ(m_timer.stops, 2);
+  EXPECT_EQ(m_timer.Stops(), 2);
 }
 
 TEST_F(ExchangeTest, DestroyingARunningExchangeReleasesTimerAndSocket) {
   Start(VerifyExchange());
   m_exchange.reset();
-  EXPECT_FALSE(m_timer.running);
-  EXPECT_FALSE(m_transport.socket->open);
+  EXPECT_FALSE(m_timer.Running());
+  EXPECT_EQ(m_network.OpenSockets(), 0);
 }
 
 struct FailureCase {
@@ -253,12 +328,19 @@ struct FailureCase {
   const char* message;  // shown when listening failed, or nullptr
 };
 
-class ListenFailureTest : public ExchangeTest, public testing::WithParamInterface<FailureCase> {};
+class ListenFailureTest : public ExchangeTest, public testing::WithParamInterface<FailureCase> {
+ protected:
+  void FailListening(bool sendSucceeds, ListenError error) {
+    m_network.Failures().send = !sendSucceeds;
+    m_network.Failures().create = error == ListenError::kCreate;
+    m_network.Failures().bind = error == ListenError::kBind;
+    m_network.Failures().select = error == ListenError::kSelect;
+  }
+};
 
 TEST_P(ListenFailureTest, ShowsTheFailureAndRunsOutItsTicks) {
   const FailureCase& c = GetParam();
-  m_transport.sendSucceeds = c.sendSucceeds;
-  m_transport.listenError = c.listenError;
+  FailListening(c.sendSucceeds, c.listenError);
   Start(VerifyExchange());
   EXPECT_EQ(m_exchange->SocketOpen(), c.socketCounts);
   EXPECT_EQ(m_owner.listening, 0);
@@ -283,30 +365,30 @@ INSTANTIATE_TEST_SUITE_P(Failures, ListenFailureTest,
                          CaseName<FailureCase>);
 
 TEST_F(ExchangeTest, SendFailureKeepsNoListenerAndSaysNothing) {
-  m_transport.sendSucceeds = false;
-  m_transport.listenError = ListenError::kBind;
+  m_network.Failures().send = true;
+  m_network.Failures().bind = true;
   Start(DiscoveryExchange(), kBroadcastAddress);
   EXPECT_FALSE(m_exchange->SocketOpen());
-  EXPECT_FALSE(m_transport.socket->open);
+  EXPECT_EQ(m_network.OpenSockets(), 0);
   EXPECT_TRUE(m_owner.messages.empty());
   EXPECT_EQ(m_owner.listening, 0);
 }
 
 // A device that answered within the send was lost while the port was bound only afterwards.
 TEST_F(ExchangeTest, AnAnswerArrivingDuringTheSendIsHeard) {
-  m_transport.onSend = [this] { Reply(kOwn, "VERIFYOK"); };
+  m_network.AddPeer(std::make_unique<EagerPeer>(m_network, BuildDatagram(kOwn, "VERIFYOK", "")));
   Start(VerifyExchange());
-  m_transport.onReady(kReadEvent, 0);
+  m_network.RaiseNotification(kReadEvent, 0);
   EXPECT_EQ(Words(), std::vector<std::string>{"VERIFYOK"});
   ExpectEnded();
 }
 
 TEST_F(ExchangeTest, NotificationErrorIsShownAndAReadEventStillReads) {
   Start(VerifyExchange());
-  m_transport.socket->waiting.push_back({ReplyBytes(kOwn, "VERIFYOK", ""), kDevice});
-  m_transport.onReady(2, 10054);  // not a read event: nothing read
-  EXPECT_EQ(m_transport.socket->reads, 0);
-  m_transport.onReady(kReadEvent, 10054);
+  m_network.Flood(BuildDatagram(kOwn, "VERIFYOK", ""), kDevice, 1);
+  m_network.RaiseNotification(2, 10054);  // not a read event: nothing read
+  EXPECT_EQ(m_network.Reads(), 0);
+  m_network.RaiseNotification(kReadEvent, 10054);
   const Message expected = messages::NotificationError(2, 10054);
   EXPECT_EQ(expected.text, "WSAAsynch Event # 2, Error: 10054");
   EXPECT_EQ(m_owner.messages,
@@ -317,8 +399,9 @@ TEST_F(ExchangeTest, NotificationErrorIsShownAndAReadEventStillReads) {
 TEST_F(ExchangeTest, OversizedDatagramIsDropped) {
   Start(DiscoveryExchange(), kBroadcastAddress);
   const std::string body = "sys.hostname=BIG&x=" + std::string(kMaxSettingsLength, 'x');
-  Reply(kOwn, "GETOK", body);
-  Reply(kOwn, "GETOK", body.substr(0, kMaxSettingsLength));
+  const std::string fits = body.substr(0, kMaxSettingsLength);
+  m_network.DeliverNow(BuildDatagram(kOwn, "GETOK", fits) + body.substr(fits.size()), kDevice);
+  Reply(kOwn, "GETOK", fits);
   ASSERT_EQ(m_owner.replies.size(), 1u);
   EXPECT_EQ(m_owner.replies[0].body.size(), kMaxSettingsLength);
 }
@@ -333,10 +416,10 @@ TEST_F(ExchangeTest, ReplyAfterTheEndIsNeverRead) {
 // An endless stream of datagrams kept the exchange reading and starved its timer.
 TEST_F(ExchangeTest, AFloodOfDatagramsStillLetsTheTimerRun) {
   Start(DiscoveryExchange(), kBroadcastAddress);
-  m_transport.socket->flood = 100000;
-  m_transport.onReady(kReadEvent, 0);
-  EXPECT_GT(m_transport.socket->reads, 1);
-  EXPECT_LT(m_transport.socket->reads, 1000);
+  m_network.Flood(BuildDatagram(kOwn, "GETOK", ""), "10.0.0.66", 100000);
+  m_network.RaiseNotification(kReadEvent, 0);
+  EXPECT_GT(m_network.Reads(), 1);
+  EXPECT_LT(m_network.Reads(), 1000);
   EXPECT_EQ(m_timer.Fire(16), 16);
   ExpectEnded();
 }

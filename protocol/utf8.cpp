@@ -1,6 +1,8 @@
-#include "cli/utf8.h"
+#include "protocol/utf8.h"
 
-namespace tamberlyx::cli {
+#include <algorithm>
+
+namespace tamberlyx {
 namespace {
 
 struct LeadRule {
@@ -18,6 +20,11 @@ constexpr LeadRule kRules[] = {
 
 bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
   return byte >= low && byte <= high;
+}
+
+// A byte that starts no sequence is a character of its own.
+std::size_t StepLength(std::string_view text, std::size_t at) {
+  return std::max<std::size_t>(Utf8SequenceLength(text, at), 1);
 }
 
 }  // namespace
@@ -39,4 +46,25 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   return 0;
 }
 
-}  // namespace tamberlyx::cli
+char32_t DecodeUtf8(std::string_view text, std::size_t at, std::size_t length) {
+  static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t code = static_cast<unsigned char>(text[at]) & kLeadMask[length];
+  for (std::size_t i = 1; i < length; ++i) {
+    code = code << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+  }
+  return code;
+}
+
+std::size_t Utf8CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < text.size(); ++count) at += StepLength(text, at);
+  return count;
+}
+
+std::string_view CutAtCharacter(std::string_view text, std::size_t maxBytes) {
+  std::size_t end = 0;
+  while (end < text.size() && end + StepLength(text, end) <= maxBytes) end += StepLength(text, end);
+  return text.substr(0, end);
+}
+
+}  // namespace tamberlyx
