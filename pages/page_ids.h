@@ -25,6 +25,7 @@ inline constexpr int kIdTime = 1013;
 inline constexpr int kIdNtpServer = 1014;
 inline constexpr int kIdSave = 1016;
 inline constexpr int kIdSaveBack = 1017;
+inline constexpr int kIdDriveMap = 1068;
 inline constexpr int kIdPasswordEdit = 1051;
 inline constexpr int kIdPasswordPrompt = 1069;
 

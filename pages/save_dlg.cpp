@@ -1,22 +1,220 @@
 #include "pages/save_dlg.h"
 
+#include <QDialog>
+
+#include "pages/confirm_dlg.h"
+#include "pages/drive_mapper.h"
+#include "pages/logic/share_mapping.h"
+#include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
+#include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "platform/language/system_language.h"
+#include "protocol/answer_sources.h"
+#include "protocol/constants.h"
+#include "protocol/messages.h"
+#include "protocol/requests.h"
+#include "ui/color_label.h"
+#include "ui/control_colors.h"
+#include "ui/label_layout.h"
+#include "ui/page_label.h"
+#include "ui/qt_text.h"
 
 namespace tamberlyx {
+namespace {
+
+constexpr std::array<unsigned, kSettingsRows> kRowCaptionTexts{134, 135, 136, 137, 138, 139, 140};
+constexpr unsigned kOldHeadingText = 141;
+constexpr unsigned kNewHeadingText = 142;
+constexpr unsigned kDriveBoxText = 148;
+constexpr unsigned kWarningText = 149;
+constexpr unsigned kSavingText = 105;
+constexpr int kNewHeadingCellPixels = 19;
+
+// Columns and rows as fractions of the client area.
+constexpr double kCaptionLeft = 0.1;
+constexpr double kOldLeft = 0.43;
+constexpr double kOldRight = 0.63;
+constexpr double kNewLeft = 0.73;
+constexpr double kNewRight = 0.93;
+constexpr double kHeadingTop = 0.22;
+constexpr double kFirstRowTop = 0.295;
+constexpr double kRowStep = 0.065;
+constexpr double kDateRowStep = 0.097;  // a little air between the address rows and the clock
+constexpr double kDriveBoxDrop = 0.13;
+constexpr double kDriveBoxOffsetPixels = 10;
+constexpr double kDriveBoxDropPixels = 20;
+constexpr int kNewHeadingExtraPixels = 5;
+
+// Each row's top edge, unrounded: every row one step below the last.
+std::array<double, kSettingsRows> RowTops(const LabelLayout& layout) {
+  std::array<double, kSettingsRows> tops{};
+  tops[0] = layout.Y(kFirstRowTop);
+  for (std::size_t row = 1; row < kSettingsRows; ++row) {
+    const bool date = row == static_cast<std::size_t>(SettingsRow::kDate);
+    tops[row] = tops[row - 1] + layout.Y(date ? kDateRowStep : kRowStep);
+  }
+  return tops;
+}
+
+// The page's labels are one character height of font D tall, whatever font they are drawn in.
+class LabelMaker {
+ public:
+  LabelMaker(QDialog& window, double height) : m_window(window), m_height(height) {}
+  CColorLabel* operator()(const QString& text, double left, double top, double right,
+                          const QFont& font, double extraHeight = 0) const {
+    const QRect rect = LabelLayout::Truncated(left, top, right, top + m_height + extraHeight);
+    return MakePageLabel(m_window, text, rect, font);
+  }
+
+ private:
+  QDialog& m_window;
+  double m_height;
+};
+
+double TextRight(double left, const QString& text, double extraChars, const FontMeasure& measure) {
+  return left + LabelLayout::TextWidth(text, extraChars, measure);
+}
+
+// A column of values, empty until the page fills them in.
+CSaveDlg::Column MakeColumn(const LabelMaker& label, double left, double right,
+                            const std::array<double, kSettingsRows>& tops, const QFont& font) {
+  CSaveDlg::Column column;
+  for (std::size_t row = 0; row < kSettingsRows; ++row) {
+    column[row] = label(QString(), left, tops[row], right, font);
+  }
+  return column;
+}
+
+// The device's bytes need not be UTF-8; what cannot be read shows as replacement characters.
+QString Shown(const std::string& value) {
+  return QString::fromStdString(value);
+}
+
+}  // namespace
 
 CSaveDlg::CSaveDlg(Wizard& wizard)
     : WizardPage(SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
 
+CSaveDlg::~CSaveDlg() = default;
+
+void CSaveDlg::OnCreate(QDialog& window) {
+  if (!m_newHeadingFont) m_newHeadingFont = ArialCellFont(kNewHeadingCellPixels, QFont::Bold);
+  const LabelLayout layout(window.size());
+  const std::array<double, kSettingsRows> tops = RowTops(layout);
+  const FontMeasure& captionMeasure = Fonts().CaptionMeasure();
+  const LabelMaker label(window, captionMeasure.charHeight);
+
+  const double captionLeft = layout.X(kCaptionLeft);
+  for (std::size_t row = 0; row < kSettingsRows; ++row) {
+    const QString text = Text(kRowCaptionTexts[row]);
+    label(text, captionLeft, tops[row], TextRight(captionLeft, text, 3, captionMeasure),
+          Fonts().Caption());
+  }
+  const QString warning = Text(kWarningText);
+  m_warning = label(warning, captionLeft, tops.back() + layout.Y(kRowStep),
+                    TextRight(captionLeft, warning, 10, captionMeasure), Fonts().Caption());
+
+  const double oldLeft = layout.X(kOldLeft);
+  const double headingTop = layout.Y(kHeadingTop);
+  const QString oldHeading = Text(kOldHeadingText);
+  label(oldHeading, oldLeft, headingTop, TextRight(oldLeft, oldHeading, 3, Fonts().BodyMeasure()),
+        Fonts().Body());
+  m_oldValues = MakeColumn(label, oldLeft, layout.X(kOldRight), tops, Fonts().Caption());
+  label(Text(kNewHeadingText), layout.X(kNewLeft), headingTop, layout.X(kNewRight),
+        *m_newHeadingFont, kNewHeadingExtraPixels);
+  m_newValues = MakeColumn(label, layout.X(kNewLeft), layout.X(kNewRight), tops, Fonts().Label());
+
+  const QString boxText = Text(kDriveBoxText);
+  const double boxLeft = oldLeft - kDriveBoxOffsetPixels;
+  const double boxTop = tops.back() + layout.Y(kDriveBoxDrop) + kDriveBoxDropPixels;
+  const QRect boxRect = LabelLayout::Truncated(
+      boxLeft, boxTop, TextRight(boxLeft, boxText, 10, Fonts().BodyMeasure()),
+      boxTop + captionMeasure.charHeight);
+  m_driveBox = MakePageCheckBox(window, boxText, boxRect, Fonts().Label(), kIdDriveMap);
+}
+
+void CSaveDlg::OnInitDialog(QDialog& window) {
+  (void)window;
+  m_saved = false;
+  const SharedBuffers& buffers = m_wizard.Buffers();
+  const SettingsColumn newColumn(buffers.newSettings);
+  const SettingsColumn oldColumn(buffers.currentSettings);
+  for (std::size_t row = 0; row < kSettingsRows; ++row) {
+    m_newValues[row]->setText(Shown(newColumn.Values()[row]));
+    m_oldValues[row]->setText(Shown(oldColumn.Values()[row]));
+  }
+  m_newServerName = newColumn.Value(SettingsRow::kServerName);
+  // No drive can be mapped at an address the device is about to leave.
+  if (AddressChanges(oldColumn, newColumn)) {
+    DisableGreyed(*m_driveBox);
+  } else {
+    m_warning->hide();
+  }
+}
+
 void CSaveDlg::OnCommand(int id) {
-  // Save (1016) writes the settings to the device; that page content comes separately.
+  if (id == kIdSave) OnSave();
   if (id == kIdSaveBack) OnBack();
+}
+
+void CSaveDlg::OnSave() {
+  CConfirmDlg confirm;
+  if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
+  CProgressDlg& progress = m_wizard.SaveProgress();
+  progress.OpenProgress(Window());
+  progress.SetMessageText(Text(kSavingText));
+  SendSettings(BuildSetRequest(m_wizard.Buffers(), IsKoreanSystem()));
 }
 
 void CSaveDlg::OnBack() {
   SwitchToPage(this, m_back, kDateTimeTemplateId);
+}
+
+void CSaveDlg::SendSettings(const std::string& request) {
+  if (!m_exchange) {
+    ExchangeOwner& owner = *this;
+    m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
+  }
+  const SharedBuffers& buffers = m_wizard.Buffers();
+  (*m_exchange)->Start(request, buffers.selectedDeviceIp, SetAnswerSources(buffers));
+}
+
+void CSaveDlg::StepProgress() {
+  m_wizard.SaveProgress().StepProgress();
+}
+
+void CSaveDlg::OnReply(const Reply& reply) {
+  if (reply.word != kWordSetOk) return;  // the exchange goes on
+  m_wizard.SaveProgress().DestroyWindow();
+  m_saved = true;
+  ShowMessage(messages::SavedSuccessfully());
+  if (m_driveBox && m_driveBox->isEnabled() && m_driveBox->isChecked()) MapNetworkDrive();
+  DestroyWindow();
+}
+
+void CSaveDlg::OnEndOfTime(bool socketWasOpen) {
+  m_wizard.SaveProgress().DestroyWindow();
+  if (socketWasOpen) {
+    ShowMessage(messages::SetNoAnswer());
+  } else {
+    ShowMessage(m_saved ? messages::SavedSuccessfully() : messages::SaveFailed());
+  }
+  DestroyWindow();
+}
+
+void CSaveDlg::ShowMessage(const Message& message) {
+  m_wizard.GetServices().ShowMessage(Window(), message);
+}
+
+void CSaveDlg::MapNetworkDrive() {
+  DriveMapper* mapper = m_wizard.GetServices().driveMapper;
+  if (mapper == nullptr) return;
+  const SharedBuffers& buffers = m_wizard.Buffers();
+  MapSharesByNameOrAddress(*mapper, m_newServerName, buffers.selectedDeviceIp,
+                           buffers.adminPassword);
 }
 
 }  // namespace tamberlyx

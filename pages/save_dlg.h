@@ -1,28 +1,68 @@
 #pragma once
 
+#include <QFont>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "pages/date_time_dlg.h"
+#include "pages/logic/settings_columns.h"
 #include "pages/wizard_page.h"
+#include "protocol/exchange.h"
+#include "ui/color_button.h"
 
 namespace tamberlyx {
 
+class PageExchange;
 class Wizard;
 
-// Step 4: old and new settings side by side, and the save.
-class CSaveDlg : public WizardPage {
+// Step 4: the old and the new settings side by side, and the save that writes the new ones to
+// the device. The page closes itself when a save has ended, whatever its outcome.
+class CSaveDlg : public WizardPage, private ExchangeOwner {
  public:
   explicit CSaveDlg(Wizard& wizard);
+  ~CSaveDlg() override;
 
   // The Step 3 object that Back opens; used for nothing else.
   CDateTimeDlg& BackPage() { return m_back; }
 
+  // The labels and the check box of the current window.
+  using Column = std::array<QPointer<CColorLabel>, kSettingsRows>;
+  const Column& OldValues() const { return m_oldValues; }
+  const Column& NewValues() const { return m_newValues; }
+  CColorLabel* Warning() const { return m_warning.data(); }
+  CColorCheckBox* DriveCheckBox() const { return m_driveBox.data(); }
+
  protected:
+  void OnCreate(QDialog& window) override;
+  void OnInitDialog(QDialog& window) override;
   void OnCommand(int id) override;
 
  private:
+  void OnSave();
   void OnBack();
+  void SendSettings(const std::string& request);
+  void MapNetworkDrive();
+
+  // The SET exchange.
+  void StepProgress() override;
+  void OnReply(const Reply& reply) override;
+  void OnEndOfTime(bool socketWasOpen) override;
+  void ShowMessage(const Message& message) override;
 
   Wizard& m_wizard;
   CDateTimeDlg m_back;
+  std::optional<QFont> m_newHeadingFont;  // the one font of this page the others do not make
+  Column m_oldValues;
+  Column m_newValues;
+  QPointer<CColorLabel> m_warning;
+  QPointer<CColorCheckBox> m_driveBox;
+  std::string m_newServerName;  // as the settings hold it, for the drive mapping
+  bool m_saved = false;
+  // Made at the first save and kept: a reply handler must not destroy the exchange it runs in.
+  std::unique_ptr<PageExchange> m_exchange;
 };
 
 }  // namespace tamberlyx

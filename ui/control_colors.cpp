@@ -39,4 +39,14 @@ void ControlColors::Apply(QWidget& widget) const {
   widget.setAutoFillBackground(true);
 }
 
+void DisableGreyed(QWidget& control) {
+  control.setEnabled(false);
+  const QPalette platform = QApplication::palette(&control);
+  QPalette palette = control.palette();
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Disabled, role, platform.color(QPalette::Disabled, role));
+  }
+  control.setPalette(palette);
+}
+
 }  // namespace tamberlyx

@@ -28,4 +28,8 @@ class ControlColors {
   QColor m_back;
 };
 
+// Disables a colour control on its own and greys its text, as such a control looks; one that is
+// disabled only together with its window keeps its own colours.
+void DisableGreyed(QWidget& control);
+
 }  // namespace tamberlyx

@@ -4,21 +4,20 @@
 #include <QRect>
 
 #include "ui/color_label.h"
-#include "ui/control_id.h"
 #include "ui/dialog_template.h"
 
 namespace tamberlyx {
 
 CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
                            const QFont& font, const QColor& textColor) {
-  auto* label = new CColorLabel(text, &window);
-  label->setGeometry(rect);
-  SetControlId(*label, kNoControlId);
-  label->setFont(font);
-  label->SetTextColor(textColor);
-  label->SetBackColor(kPageLabelBackColor);
-  label->show();
-  return label;
+  return PlacePageControl(new CColorLabel(text, &window), kNoControlId, rect, font, textColor);
+}
+
+CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
+                                 const QFont& font, int id) {
+  auto* box = new CColorCheckBox(text, &window);
+  box->setFocusPolicy(Qt::ClickFocus);
+  return PlacePageControl(box, id, rect, font, QColor(0, 0, 0));
 }
 
 }  // namespace tamberlyx

@@ -62,6 +62,18 @@ void SelectDevice(SharedBuffers& buffers) {
   buffers.selectedDeviceIp = "192.168.0.20";
 }
 
+// What Steps 2 and 3 would have written: a new name, a new fixed address, the clock as Step 3
+// formats it. Step 4 then shows both columns and its warning.
+void EditSettings(SharedBuffers& buffers) {
+  const std::pair<const char*, const char*> edits[] = {{kKeyHostName, "nas-study"},
+                                                       {kKeyIpAddress, "192.168.0.30"},
+                                                       {kKeyDate, "2008/04/11"},
+                                                       {kKeyTime, "09:05:00"}};
+  for (const auto& [key, value] : edits) {
+    ReplaceSettingEntry(buffers.newSettings, key, std::string(key) + "=" + value);
+  }
+}
+
 void ShootPage(Shooter& shooter, WizardPage& page, const char* name) {
   SwitchToPage(nullptr, page, page.TemplateId());
   shooter.Save(*page.Window(), name);
@@ -118,6 +130,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   ShootPage(shooter, wizard.Step2(), "step2");
   ShootDhcp(shooter, wizard.Step2());
   ShootPage(shooter, wizard.Step3(), "step3");
+  EditSettings(wizard.Buffers());
   ShootPage(shooter, wizard.Step4(), "step4");
   ShootBoxes(shooter, *wizard.Step4().Window());
   return !shooter.Failed();

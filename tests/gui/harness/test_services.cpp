@@ -14,6 +14,7 @@ TestServices::TestServices(bool socketsWork, int tickPeriodMs)
   m_services.makeTimer = [] { return std::make_unique<QtExchangeTimer>(); };
   m_services.messageSink = &m_messages;
   m_services.urlOpener = &m_urls;
+  m_services.driveMapper = &m_drives;
   m_services.tickPeriodMs = tickPeriodMs;
 }
 

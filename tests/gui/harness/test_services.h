@@ -4,6 +4,7 @@
 #include "platform/fakenet/fake_network.h"
 #include "platform/fakenet/fake_socket_layer.h"
 #include "platform/net/qt_scheduler.h"
+#include "tests/gui/harness/recording_drive_mapper.h"
 #include "tests/gui/harness/recording_message_sink.h"
 #include "tests/gui/harness/recording_url_opener.h"
 
@@ -11,7 +12,7 @@ namespace tamberlyx::test {
 
 // Services for a wizard under test: a working socket layer (or a failing one), the in-process
 // network delivering on the Qt event loop, real Qt timers with a short tick, and recording
-// message boxes and browser.
+// message boxes, browser and drive mapping.
 class TestServices {
  public:
   explicit TestServices(bool socketsWork = true, int tickPeriodMs = 5);
@@ -23,6 +24,9 @@ class TestServices {
   FakeSocketLayer& SocketLayer() { return m_sockets; }
   RecordingMessageSink& Messages() { return m_messages; }
   RecordingUrlOpener& Urls() { return m_urls; }
+  RecordingDriveMapper& Drives() { return m_drives; }
+  // For exchanges started from now on.
+  void SetTickPeriodMs(int ms) { m_services.tickPeriodMs = ms; }
 
  private:
   QtScheduler m_scheduler;
@@ -30,6 +34,7 @@ class TestServices {
   FakeSocketLayer m_sockets;
   RecordingMessageSink m_messages;
   RecordingUrlOpener m_urls;
+  RecordingDriveMapper m_drives;
   Services m_services;
 };
 
