@@ -2,14 +2,15 @@
 # A desktop session in the pc namespace, as the wizard finds one on a user's PC: a session bus
 # (so GVfs starts on first use and mounts shares under $XDG_RUNTIME_DIR/gvfs) and the
 # accessibility bus, through which a control without a keyboard path is pressed. Source after
-# wizard_walk.sh, call after walk_start_xvfb.
+# e2e.sh. The session touches no display: Qt finds the accessibility bus through the session
+# bus, so a user's own desktop is never joined.
 #
 #   session_usable             true when every program a session needs is installed; else
 #                              says which one is missing
 #   session_start              the session; sets SESSION_ENV, the VAR=VALUE words a program
 #                              needs to join it (walk_start_wizard LOG "${SESSION_ENV[@]}")
 #   session_exec CMD...        runs CMD in the pc namespace inside the session
-#   session_tick_drive_box     ticks Step 4's "N/W Drive Make" box (any language)
+#   session_tick_drive_box     ticks Step 4's "N/W Drive Make" box (English or Korean)
 #   session_share_mounts       prints the session's SMB mounts, one a line (gio mount -l)
 #   session_stop               ends the session, and with it GVfs and its mounts
 #
@@ -41,7 +42,7 @@ session_start() {
   mkfifo "$NETNS_TMP/session.stop" || return 1
   # The session lasts until session_stop writes a line into the fifo.
   # shellcheck disable=SC2016 # expanded by the session's shell
-  netns_start pc "$NETNS_TMP/session.log" env XDG_RUNTIME_DIR="$run" DISPLAY="${DISPLAY:-}" \
+  netns_start pc "$NETNS_TMP/session.log" env -u DISPLAY XDG_RUNTIME_DIR="$run" \
     dbus-run-session -- bash -c '
       echo "$$ $DBUS_SESSION_BUS_ADDRESS" >"$1.tmp" && mv "$1.tmp" "$1"
       "$2" --launch-immediately &
