@@ -94,6 +94,7 @@ bool CProgressDlg::OpenProgress(QWidget* owner) {
   DestroyWindow();  // a second open must not leak the first box and its disabled owner
   QWidget* topLevel = owner ? owner->window() : ApplicationMainWindow();
   if (topLevel && topLevel->isEnabled()) {
+    m_ownerFocus = topLevel->focusWidget();
     topLevel->setEnabled(false);
     m_owner = topLevel;
     m_ownerDisabled = true;
@@ -133,7 +134,11 @@ void CProgressDlg::ShowPercent(int position) {
 }
 
 void CProgressDlg::ReenableOwner() {
-  if (m_ownerDisabled && m_owner) m_owner->setEnabled(true);
+  if (m_ownerDisabled && m_owner) {
+    m_owner->setEnabled(true);
+    // Disabling the window took the focus from its control; a keyboard user expects it back.
+    if (m_ownerFocus && m_ownerFocus->isEnabled()) m_ownerFocus->setFocus(Qt::OtherFocusReason);
+  }
   m_ownerDisabled = false;
 }
 

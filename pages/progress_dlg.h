@@ -54,6 +54,7 @@ class CProgressDlg {
   unsigned m_captionId;
   bool m_ownerDisabled = false;
   QPointer<QWidget> m_owner;
+  QPointer<QWidget> m_ownerFocus;  // the owner's focus control when it was disabled
   QPointer<QDialog> m_window;
   int m_percentWrites = 0;
 };

@@ -1,6 +1,7 @@
 // The "please wait" box: percent text, stepping, keys, and who enables the owner again.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
@@ -118,6 +119,25 @@ TEST_F(ProgressDlgTest, DisablesTheTopLevelWindowOfAChildOwner) {
   EXPECT_TRUE(m_progress.Window()->isEnabled());
   m_progress.DestroyWindow();
   EXPECT_TRUE(m_owner.isEnabled());
+}
+
+// Disabling the window cleared its focus, so after a search the list no longer took the arrow
+// keys; the control that had the focus gets it back, unless it was disabled meanwhile.
+TEST_F(ProgressDlgTest, TheOwnersFocusControlGetsTheFocusBack) {
+  for (const bool disableIt : {false, true}) {
+    QWidget window;
+    auto* list = new QPushButton(&window);  // the control that had the focus
+    new QPushButton(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    list->setFocus();
+    ASSERT_TRUE(list->hasFocus());
+    m_progress.OpenProgress(list);
+    EXPECT_FALSE(list->hasFocus());
+    if (disableIt) list->setEnabled(false);
+    m_progress.DestroyWindow();
+    EXPECT_EQ(list->hasFocus(), !disableIt) << disableIt;
+  }
 }
 
 TEST_F(ProgressDlgTest, WithoutOwnerDisablesTheMainWindow) {

@@ -1,0 +1,243 @@
+# The wizard on a display, walked by keyboard from search to save; source after e2e.sh.
+# Shared by tools/demo and tests/e2e/wizard_walk.sh.
+#
+# The display is an Xvfb of our own (or the caller's DISPLAY) reached through its unix socket
+# in /tmp/.X11-unix: a filesystem socket works from inside the pc namespace, a TCP display
+# would not. xdotool runs outside the namespaces; it only speaks X. Without a window manager
+# `windowactivate` fails, so every key goes to a window given the focus with `windowfocus`.
+#
+#   walk_start_xvfb               an Xvfb on a display of its own; exports DISPLAY
+#   walk_display_usable           true when a namespace reaches $DISPLAY (or $WAYLAND_DISPLAY)
+#   walk_start_wizard LOG [VAR=VALUE...]   tamberlyx-setup in the pc namespace on the display
+#   walk_window CAPTION [SECONDS] prints the id of the visible window with exactly that caption
+#   walk_focus_leaves WID [SECONDS]   prints the window that takes the focus from WID
+#   walk_keys WID KEY...          focuses WID and presses the keys (xdotool names)
+#   walk_type WID TEXT            focuses WID and types TEXT
+#   walk_shot WID NAME            with WALK_SHOTS set: saves WID as $WALK_SHOTS/NAME.png
+#   wizard_walk                   the whole walk; WALK_* below say what it chooses
+#   walk_settings NAME ADDRESS BOOTPROTO   a device's settings text, on a fixed day
+#
+# wizard_walk's choices, with their defaults:
+#   WALK_SELECT=1           Down presses on Step 1's list (1: the second device)
+#   WALK_WRONG_PASSWORD     typed first and refused (empty: no wrong try)
+#   WALK_PASSWORD=admin     typed after that
+#   WALK_NAME               Step 2's new server name (empty: unchanged)
+#   WALK_ADDRESS            Step 2's new IP address (empty: unchanged)
+#   WALK_TIME_ZONE_KEYS=Up  keys pressed in Step 3's time zone list
+#   WALK_SUFFIX=en          appended to the PNG names
+
+WIZARD=${TAMBERLYX_SETUP:?TAMBERLYX_SETUP names the tamberlyx-setup program}
+WALK_KEY_DELAY_MS=30
+
+readonly kWalkWelcome='Tamberlyx Link - Setup Wizard v1.60'
+walk_page_caption() { echo "Tamberlyx Link - Setup Wizard (Step $1)"; }
+
+walk_start_xvfb() {
+  # Xvfb picks a free display itself and writes its number, so parallel tests never share one.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$NETNS_TMP/display" \
+    >"$NETNS_TMP/xvfb.log" 2>&1 &
+  NETNS_PIDS+=("$!")
+  local i n
+  for ((i = 0; i < 100; i++)); do
+    n=$(head -n 1 "$NETNS_TMP/display" 2>/dev/null)
+    if [ -n "$n" ] && [ -S "/tmp/.X11-unix/X$n" ]; then
+      export DISPLAY=":$n"
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    fi
+    sleep 0.05
+  done
+  echo "Xvfb did not start:" >&2
+  cat "$NETNS_TMP/xvfb.log" >&2
+  return 1
+}
+
+# Only a display on this machine's unix sockets can be reached from inside a namespace (an
+# abstract socket belongs to the namespace it was made in; TCP is never used). Sets
+# WALK_PLATFORM for walk_start_wizard: xcb, or wayland for a Wayland session without X.
+walk_display_usable() {
+  if [[ "${DISPLAY:-}" == :* || "${DISPLAY:-}" == unix:* ]] &&
+    unshare -n env DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
+      xdotool getdisplaygeometry >/dev/null 2>&1; then
+    WALK_PLATFORM=xcb
+    return 0
+  fi
+  [ -n "${WAYLAND_DISPLAY:-}" ] || return 1
+  local socket=$WAYLAND_DISPLAY
+  [[ "$socket" == /* ]] || socket="${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/$socket"
+  [ -S "$socket" ] && compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so' >/dev/null ||
+    return 1
+  WALK_PLATFORM=wayland
+  WAYLAND_DISPLAY=$socket  # a full path works from any runtime directory
+}
+
+walk_start_wizard() {
+  local log=$1
+  shift
+  mkdir -p "$NETNS_TMP/runtime" && chmod 700 "$NETNS_TMP/runtime"
+  netns_start pc "$log" env DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
+    WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" QT_QPA_PLATFORM="${WALK_PLATFORM:-xcb}" \
+    XDG_RUNTIME_DIR="$NETNS_TMP/runtime" "$@" "$WIZARD"
+  WALK_WIZARD_PID=${NETNS_PIDS[-1]}
+}
+
+walk_window() {
+  local caption=$1 seconds=${2:-10} pattern i id
+  # xdotool matches a regular expression: escape the caption's own metacharacters.
+  pattern="^$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$caption")\$"
+  for ((i = 0; i < seconds * 20; i++)); do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && echo "$id" && return 0
+    sleep 0.05
+  done
+  echo "no window '$caption' within $seconds s" >&2
+  return 1
+}
+
+walk_focus_leaves() {
+  local from=$1 seconds=${2:-10} i id
+  for ((i = 0; i < seconds * 20; i++)); do
+    id=$(xdotool getwindowfocus 2>/dev/null)
+    if [ -n "$id" ] && [ "$id" != "$from" ] && [ "$id" -gt 1 ] 2>/dev/null; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.05
+  done
+  echo "the focus stayed on window $from for $seconds s" >&2
+  return 1
+}
+
+walk_keys() {
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id" key --delay "$WALK_KEY_DELAY_MS" "$@"
+}
+
+walk_type() {
+  xdotool windowfocus --sync "$1" type --delay "$WALK_KEY_DELAY_MS" -- "$2"
+}
+
+walk_shot() {
+  [ -n "${WALK_SHOTS:-}" ] || return 0
+  local path="$WALK_SHOTS/$2-${WALK_SUFFIX:-en}.png"
+  sleep 0.2  # the window paints what the last key changed
+  import -window "$1" "$path" || return 1
+  echo "$path"
+}
+
+# The search's progress box is open when Step 1 shows; it closes after the 16 ticks, leaving
+# the welcome dialog and Step 1.
+walk_search_ends() {
+  local i n
+  for ((i = 0; i < 200; i++)); do
+    n=$(xdotool search --onlyvisible --classname '^tamberlyx-setup$' 2>/dev/null | wc -l)
+    [ "$n" -ge 1 ] && [ "$n" -le 2 ] && return 0
+    sleep 0.05
+  done
+  echo "the search did not end within 10 s" >&2
+  return 1
+}
+
+# Step 1: after the search the list holds the focus.
+walk_step1() {
+  local page
+  page=$(walk_window "$(walk_page_caption 1)") || return 1
+  walk_search_ends || return 1
+  walk_shot "$page" step1 || return 1
+  if [ "${WALK_SELECT:-1}" -gt 0 ]; then
+    walk_keys "$page" $(printf 'Down %.0s' $(seq "${WALK_SELECT:-1}")) || return 1
+    walk_shot "$page" step1-selected || return 1
+  fi
+  walk_keys "$page" Return
+  WALK_PAGE=$page
+}
+
+# The password dialog takes the focus from Step 1; a wrong password is refused in a box.
+walk_password() {
+  local dialog box
+  dialog=$(walk_focus_leaves "$WALK_PAGE") || return 1
+  if [ -n "${WALK_WRONG_PASSWORD:-}" ]; then
+    walk_type "$dialog" "$WALK_WRONG_PASSWORD" || return 1
+    walk_shot "$dialog" password || return 1
+    walk_keys "$dialog" Return || return 1
+    box=$(walk_window Error) || return 1
+    walk_shot "$box" wrong-password || return 1
+    walk_keys "$box" Return || return 1
+  fi
+  walk_type "$dialog" "${WALK_PASSWORD:-admin}" || return 1
+  walk_keys "$dialog" Return
+}
+
+# Step 2: the server name field has the focus, the IP address control follows it.
+walk_step2() {
+  local page
+  page=$(walk_window "$(walk_page_caption 2)") || return 1
+  walk_shot "$page" step2 || return 1
+  if [ -n "${WALK_NAME:-}" ]; then
+    walk_keys "$page" ctrl+a BackSpace && walk_type "$page" "$WALK_NAME" || return 1
+  fi
+  if [ -n "${WALK_ADDRESS:-}" ]; then
+    walk_keys "$page" Tab && walk_type "$page" "$WALK_ADDRESS" || return 1
+  fi
+  [ -z "${WALK_NAME:-}${WALK_ADDRESS:-}" ] || walk_shot "$page" step2-changed || return 1
+  walk_keys "$page" Return
+}
+
+# Step 3: the focus starts in the time zone list.
+walk_step3() {
+  local page
+  page=$(walk_window "$(walk_page_caption 3)") || return 1
+  walk_shot "$page" step3 || return 1
+  if [ -n "${WALK_TIME_ZONE_KEYS-Up}" ]; then
+    walk_keys "$page" ${WALK_TIME_ZONE_KEYS-Up} || return 1
+    walk_shot "$page" step3-changed || return 1
+  fi
+  walk_keys "$page" Return
+}
+
+# Step 4: Save asks first; the answer comes in a box, then the page closes.
+walk_step4() {
+  local page confirm box
+  page=$(walk_window "$(walk_page_caption 4)") || return 1
+  walk_shot "$page" step4 || return 1
+  walk_keys "$page" Return || return 1
+  confirm=$(walk_focus_leaves "$page") || return 1
+  walk_shot "$confirm" confirm || return 1
+  walk_keys "$confirm" Return || return 1
+  box=$(walk_window Status 10) || return 1
+  walk_shot "$box" saved || return 1
+  walk_keys "$box" Return
+}
+
+# Escape on the welcome dialog ends the program.
+walk_quit() {
+  local welcome i
+  welcome=$(walk_window "$kWalkWelcome") || return 1
+  walk_keys "$welcome" Escape || return 1
+  for ((i = 0; i < 100; i++)); do
+    kill -0 "$WALK_WIZARD_PID" 2>/dev/null || return 0
+    sleep 0.05
+  done
+  echo "the wizard did not end after Escape on the welcome dialog" >&2
+  return 1
+}
+
+wizard_walk() {
+  local welcome
+  welcome=$(walk_window "$kWalkWelcome") || return 1
+  walk_shot "$welcome" welcome || return 1
+  walk_keys "$welcome" Return || return 1
+  walk_step1 && walk_password && walk_step2 && walk_step3 && walk_step4 && walk_quit
+}
+
+# Every entry a device reports, the date and time fixed so that a walk's result is known.
+walk_settings() {
+  local name=$1 address=$2 bootproto=$3 gateway=${2%.*}.1
+  printf '%s' "sys.hostname=$name&sys.model=NSL-3200&sys.fwversion=2.4.7" \
+    "&nwk.wireless.ssid=$name&nwk.bootproto=$bootproto&nwk.ipaddr=$address" \
+    "&nwk.netmask=255.255.0.0&sys.gateway=$gateway&sys.dns=$gateway" \
+    "&nwk.mac=$(printf '02:4c:%02x:%02x:%02x:%02x' ${address//./ })" \
+    "&nwk.mtu=1500&sys.Time.timeZone=Seoul&date=2008/04/11&time=09:05:00" \
+    "&sys.Time.ntpServerList=pool.ntp.org,time.nist.gov&sys.Time.ntpServer=time.nist.gov" \
+    "&smb.enable=1&smb.workgroup=WORKGROUP&locale=en"
+}

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The real wizard under Xvfb, walked by keyboard against two devices over real UDP with the
+# real 50 ms ticks: search, the second device, a wrong then the right password, a new name and
+# address, another time zone, save. Afterwards the device reports exactly the entries chosen
+# and the language's locale; every other entry is unchanged and in place.
+#
+# Usage: wizard_walk.sh en|ko
+source "$(dirname "$0")/lib/e2e.sh"
+source "$(dirname "$0")/lib/wizard_walk.sh"
+language=${1:?usage: wizard_walk.sh en|ko}
+case "$language" in
+  en) locale=(LANG=C.UTF-8 LANGUAGE= LC_ALL=) written_locale=en ;;
+  ko) locale=(LANG=ko_KR.UTF-8 LANGUAGE=ko LC_ALL=) written_locale=kor ;;
+  *) fail "no language $language" ;;
+esac
+command -v xdotool >/dev/null && command -v Xvfb >/dev/null ||
+  { echo "SKIPPED: needs xdotool and Xvfb (make deps)" >&2; exit 77; }
+e2e_begin
+
+walk_settings FIRST-NAS 10.66.0.11 dhcp >"$NETNS_TMP/first.txt"
+walk_settings SECOND-NAS 10.66.0.12 none >"$NETNS_TMP/second.txt"
+e2e_start_device first 10.66.0.11 --settings "$NETNS_TMP/first.txt" --password first
+# Later than the first, so that it is listed second.
+e2e_start_device second 10.66.0.12 --settings "$NETNS_TMP/second.txt" --password s3cret \
+  --delay 150
+walk_start_xvfb || fail "cannot start Xvfb"
+walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}"
+
+WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_NAME=archive WALK_ADDRESS=10.66.0.42 \
+  WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
+
+grep -q '^recv .*VERIFY    passwd=first$' "$NETNS_TMP/second.log" || fail "no wrong try"
+grep -q '^recv .*VERIFY' "$NETNS_TMP/first.log" && fail "the first device was asked"
+grep -q '^recv .*SET' "$NETNS_TMP/first.log" && fail "the first device was written"
+
+e2e_cli discover --json
+expected=$(sed -e 's/sys\.hostname=[^&]*/sys.hostname=archive/' \
+  -e 's/nwk\.wireless\.ssid=[^&]*/nwk.wireless.ssid=archive/' \
+  -e 's/nwk\.ipaddr=[^&]*/nwk.ipaddr=10.66.0.42/' \
+  -e 's/sys\.Time\.timeZone=Seoul/sys.Time.timeZone=Osaka/' \
+  -e "s/locale=en/locale=$written_locale/" "$NETNS_TMP/second.txt")
+expect_eq "$(e2e_settings_of 10.66.0.12)" "$expected" "settings after the save"
+expect_eq "$(e2e_settings_of 10.66.0.11)" "$(<"$NETNS_TMP/first.txt")" "the other device"
+echo "PASS"
