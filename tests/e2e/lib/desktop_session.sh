@@ -40,6 +40,9 @@ session_start() {
   local run=$NETNS_TMP/runtime i
   mkdir -p "$run" && chmod 700 "$run" || return 1
   mkfifo "$NETNS_TMP/session.stop" || return 1
+  # A name no hosts line gives fails at once, as a LAN's name server answers, instead of
+  # waiting on this machine's server, which the namespaces cannot reach.
+  echo "nameserver 127.0.0.1" >"/etc/netns/$(netns_name pc)/resolv.conf" || return 1
   # The session lasts until session_stop writes a line into the fifo.
   # shellcheck disable=SC2016 # expanded by the session's shell
   netns_start pc "$NETNS_TMP/session.log" env -u DISPLAY XDG_RUNTIME_DIR="$run" \
