@@ -81,8 +81,8 @@ int Serve(const ProgramOptions& options) {
   }
   std::unique_ptr<SmbServer> smb;
   if (!options.smbDir.empty()) {
-    smb = SmbServer::Start(fleet.front().peer.Address(), options.smbDir, options.device.password,
-                           error);
+    smb = SmbServer::Start(fleet.front().peer.Address(), options.smbDir,
+                           options.smbPassword.value_or(options.device.password), error);
     if (!smb) return Fail(error, 1);
   }
   PrintFleet(fleet, config);

@@ -65,12 +65,23 @@ std::string SetName(ProgramOptions& options, const std::string& value) {
   return {};
 }
 
-std::string SetPassword(ProgramOptions& options, const std::string& value) {
+std::string PasswordError(const std::string& value) {
   if (value.size() > kMaxPasswordLength || value.find('\0') != std::string::npos) {
     return "the password must be at most 64 characters";
   }
-  options.device.password = value;
   return {};
+}
+
+std::string SetPassword(ProgramOptions& options, const std::string& value) {
+  std::string error = PasswordError(value);
+  if (error.empty()) options.device.password = value;
+  return error;
+}
+
+std::string SetSmbPassword(ProgramOptions& options, const std::string& value) {
+  std::string error = PasswordError(value);
+  if (error.empty()) options.smbPassword = value;
+  return error;
 }
 
 std::string SetCount(ProgramOptions& options, const std::string& value) {
@@ -154,6 +165,7 @@ const std::vector<OptionRule>& OptionTable() {
       {"--reply-to-source-port", false, Flag(&DeviceOptions::replyToSourcePort)},
       {"--oversized", false, Flag(&DeviceOptions::oversized)},
       {"--smb-dir", true, SetSmbDir},
+      {"--smb-password", true, SetSmbPassword},
       {"--help", false, SetHelp},
   };
   return table;
@@ -169,6 +181,7 @@ const OptionRule* FindOption(std::string_view name) {
 std::string CheckCombination(const ProgramOptions& options) {
   if (options.count > 1 && !options.firstAddress) return "--count needs --first-address";
   if (options.count > 1 && !options.smbDir.empty()) return "--smb-dir serves a single device";
+  if (options.smbPassword && options.smbDir.empty()) return "--smb-password needs --smb-dir";
   if (options.firstAddress &&
       std::uint64_t{*options.firstAddress} + std::uint64_t(options.count - 1) > 0xFFFFFFFEu) {
     return "--count runs past the last IPv4 address";
@@ -221,6 +234,7 @@ A simulated storage device answering the set-up wizard on UDP.
   --smb-dir DIR             offer the shares public and media (DIR/public, DIR/media) over
                             SMB for user admin with the admin password, through a private
                             smbd bound to the device's own address (needs root and samba)
+  --smb-password PASSWORD   the shares' password instead of the admin password
 Misbehaviours for tests:
   --delay MS                send every reply MS milliseconds late
   --silent WORD             leave requests with WORD unanswered (Tamberlyx, VERIFY, SET);

@@ -25,6 +25,7 @@ struct ProgramOptions {
   std::uint16_t clientPort = CLIENT_PORT;
   std::uint16_t httpPort = kDefaultHttpPort;  // 0: no web page
   std::string smbDir;                         // empty: no network shares
+  std::optional<std::string> smbPassword;     // unset: the admin password
   bool help = false;
 };
 

@@ -24,6 +24,7 @@
 #   WALK_NAME               Step 2's new server name (empty: unchanged)
 #   WALK_ADDRESS            Step 2's new IP address (empty: unchanged)
 #   WALK_TIME_ZONE_KEYS=Up  keys pressed in Step 3's time zone list
+#   WALK_BEFORE_SAVE        a command run when Step 4 shows, before Save (empty: none)
 #   WALK_SUFFIX=en          appended to the PNG names
 
 WIZARD=${TAMBERLYX_SETUP:?TAMBERLYX_SETUP names the tamberlyx-setup program}
@@ -199,6 +200,7 @@ walk_step3() {
 walk_step4() {
   local page confirm box
   page=$(walk_window "$(walk_page_caption 4)") || return 1
+  if [ -n "${WALK_BEFORE_SAVE:-}" ]; then $WALK_BEFORE_SAVE || return 1; fi
   walk_shot "$page" step4 || return 1
   walk_keys "$page" Return || return 1
   confirm=$(walk_focus_leaves "$page") || return 1

@@ -72,6 +72,8 @@ TEST(ProgramOptions, ReadsEveryOption) {
   EXPECT_TRUE(options.device.oversized);
   EXPECT_TRUE(options.help);
   EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas"}).smbDir, "/srv/nas");
+  EXPECT_FALSE(ParseGood({"--smb-dir=/srv/nas"}).smbPassword);
+  EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas", "--smb-password="}).smbPassword, "");
 }
 
 TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
@@ -104,6 +106,8 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
       {"--smb-dir", ""},
       {"--smb-dir", "/a\nglobal = x"},  // would add a line to smbd's configuration
       {"--smb-dir", "/srv", "--count", "2", "--first-address", "10.0.0.2"},
+      {"--smb-password", "other"},  // no shares to protect
+      {"--smb-dir", "/srv", "--smb-password", std::string(65, 'p')},
   };
   for (const Args& args : bad) {
     const ParsedCommandLine parsed = ParseProgramOptions(args);
@@ -117,7 +121,8 @@ TEST(ProgramOptions, UsageNamesEveryOption) {
   for (const char* option :
        {"--name", "--password", "--settings", "--count", "--first-address", "--port-device",
         "--port-client", "--http", "--delay", "--silent", "--duplicate", "--foreign-address",
-        "--unknown-word", "--reply-to-source-port", "--oversized", "--smb-dir", "--help"}) {
+        "--unknown-word", "--reply-to-source-port", "--oversized", "--smb-dir", "--smb-password",
+        "--help"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -1,0 +1,91 @@
+# shellcheck shell=bash
+# A desktop session in the pc namespace, as the wizard finds one on a user's PC: a session bus
+# (so GVfs starts on first use and mounts shares under $XDG_RUNTIME_DIR/gvfs) and the
+# accessibility bus, through which a control without a keyboard path is pressed. Source after
+# e2e.sh. The session touches no display: Qt finds the accessibility bus through the session
+# bus, so a user's own desktop is never joined.
+#
+#   session_usable             true when every program a session needs is installed; else
+#                              says which one is missing
+#   session_start              the session; sets SESSION_ENV, the VAR=VALUE words a program
+#                              needs to join it (walk_start_wizard LOG "${SESSION_ENV[@]}")
+#   session_exec CMD...        runs CMD in the pc namespace inside the session
+#   session_tick_drive_box     ticks Step 4's "N/W Drive Make" box (English or Korean)
+#   session_share_mounts       prints the session's SMB mounts, one a line (gio mount -l)
+#   session_stop               ends the session, and with it GVfs and its mounts
+#
+# The bus sockets are abstract, so they exist only in the pc namespace, and GVfs's FUSE folder
+# is mounted in the session's own mount namespace (`ip netns exec` makes one per call):
+# session_exec enters both.
+
+kSessionLib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+readonly kSessionLib
+readonly kSessionPython=/usr/bin/python3  # pyatspi is Debian's, not another interpreter's
+readonly kSessionA11yLauncher=/usr/libexec/at-spi-bus-launcher
+SESSION_ENV=()
+SESSION_PID=
+SESSION_SHELL=  # a process inside the session's namespaces
+
+session_usable() {
+  local tool
+  for tool in dbus-run-session gio /usr/libexec/gvfsd /usr/libexec/gvfsd-smb \
+    /usr/libexec/gvfsd-fuse "$kSessionA11yLauncher" "$kSessionPython"; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing"; return 1; }
+  done
+  "$kSessionPython" -c 'import pyatspi' 2>/dev/null ||
+    { echo "python3-pyatspi is missing"; return 1; }
+}
+
+session_start() {
+  local run=$NETNS_TMP/runtime i
+  mkdir -p "$run" && chmod 700 "$run" || return 1
+  mkfifo "$NETNS_TMP/session.stop" || return 1
+  # A name no hosts line gives fails at once, as a LAN's name server answers, instead of
+  # waiting on this machine's server, which the namespaces cannot reach.
+  echo "nameserver 127.0.0.1" >"/etc/netns/$(netns_name pc)/resolv.conf" || return 1
+  # The session lasts until session_stop writes a line into the fifo.
+  # shellcheck disable=SC2016 # expanded by the session's shell
+  netns_start pc "$NETNS_TMP/session.log" env -u DISPLAY XDG_RUNTIME_DIR="$run" \
+    dbus-run-session -- bash -c '
+      echo "$$ $DBUS_SESSION_BUS_ADDRESS" >"$1.tmp" && mv "$1.tmp" "$1"
+      "$2" --launch-immediately &
+      read -r _ <"$3"
+      kill $! 2>/dev/null' session "$NETNS_TMP/session.bus" "$kSessionA11yLauncher" \
+    "$NETNS_TMP/session.stop"
+  SESSION_PID=${NETNS_PIDS[-1]}
+  for ((i = 0; i < 100; i++)); do
+    if [ -s "$NETNS_TMP/session.bus" ]; then
+      read -r SESSION_SHELL address <"$NETNS_TMP/session.bus"
+      SESSION_ENV=(XDG_RUNTIME_DIR="$run" DBUS_SESSION_BUS_ADDRESS="$address"
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+      return 0
+    fi
+    sleep 0.05
+  done
+  echo "the session bus did not start:" >&2
+  cat "$NETNS_TMP/session.log" >&2
+  return 1
+}
+
+session_exec() {
+  nsenter --target "$SESSION_SHELL" --mount --net -- env "${SESSION_ENV[@]}" "$@"
+}
+
+session_tick_drive_box() {
+  session_exec "$kSessionPython" "$kSessionLib/tick_box.py" "N/W Drive Make" "N/W드라이브생성"
+}
+
+session_share_mounts() {
+  session_exec gio mount -l 2>/dev/null | grep -o 'smb://[^ ]*' | sort
+}
+
+session_stop() {
+  [ -n "$SESSION_PID" ] || return 0
+  echo stop >"$NETNS_TMP/session.stop" &
+  local i
+  for ((i = 0; i < 100; i++)); do
+    kill -0 "$SESSION_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  SESSION_PID=
+}
