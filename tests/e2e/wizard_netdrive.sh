@@ -74,8 +74,7 @@ if ! { welcome=$(walk_window "$kWalkWelcome") && walk_keys "$welcome" Return && 
   walked wrong
 fi
 grep -q '^recv .*SET' "$NETNS_TMP/other.log" || fail "the walk did not save OTHER"
-welcome=$(walk_window "$kWalkWelcome") || walked wrong
-if ! { walk_keys "$welcome" Return && walk_step1 &&
+if ! { walk_open_setup && walk_step1 &&
   walk_focus_leaves "$WALK_PAGE" >/dev/null; }; then
   fail "Step 1 did not answer after the refused mapping"
 fi

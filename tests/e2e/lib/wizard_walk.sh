@@ -211,16 +211,32 @@ walk_step4() {
   walk_keys "$box" Return
 }
 
-# Escape on the welcome dialog ends the program.
+# Escape on the welcome dialog ends the program. While a drive mapping after the save still
+# holds the wizard, keys are dropped, so Escape is pressed again until it takes.
 walk_quit() {
-  local welcome i
+  local welcome attempt i
   welcome=$(walk_window "$kWalkWelcome") || return 1
-  walk_keys "$welcome" Escape || return 1
-  for ((i = 0; i < 100; i++)); do
-    kill -0 "$WALK_WIZARD_PID" 2>/dev/null || return 0
-    sleep 0.05
+  for ((attempt = 0; attempt < 20; attempt++)); do
+    walk_keys "$welcome" Escape || { kill -0 "$WALK_WIZARD_PID" 2>/dev/null || return 0; }
+    for ((i = 0; i < 20; i++)); do
+      kill -0 "$WALK_WIZARD_PID" 2>/dev/null || return 0
+      sleep 0.05
+    done
   done
   echo "the wizard did not end after Escape on the welcome dialog" >&2
+  return 1
+}
+
+# Return on the welcome dialog opens Step 1; pressed again while a drive mapping after a save
+# still holds the wizard and drops keys.
+walk_open_setup() {
+  local welcome attempt
+  welcome=$(walk_window "$kWalkWelcome") || return 1
+  for ((attempt = 0; attempt < 20; attempt++)); do
+    walk_keys "$welcome" Return || return 1
+    walk_window "$(walk_page_caption 1)" 1 >/dev/null 2>&1 && return 0
+  done
+  echo "Step 1 did not open from the welcome dialog" >&2
   return 1
 }
 
