@@ -31,7 +31,7 @@ std::string ApplyAssignments(std::string& settings,
     if (!HasSettingKey(edited, assignment.key)) {
       return "the device does not report the key \"" + assignment.key + "\"";
     }
-    if (!ReplaceSettingEntry(edited, assignment.key, assignment.key + "=" + assignment.value)) {
+    if (!ReplaceSettingValue(edited, assignment.key, assignment.value)) {
       return "setting " + assignment.key + " would make the settings longer than " +
              std::to_string(kMaxSettingsLength) + " characters";
     }

@@ -14,9 +14,8 @@ DeviceOptions MemberOptions(const ProgramOptions& options, int index, const std:
   if (options.count == 1) return member;
   member.name += "-" + std::to_string(index + 1);
   if (!member.settings.empty()) {
-    ReplaceSettingEntry(member.settings, kKeyHostName,
-                        std::string(kKeyHostName) + "=" + member.name);
-    ReplaceSettingEntry(member.settings, kKeyIpAddress, std::string(kKeyIpAddress) + "=" + address);
+    ReplaceSettingValue(member.settings, kKeyHostName, member.name);
+    ReplaceSettingValue(member.settings, kKeyIpAddress, address);
   }
   return member;
 }

@@ -49,4 +49,11 @@ bool ReplaceSettingEntry(std::string& text, std::string_view key, std::string_vi
   return true;
 }
 
+bool ReplaceSettingValue(std::string& text, std::string_view key, std::string_view value) {
+  std::string entry(key);
+  entry += '=';
+  entry += value;
+  return ReplaceSettingEntry(text, key, entry);
+}
+
 }  // namespace tamberlyx

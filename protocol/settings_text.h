@@ -19,4 +19,7 @@ bool HasSettingKey(std::string_view text, std::string_view key);
 // Returns true when the text was rewritten.
 bool ReplaceSettingEntry(std::string& text, std::string_view key, std::string_view entry);
 
+// ReplaceSettingEntry with the entry `key`=`value`.
+bool ReplaceSettingValue(std::string& text, std::string_view key, std::string_view value);
+
 }  // namespace tamberlyx

@@ -1,7 +1,6 @@
 #include "pages/logic/date_time_settings.h"
 
 #include "pages/logic/ntp_server_list.h"
-#include "pages/logic/setting_entry.h"
 #include "pages/logic/time_zone_table.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"

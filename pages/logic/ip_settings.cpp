@@ -1,6 +1,5 @@
 #include "pages/logic/ip_settings.h"
 
-#include "pages/logic/setting_entry.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 

@@ -81,13 +81,19 @@ walk_start_wizard() {
   WALK_WIZARD_PID=${NETNS_PIDS[-1]}
 }
 
-walk_window() {
-  local caption=$1 seconds=${2:-10} pattern i id
+# The id of a visible window with exactly this caption, if one shows now.
+walk_find_window() {
+  local id
   # xdotool matches a regular expression: escape the caption's own metacharacters.
-  pattern="^$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$caption")\$"
+  id=$(xdotool search --onlyvisible --name "^$(sed 's/[][\.*^$()+?{}|]/\\&/g' <<<"$1")\$" \
+    2>/dev/null | head -n 1)
+  [ -n "$id" ] && echo "$id"
+}
+
+walk_window() {
+  local caption=$1 seconds=${2:-10} i
   for ((i = 0; i < seconds * 20; i++)); do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && echo "$id" && return 0
+    walk_find_window "$caption" && return 0
     sleep 0.05
   done
   echo "no window '$caption' within $seconds s" >&2
@@ -211,31 +217,38 @@ walk_step4() {
   walk_keys "$box" Return
 }
 
-# Escape on the welcome dialog ends the program. While a drive mapping after the save still
-# holds the wizard, keys are dropped, so Escape is pressed again until it takes.
-walk_quit() {
-  local welcome attempt i
-  welcome=$(walk_window "$kWalkWelcome") || return 1
+# walk_press_until WINDOW KEY CHECK...: presses KEY until CHECK succeeds, waiting a second
+# after each press. A drive mapping after a save holds the wizard and drops keys meanwhile.
+walk_press_until() {
+  local id=$1 key=$2 attempt i
+  shift 2
   for ((attempt = 0; attempt < 20; attempt++)); do
-    walk_keys "$welcome" Escape || { kill -0 "$WALK_WIZARD_PID" 2>/dev/null || return 0; }
+    walk_keys "$id" "$key" || { "$@" && return 0; }
     for ((i = 0; i < 20; i++)); do
-      kill -0 "$WALK_WIZARD_PID" 2>/dev/null || return 0
+      "$@" && return 0
       sleep 0.05
     done
   done
+  return 1
+}
+
+walk_wizard_ended() { ! kill -0 "$WALK_WIZARD_PID" 2>/dev/null; }
+walk_setup_open() { walk_find_window "$(walk_page_caption 1)" >/dev/null; }
+
+# Escape on the welcome dialog ends the program.
+walk_quit() {
+  local welcome
+  welcome=$(walk_window "$kWalkWelcome") || return 1
+  walk_press_until "$welcome" Escape walk_wizard_ended && return 0
   echo "the wizard did not end after Escape on the welcome dialog" >&2
   return 1
 }
 
-# Return on the welcome dialog opens Step 1; pressed again while a drive mapping after a save
-# still holds the wizard and drops keys.
+# Return on the welcome dialog opens Step 1.
 walk_open_setup() {
-  local welcome attempt
+  local welcome
   welcome=$(walk_window "$kWalkWelcome") || return 1
-  for ((attempt = 0; attempt < 20; attempt++)); do
-    walk_keys "$welcome" Return || return 1
-    walk_window "$(walk_page_caption 1)" 1 >/dev/null 2>&1 && return 0
-  done
+  walk_press_until "$welcome" Return walk_setup_open && return 0
   echo "Step 1 did not open from the welcome dialog" >&2
   return 1
 }
