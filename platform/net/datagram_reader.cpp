@@ -1,74 +1,29 @@
 #include "platform/net/datagram_reader.h"
 
-#include <arpa/inet.h>
 #include <linux/sock_diag.h>
-#include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <time.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <latch>
-#include <optional>
-#include <vector>
+#include <limits>
 
-#include "protocol/constants.h"
+#include "platform/net/socket_batch.h"
 
 namespace tamberlyx {
 namespace {
 
-constexpr unsigned kBatch = 64;
-// One byte more than any accepted datagram, so an oversized one still shows as oversized.
-constexpr std::size_t kSlot = kMaxDatagramLength + 1;
-// Bounds the wait of a read that Stop's shutdown did not wake.
-constexpr timeval kReadTimeout{0, 200 * 1000};
+// Batches of one socket per sweep, so that a flooded socket does not keep the others waiting.
+constexpr int kCallsPerSweep = 4;
 
-union Control {
-  char bytes[CMSG_SPACE(sizeof(std::uint32_t))];
-  cmsghdr align;
-};
-
-// The buffers of one recvmmsg call.
-struct Batch {
-  std::vector<char> data = std::vector<char>(kBatch * kSlot);
-  std::array<mmsghdr, kBatch> messages{};
-  std::array<iovec, kBatch> vectors{};
-  std::array<sockaddr_in, kBatch> sources{};
-  std::array<Control, kBatch> controls{};
-
-  void Reset() {
-    for (unsigned i = 0; i < kBatch; ++i) {
-      vectors[i] = {data.data() + i * kSlot, kSlot};
-      msghdr& header = messages[i].msg_hdr;
-      header = msghdr{};
-      header.msg_name = &sources[i];
-      header.msg_namelen = sizeof sources[i];
-      header.msg_iov = &vectors[i];
-      header.msg_iovlen = 1;
-      header.msg_control = controls[i].bytes;
-      header.msg_controllen = sizeof controls[i].bytes;
-    }
-  }
-};
-
-std::string SourceText(const msghdr& header) {
-  const auto* source = static_cast<const sockaddr_in*>(header.msg_name);
-  if (header.msg_namelen < sizeof(sockaddr_in) || source->sin_family != AF_INET) return {};
-  std::array<char, INET_ADDRSTRLEN> text{};
-  ::inet_ntop(AF_INET, &source->sin_addr, text.data(), text.size());
-  return text.data();
-}
-
-// The socket's drop count as the kernel attached it to a datagram, if it did.
-std::optional<std::uint32_t> OverflowCount(msghdr& header) {
-  for (cmsghdr* c = CMSG_FIRSTHDR(&header); c != nullptr; c = CMSG_NXTHDR(&header, c)) {
-    if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SO_RXQ_OVFL) continue;
-    std::uint32_t count = 0;
-    std::memcpy(&count, CMSG_DATA(c), sizeof count);
-    return count;
-  }
-  return std::nullopt;
+std::int64_t NowNs() {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);  // the clock the kernel stamps arrivals with
+  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
 bool Fatal(int error) {
@@ -77,13 +32,37 @@ bool Fatal(int error) {
 
 }  // namespace
 
-DatagramReader::DatagramReader(int socket, ReceiveQueue& queue, std::function<void()> wake)
-    : m_socket(socket), m_queue(queue), m_wake(std::move(wake)) {
-  const int on = 1;
-  ::setsockopt(m_socket, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);
-  ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &kReadTimeout, sizeof kReadTimeout);
-  // The first datagrams of a burst may already be on their way: the socket's small queue holds
-  // only a fraction of a millisecond of them, so the thread must be reading before we return.
+struct DatagramReader::Arrival {
+  std::int64_t ns;
+  Datagram datagram;
+};
+
+namespace {
+
+// Hands over, in arrival order, what arrived up to `horizon`. Later arrivals wait: a socket
+// read earlier in the sweep may since have received something that arrived before them.
+template <typename Arrivals>
+void Release(Arrivals& arrivals, std::int64_t horizon, std::vector<Datagram>& ready) {
+  std::stable_sort(arrivals.begin(), arrivals.end(),
+                   [](const auto& a, const auto& b) { return a.ns < b.ns; });
+  const auto end = std::partition_point(arrivals.begin(), arrivals.end(),
+                                        [horizon](const auto& a) { return a.ns <= horizon; });
+  for (auto it = arrivals.begin(); it != end; ++it) ready.push_back(std::move(it->datagram));
+  arrivals.erase(arrivals.begin(), end);
+}
+
+}  // namespace
+
+DatagramReader::DatagramReader(std::vector<int> sockets, ReceiveQueue& queue,
+                               std::function<void()> wake)
+    : m_sockets(std::move(sockets)),
+      m_queue(queue),
+      m_wake(std::move(wake)),
+      m_stop(::eventfd(0, EFD_CLOEXEC)),
+      m_overflowSeen(m_sockets.size()) {
+  for (const int socket : m_sockets) EnableArrivalDetails(socket);
+  // The first datagrams of a burst may already be on their way: a socket's small queue holds
+  // only a few milliseconds of them, so the thread must be reading before we return.
   std::latch running(1);
   m_thread = std::thread([this, &running] {
     running.count_down();
@@ -99,40 +78,82 @@ DatagramReader::~DatagramReader() {
 void DatagramReader::Stop() {
   if (!m_thread.joinable()) return;
   m_stopping = true;
-  ::shutdown(m_socket, SHUT_RD);  // returns ENOTCONN for UDP, but wakes the blocked read
+  const std::uint64_t one = 1;
+  [[maybe_unused]] const ssize_t written = ::write(m_stop.Get(), &one, sizeof one);
   m_thread.join();
 }
 
 std::uint64_t DatagramReader::KernelDrops() const {
   // SO_RXQ_OVFL only rides on datagrams that were queued after a drop; the socket's memory
   // counters also know the drops at the end of a burst.
-  std::array<std::uint32_t, SK_MEMINFO_VARS> memory{};
-  socklen_t length = sizeof memory;
-  std::uint64_t drops = m_overflowSeen.load();
-  if (::getsockopt(m_socket, SOL_SOCKET, SO_MEMINFO, memory.data(), &length) == 0 &&
-      length >= sizeof memory) {
-    drops = std::max<std::uint64_t>(drops, memory[SK_MEMINFO_DROPS]);
+  std::uint64_t drops = 0;
+  for (std::size_t i = 0; i < m_sockets.size(); ++i) {
+    std::array<std::uint32_t, SK_MEMINFO_VARS> memory{};
+    socklen_t length = sizeof memory;
+    std::uint64_t socketDrops = m_overflowSeen[i].load();
+    if (::getsockopt(m_sockets[i], SOL_SOCKET, SO_MEMINFO, memory.data(), &length) == 0 &&
+        length >= sizeof memory) {
+      socketDrops = std::max<std::uint64_t>(socketDrops, memory[SK_MEMINFO_DROPS]);
+    }
+    drops += socketDrops;
   }
   return drops;
 }
 
 void DatagramReader::Run() {
-  Batch batch;
-  std::vector<Datagram> datagrams;
-  datagrams.reserve(kBatch);
+  SocketBatch batch;
+  std::vector<Arrival> arrivals;  // read, not yet handed over
+  std::vector<Datagram> ready;
   while (!m_stopping) {
-    batch.Reset();
-    const int count = ::recvmmsg(m_socket, batch.messages.data(), kBatch, MSG_WAITFORONE, nullptr);
+    // What waits for ordering is sorted out by the next sweep, without waiting.
+    if (arrivals.empty() && !Wait()) break;
     if (m_stopping) break;
-    if (count < 0 && Fatal(errno)) break;
-    for (int i = 0; i < count; ++i) {
-      msghdr& header = batch.messages[i].msg_hdr;
-      const std::size_t length = std::min<std::size_t>(batch.messages[i].msg_len, kSlot);
-      datagrams.push_back({std::string(batch.data.data() + i * kSlot, length), SourceText(header)});
-      if (const auto overflow = OverflowCount(header)) m_overflowSeen = *overflow;
+    std::int64_t horizon = std::numeric_limits<std::int64_t>::max();
+    bool readAny = false;
+    for (std::size_t i = 0; i < m_sockets.size(); ++i) {
+      const std::optional<Drained> drained = Drain(i, batch, arrivals);
+      if (!drained) return;
+      horizon = std::min(horizon, drained->readUpTo);
+      readAny = readAny || drained->readAny;
     }
-    if (m_queue.Push(datagrams)) m_wake();
+    // A sweep that found every socket empty has everything, whatever the clock says.
+    if (!readAny) horizon = std::numeric_limits<std::int64_t>::max();
+    Release(arrivals, horizon, ready);
+    if (!ready.empty() && m_queue.Push(ready)) m_wake();
   }
+}
+
+bool DatagramReader::Wait() const {
+  std::vector<pollfd> watched;
+  for (const int socket : m_sockets) watched.push_back({socket, POLLIN, 0});
+  watched.push_back({m_stop.Get(), POLLIN, 0});
+  for (;;) {
+    if (::poll(watched.data(), watched.size(), -1) > 0) return true;
+    if (errno != EINTR) return false;
+  }
+}
+
+std::optional<DatagramReader::Drained> DatagramReader::Drain(std::size_t index, SocketBatch& batch,
+                                                             std::vector<Arrival>& arrivals) {
+  bool readAny = false;
+  std::int64_t lastArrival = std::numeric_limits<std::int64_t>::min();
+  for (int call = 0; call < kCallsPerSweep; ++call) {
+    const std::int64_t asked = NowNs();
+    const int count = batch.Receive(m_sockets[index]);
+    if (count < 0 && Fatal(errno)) return std::nullopt;
+    for (int i = 0; i < count; ++i) {
+      readAny = true;
+      const std::int64_t arrival = batch.ArrivalNs(i).value_or(asked);
+      lastArrival = std::max(lastArrival, arrival);
+      if (const auto overflow = batch.OverflowCount(i)) m_overflowSeen[index] = *overflow;
+      if (index > 0 && batch.ToGroupAddress(i)) continue;
+      arrivals.push_back({arrival, {batch.Bytes(i), batch.Source(i)}});
+    }
+    // Fewer than asked for: the socket ran empty after this call began.
+    if (count < static_cast<int>(SocketBatch::kSize)) return Drained{asked, readAny};
+  }
+  // Its share is read and more waits, in the order it arrived: read up to the last one.
+  return Drained{lastArrival, readAny};
 }
 
 }  // namespace tamberlyx

@@ -16,8 +16,8 @@ constexpr std::size_t kQueueCapacity = 8192;
 
 }  // namespace
 
-UdpListener::UdpListener(SocketFd socket)
-    : m_socket(std::move(socket)),
+UdpListener::UdpListener(std::vector<SocketFd> sockets)
+    : m_sockets(std::move(sockets)),
       m_wakeup(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
       m_queue(kQueueCapacity) {}
 
@@ -42,7 +42,9 @@ bool UdpListener::Watch(ReadyCallback onReady) {
   QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this, dispatch = m_dispatch] {
     if (dispatch->alive) OnWake();
   });
-  m_reader = std::make_unique<DatagramReader>(m_socket.Get(), m_queue, [this] { Wake(); });
+  std::vector<int> sockets;
+  for (const SocketFd& socket : m_sockets) sockets.push_back(socket.Get());
+  m_reader = std::make_unique<DatagramReader>(std::move(sockets), m_queue, [this] { Wake(); });
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/net/datagram_reader.h"
 #include "platform/net/receive_queue.h"
@@ -12,11 +13,11 @@ class QSocketNotifier;
 
 namespace tamberlyx {
 
-// The socket bound to CLIENT_PORT. A reader thread drains it; readiness of what it read is
+// The sockets bound to CLIENT_PORT. A reader thread drains them; readiness of what it read is
 // delivered on the Qt event loop of the thread that calls Watch, one wake-up per batch.
 class UdpListener : public Listener {
  public:
-  explicit UdpListener(SocketFd socket);
+  explicit UdpListener(std::vector<SocketFd> sockets);
   ~UdpListener() override;
   UdpListener(const UdpListener&) = delete;
   UdpListener& operator=(const UdpListener&) = delete;
@@ -37,7 +38,7 @@ class UdpListener : public Listener {
   void OnWake();
   void Wake() const;
 
-  SocketFd m_socket;
+  std::vector<SocketFd> m_sockets;
   SocketFd m_wakeup;  // eventfd: the reader's signal to the event loop
   ReceiveQueue m_queue;
   ReadyCallback m_onReady;

@@ -1,4 +1,4 @@
-// The reader thread over a local datagram socket pair: the sender blocks rather than losing
+// The reader thread over local datagram socket pairs: the sender blocks rather than losing
 // anything, so order and completeness are exact.
 #include "platform/net/datagram_reader.h"
 
@@ -55,7 +55,7 @@ TEST_F(DatagramReaderTest, HandsEveryDatagramOverInOrderAndStopsCleanly) {
   const int threadsBefore = ThreadCount();
   constexpr int kCount = 3000;
   {
-    DatagramReader reader(m_readEnd.Get(), m_queue, [this] { ++m_wakes; });
+    DatagramReader reader({m_readEnd.Get()}, m_queue, [this] { ++m_wakes; });
     EXPECT_EQ(ThreadCount(), threadsBefore + 1);
     for (int i = 0; i < kCount; ++i) Send(std::to_string(i));
     const std::vector<std::string> taken = Take(kCount);
@@ -68,8 +68,32 @@ TEST_F(DatagramReaderTest, HandsEveryDatagramOverInOrderAndStopsCleanly) {
   EXPECT_EQ(ThreadCount(), threadsBefore);
 }
 
+// Datagrams spread over several sockets come out in the order they were sent, not socket by
+// socket as they were read.
+TEST_F(DatagramReaderTest, SeveralSocketsMergeInArrivalOrder) {
+  std::vector<SocketFd> ends;
+  std::vector<int> readEnds;
+  for (int i = 0; i < 3; ++i) {
+    int pair[2] = {-1, -1};
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0, pair), 0);
+    readEnds.push_back(pair[0]);
+    ends.emplace_back(pair[0]);
+    ends.emplace_back(pair[1]);
+  }
+  constexpr int kCount = 3000;
+  DatagramReader reader(readEnds, m_queue, [] {});
+  for (int i = 0; i < kCount; ++i) {
+    const std::string bytes = std::to_string(i);
+    ASSERT_EQ(::send(ends[2 * (i % 3) + 1].Get(), bytes.data(), bytes.size(), 0),
+              static_cast<ssize_t>(bytes.size()));
+  }
+  const std::vector<std::string> taken = Take(kCount);
+  ASSERT_EQ(taken.size(), std::size_t{kCount});
+  for (int i = 0; i < kCount; ++i) ASSERT_EQ(taken[i], std::to_string(i));
+}
+
 TEST_F(DatagramReaderTest, OversizedDatagramIsCutButStaysOversized) {
-  DatagramReader reader(m_readEnd.Get(), m_queue, [] {});
+  DatagramReader reader({m_readEnd.Get()}, m_queue, [] {});
   Send(std::string(5000, 'x'));
   Send("after");
   const std::vector<std::string> taken = Take(2);
@@ -86,7 +110,8 @@ TEST_F(DatagramReaderTest, StopsDuringABurstAndWakesNobodyAfterwards) {
   std::thread sender([this, &sending] {
     while (sending) ::send(m_writeEnd.Get(), "burst", 5, MSG_DONTWAIT);
   });
-  auto reader = std::make_unique<DatagramReader>(m_readEnd.Get(), m_queue, [this] { ++m_wakes; });
+  auto reader = std::make_unique<DatagramReader>(std::vector<int>{m_readEnd.Get()}, m_queue,
+                                                 [this] { ++m_wakes; });
   ASSERT_FALSE(Take(100).empty());
   reader->Stop();
   const int wakes = m_wakes.load();

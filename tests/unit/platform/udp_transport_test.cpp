@@ -32,11 +32,12 @@ using testing::ThreadCount;
 
 constexpr char kLoopback[] = "127.0.0.1";
 
-// A plain socket bound to `port` on all addresses (0: any free port).
-SocketFd BoundSocket(std::uint16_t port, bool reuseAddress = false) {
+// A socket bound to `port` on all addresses (0: any free port), with `sharing` (SO_REUSEADDR or
+// SO_REUSEPORT) switched on if not 0.
+SocketFd BoundSocket(std::uint16_t port, int sharing = 0) {
   SocketFd socket(::socket(AF_INET, SOCK_DGRAM, 0));
   const int on = 1;
-  if (reuseAddress) ::setsockopt(socket.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  if (sharing != 0) ::setsockopt(socket.Get(), SOL_SOCKET, sharing, &on, sizeof on);
   sockaddr_in local{};
   local.sin_family = AF_INET;
   local.sin_port = htons(port);
@@ -106,10 +107,10 @@ TEST_F(UdpTransportTest, BurstOfAThousandRepliesLosesNothing) {
 
 // Whether or not the other program asked to share the port, it must not get our replies.
 TEST_F(UdpTransportTest, PortHeldByAnotherSocketFailsTheBindButReturnsTheSocket) {
-  for (const bool holderReuses : {false, true}) {
-    SocketFd holder = BoundSocket(port, holderReuses);
+  for (const int sharing : {0, SO_REUSEADDR, SO_REUSEPORT}) {
+    SocketFd holder = BoundSocket(port, sharing);
     ASSERT_TRUE(holder.Valid());
-    EXPECT_EQ(Listen(), ListenError::kBind) << "holder with SO_REUSEADDR: " << holderReuses;
+    EXPECT_EQ(Listen(), ListenError::kBind) << "holder sharing with option " << sharing;
     EXPECT_NE(listener, nullptr);
   }
 }
