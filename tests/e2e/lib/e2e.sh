@@ -30,8 +30,6 @@ expect_between() {
 # Devices answer at once unless a test says otherwise (a later --delay overrides this): the
 # client must already listen when its request leaves.
 E2E_DEVICE_DELAY_MS=0
-# A command that the client runs under, e.g. taskset for the benchmark; none by default.
-E2E_CLI_PREFIX=()
 
 # e2e_start_device NAME ADDRESS [tamberlyx-device options...]: a device namespace with one
 # simulated device; its log is $NETNS_TMP/NAME.log.
@@ -56,7 +54,7 @@ e2e_run_device() {
 e2e_cli() {
   local start
   start=$(date +%s%N)
-  netns_exec pc "${E2E_CLI_PREFIX[@]}" "$CLI" "$@" >"$NETNS_TMP/cli.out" 2>"$NETNS_TMP/cli.err"
+  netns_exec pc "$CLI" "$@" >"$NETNS_TMP/cli.out" 2>"$NETNS_TMP/cli.err"
   CLI_CODE=$?
   CLI_MS=$((($(date +%s%N) - start) / 1000000))
   CLI_OUT=$(<"$NETNS_TMP/cli.out")
