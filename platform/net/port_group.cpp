@@ -18,8 +18,8 @@ bool Bind(const SocketFd& socket, std::uint16_t port) {
   return ::bind(socket.Get(), reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0;
 }
 
-void Enable(const SocketFd& socket, int option, int value) {
-  ::setsockopt(socket.Get(), SOL_SOCKET, option, &value, sizeof value);
+bool Enable(const SocketFd& socket, int option, int value) {
+  return ::setsockopt(socket.Get(), SOL_SOCKET, option, &value, sizeof value) == 0;
 }
 
 }  // namespace
@@ -39,21 +39,22 @@ PortGroup BindPortGroup(std::uint16_t port, std::size_t size) {
     return group;
   }
   probe.Reset();
-  for (std::size_t i = 0; i < size; ++i) {
+  while (group.sockets.size() < size) {
     SocketFd socket = OpenDatagramSocket();
-    if (!socket.Valid()) {
-      group.error = group.sockets.empty() ? ListenError::kCreate : ListenError::kBind;
-      return group;
-    }
-    Enable(socket, SO_REUSEPORT, 1);
-    const bool bound = Bind(socket, port);
-    Enable(socket, SO_RCVBUF, kReceiveQueueBytes);  // a smaller queue still works
-    group.sockets.push_back(std::move(socket));
-    if (!bound) {
+    if (!socket.Valid()) break;
+    // Where sharing is refused, one socket listens alone.
+    const bool shared = Enable(socket, SO_REUSEPORT, 1);
+    if (!Bind(socket, port)) {
+      if (!group.sockets.empty()) break;  // the sockets bound so far still listen
+      group.sockets.push_back(std::move(socket));
       group.error = ListenError::kBind;
       return group;
     }
+    Enable(socket, SO_RCVBUF, kReceiveQueueBytes);  // a smaller queue still works
+    group.sockets.push_back(std::move(socket));
+    if (!shared) break;
   }
+  if (group.sockets.empty()) group.error = ListenError::kCreate;
   return group;
 }
 

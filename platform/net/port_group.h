@@ -16,7 +16,8 @@ struct PortGroup {
 
 // Blocking UDP sockets that share `port` on every address (SO_REUSEPORT). The kernel spreads
 // unicast datagrams over them by their source and caps each one's queue at net.core.rmem_max
-// on its own, so together they hold a burst `size` times larger than one socket could.
+// on its own, so together they hold a burst `size` times larger than one socket could. Fewer
+// where the system refuses to share a port, at least one unless the error says otherwise.
 //
 // Refuses a port that any socket holds already, as a single socket's bind would: without that,
 // a second group of the same user would join the first and take half of its answers.
