@@ -165,6 +165,20 @@ TEST_F(UdpTransportTest, AnExchangeEndingDuringABurstLeavesNoThreadAndFreesThePo
   EXPECT_TRUE(BoundSocket(port).Valid()) << "the socket was closed";
 }
 
+// Each socket sharing the port gets its own copy of a broadcast; the exchange sees one.
+// Loopback's broadcast address never leaves the machine.
+TEST_F(UdpTransportTest, ABroadcastCountsOnceThoughEverySocketOfThePortGetsIt) {
+  ASSERT_EQ(Listen(), ListenError::kNone);
+  ASSERT_TRUE(transport.Send("broadcast", "127.255.255.255", true));
+  ASSERT_TRUE(transport.Send("unicast", kLoopback, false));
+
+  ASSERT_TRUE(RunUntil([&] { return received.size() >= 2; }));
+  RunFor(30);
+  ASSERT_EQ(received.size(), 2u);
+  EXPECT_EQ(received[0].bytes, "broadcast");
+  EXPECT_EQ(received[1].bytes, "unicast");
+}
+
 TEST_F(UdpTransportTest, SendRefusesAMalformedDestination) {
   EXPECT_FALSE(transport.Send("x", "127.0.0", false));
   EXPECT_FALSE(transport.Send("x", "", false));
