@@ -37,21 +37,17 @@ struct DatagramReader::Arrival {
   Datagram datagram;
 };
 
-namespace {
-
-// Hands over, in arrival order, what arrived up to `horizon`. Later arrivals wait: a socket
-// read earlier in the sweep may since have received something that arrived before them.
-template <typename Arrivals>
-void Release(Arrivals& arrivals, std::int64_t horizon, std::vector<Datagram>& ready) {
+// Later arrivals wait: a socket read earlier in the sweep may since have received something
+// that arrived before them.
+void DatagramReader::Release(std::vector<Arrival>& arrivals, std::int64_t horizon,
+                             std::vector<Datagram>& ready) {
   std::stable_sort(arrivals.begin(), arrivals.end(),
-                   [](const auto& a, const auto& b) { return a.ns < b.ns; });
+                   [](const Arrival& a, const Arrival& b) { return a.ns < b.ns; });
   const auto end = std::partition_point(arrivals.begin(), arrivals.end(),
-                                        [horizon](const auto& a) { return a.ns <= horizon; });
+                                        [horizon](const Arrival& a) { return a.ns <= horizon; });
   for (auto it = arrivals.begin(); it != end; ++it) ready.push_back(std::move(it->datagram));
   arrivals.erase(arrivals.begin(), end);
 }
-
-}  // namespace
 
 DatagramReader::DatagramReader(std::vector<int> sockets, ReceiveQueue& queue,
                                std::function<void()> wake)

@@ -39,6 +39,9 @@ class DatagramReader {
     std::int64_t readUpTo;  // everything that reached the socket until then has been read
     bool readAny;
   };
+  // Moves into `ready`, in arrival order, what arrived up to `horizon`.
+  static void Release(std::vector<Arrival>& arrivals, std::int64_t horizon,
+                      std::vector<Datagram>& ready);
   void Run();
   bool Wait() const;
   // Reads socket `index` until it is empty or its share of one sweep is read. Nothing on an
