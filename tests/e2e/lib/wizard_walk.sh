@@ -235,22 +235,25 @@ walk_press_until() {
 walk_wizard_ended() { ! kill -0 "$WALK_WIZARD_PID" 2>/dev/null; }
 walk_setup_open() { walk_find_window "$(walk_page_caption 1)" >/dev/null; }
 
-# Escape on the welcome dialog ends the program.
-walk_quit() {
+# walk_from_welcome KEY CONDITION COMPLAINT: presses KEY on the welcome dialog until CONDITION
+# holds.
+walk_from_welcome() {
   local welcome
   welcome=$(walk_window "$kWalkWelcome") || return 1
-  walk_press_until "$welcome" Escape walk_wizard_ended && return 0
-  echo "the wizard did not end after Escape on the welcome dialog" >&2
+  walk_press_until "$welcome" "$1" "$2" && return 0
+  echo "$3" >&2
   return 1
+}
+
+# Escape on the welcome dialog ends the program.
+walk_quit() {
+  walk_from_welcome Escape walk_wizard_ended \
+    "the wizard did not end after Escape on the welcome dialog"
 }
 
 # Return on the welcome dialog opens Step 1.
 walk_open_setup() {
-  local welcome
-  welcome=$(walk_window "$kWalkWelcome") || return 1
-  walk_press_until "$welcome" Return walk_setup_open && return 0
-  echo "Step 1 did not open from the welcome dialog" >&2
-  return 1
+  walk_from_welcome Return walk_setup_open "Step 1 did not open from the welcome dialog"
 }
 
 wizard_walk() {
