@@ -56,6 +56,9 @@ check "desktop-file-validate" desktop-file-validate "$root/usr/share/application
 check "appstreamcli validate" appstreamcli validate --no-net \
   "$root/usr/share/metainfo/org.example.tamberlyx.setup.metainfo.xml"
 check "lintian without errors" lintian --fail-on error "$deb"
+check "copyright names MIT" grep -qx 'License: MIT' "$root/usr/share/doc/tamberlyx/copyright"
+check "AppStream names MIT" grep -q '<project_license>MIT</project_license>' \
+  "$root/usr/share/metainfo/org.example.tamberlyx.setup.metainfo.xml"
 
 prints_usage() { "${isolated[@]}" "$1" --help | grep '^Usage:' >/dev/null; }
 for program in usr/bin/tamberlyx-setup usr/bin/tamberlyx-cli usr/libexec/tamberlyx/tamberlyx-device; do
