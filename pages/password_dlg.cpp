@@ -14,6 +14,7 @@
 #include "protocol/requests.h"
 #include "ui/control_id.h"
 #include "ui/dialog_units.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 #include "ui/skinned_dialog.h"
 
@@ -54,11 +55,12 @@ CPasswordDlg::CPasswordDlg(Wizard& wizard, QWidget* owner)
   m_ok = MakeButton(*this, kOkText, kIdOk, units.Rect(48, 37, 50, 14));
   m_ok->setDefault(true);
   m_cancel = MakeButton(*this, kCancelText, kIdCancel, units.Rect(113, 37, 50, 14));
-  m_prompt = new QLabel(Text(kPromptText), this);
+  m_prompt = MakePlainLabel(*this, Text(kPromptText));
   m_prompt->setGeometry(units.Rect(7, 13, 122, 8));
   SetControlId(*m_prompt, kIdPasswordPrompt);
   connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  m_edit->setAccessibleName(m_prompt->text());
   m_edit->setFocus();
 }
 
@@ -111,6 +113,7 @@ void CPasswordDlg::OnReply(const Reply& reply) {
   } else if (reply.word == kWordVerifyFail) {
     ShowMessage(messages::WrongPassword());
     m_edit->clear();
+    m_edit->setAccessibleName(m_prompt->text());
     m_edit->setFocus();
   }
 }

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QRegularExpressionValidator>
 
+#include "platform/language/system_language.h"
 #include "protocol/ipv4_text.h"
 #include "ui/static_colors.h"
 
@@ -20,6 +21,7 @@ namespace {
 constexpr std::size_t kLast = 3;
 constexpr int kFullLength = 3;
 constexpr int kMarginPixels = 2;
+constexpr char kFieldNameFormat[] = "%1, part %2 of %3||%1, %3칸 중 %2번째 칸";
 
 // 0 to 255, leading zeros allowed as the user may type them; blank allowed.
 const QRegularExpression& OctetPattern() {
@@ -58,7 +60,19 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     layout->addWidget(m_fields[i], 1);
   }
   m_fields[0]->setFocusPolicy(Qt::StrongFocus);
+  // A tab stop of its own, so that a tab chain can place the control as one compound stop.
+  setFocusPolicy(Qt::StrongFocus);
   setFocusProxy(m_fields[0]);
+}
+
+void IpAddressEdit::NameFields(const QString& caption) {
+  std::string format = kFieldNameFormat;
+  PickLanguageText(format);
+  const QString pattern = QString::fromStdString(format);
+  const QString count = QString::number(m_fields.size());
+  for (std::size_t i = 0; i < m_fields.size(); ++i) {
+    m_fields[i]->setAccessibleName(pattern.arg(caption, QString::number(i + 1), count));
+  }
 }
 
 IpAddressEdit::Octets IpAddressEdit::GetAddress() const {

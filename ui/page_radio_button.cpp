@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <memory>
 
 #include "ui/control_id.h"
 #include "ui/page_label.h"
@@ -16,12 +17,30 @@ CColorRadioButton* MakePageRadioButton(QWidget& window, int id, const QString& t
   SetControlId(*button, id);
   button->setFont(font);
   SetWrappedButtonText(*button, text);
-  button->setAutoExclusive(false);
-  button->setFocusPolicy(Qt::ClickFocus);
+  button->setAccessibleName(text);  // the text as one line, not as it wraps on the page
+  // Exclusive among its siblings, so assistive technology sees a radio button, not a check box.
+  button->setAutoExclusive(true);
+  button->setFocusPolicy(Qt::StrongFocus);
   button->SetTextColor(QColor(0, 0, 0));
   button->SetBackColor(kPageLabelBackColor);
   button->show();
   return button;
+}
+
+// Every way of pressing a button (mouse, Space, click()) reports `pressed` first; whether it was
+// checked then tells a click that changes nothing from one that checks it.
+void OnCheckedOrClickedAgain(QAbstractButton& button, QObject& owner,
+                             std::function<void()> onChecked) {
+  auto checkedAtPress = std::make_shared<bool>(false);
+  QObject::connect(&button, &QAbstractButton::pressed, &owner,
+                   [&button, checkedAtPress] { *checkedAtPress = button.isChecked(); });
+  QObject::connect(&button, &QAbstractButton::toggled, &owner, [onChecked](bool checked) {
+    if (checked) onChecked();
+  });
+  QObject::connect(&button, &QAbstractButton::clicked, &owner, [checkedAtPress, onChecked] {
+    if (*checkedAtPress) onChecked();
+    *checkedAtPress = false;
+  });
 }
 
 }  // namespace tamberlyx
