@@ -173,8 +173,8 @@ void CIpSettingDlg::WriteSettings() {
 }
 
 // A reported name that is not UTF-8, or holds characters that are not text, shows with
-// replacement characters; left alone, it goes
-// back in its own bytes, lower-cased as the field would have it.
+// replacement characters; left alone, it goes back in its own bytes, lower-cased as the field
+// would have it.
 std::string CIpSettingDlg::NameToWrite() const {
   const std::string typed = m_name->text().toStdString();
   const bool showable = DeviceText(m_reportedName).toStdString() == m_reportedName;

@@ -36,6 +36,8 @@ class IpAddressEdit : public QFrame {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   bool OnFieldKey(std::size_t index, const QKeyEvent& key);
@@ -45,6 +47,7 @@ class IpAddressEdit : public QFrame {
   void MoveTo(std::size_t index, int cursor, bool selectAll);
 
   std::array<QLineEdit*, 4> m_fields{};
+  QWidget* m_frame = nullptr;  // drawn over the fields
 };
 
 }  // namespace tamberlyx
