@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real wizard under Xvfb, walked by keyboard against two devices over real UDP with the
-# real 50 ms ticks: search, the second device, a wrong then the right password, a new name and
-# address, another time zone, save. Afterwards the device reports exactly the entries chosen
+# real 50 ms ticks: search, the second device, a wrong then the right password, DHCP and back
+# by Tab and Space, a new name and address, another time zone, save. Afterwards the device reports exactly the entries chosen
 # and the language's locale; every other entry is unchanged and in place.
 #
 # Usage: wizard_walk.sh en|ko
@@ -26,8 +26,8 @@ e2e_start_device second 10.66.0.12 --settings "$NETNS_TMP/second.txt" --password
 walk_start_xvfb || fail "cannot start Xvfb"
 walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}"
 
-WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_NAME=archive WALK_ADDRESS=10.66.0.42 \
-  WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
+WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_DHCP_AND_BACK=1 WALK_NAME=archive \
+  WALK_ADDRESS=10.66.0.42 WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
 
 grep -q '^recv .*VERIFY    passwd=first$' "$NETNS_TMP/second.log" || fail "no wrong try"
 grep -q '^recv .*VERIFY' "$NETNS_TMP/first.log" && fail "the first device was asked"
