@@ -23,7 +23,8 @@
 #   WALK_PASSWORD=admin     typed after that
 #   WALK_NAME               Step 2's new server name (empty: unchanged)
 #   WALK_ADDRESS            Step 2's new IP address (empty: unchanged)
-#   WALK_DHCP_AND_BACK      set: Step 2 switches to DHCP and back to a fixed address first
+#   WALK_MODE               Step 2's addressing by Tab and Space, before any edit: dhcp, or
+#                           dhcp-and-back to a fixed address (empty: unchanged)
 #   WALK_TICK_DRIVE_BOX     set: Step 4's "N/W Drive Make" is ticked before Save
 #   WALK_TIME_ZONE_KEYS=Up  keys pressed in Step 3's time zone list
 #   WALK_BEFORE_SAVE        a command run when Step 4 shows, before Save (empty: none)
@@ -184,10 +185,14 @@ walk_step2() {
   local page
   page=$(walk_window "$(walk_page_caption 2)") || return 1
   walk_shot "$page" step2 || return 1
-  if [ -n "${WALK_DHCP_AND_BACK:-}" ]; then
+  if [ -n "${WALK_MODE:-}" ]; then
     walk_keys "$page" Tab Tab space || return 1
     walk_shot "$page" step2-dhcp || return 1
-    walk_keys "$page" shift+Tab space shift+Tab || return 1
+    if [ "$WALK_MODE" = dhcp-and-back ]; then
+      walk_keys "$page" shift+Tab space shift+Tab || return 1
+    else
+      walk_keys "$page" shift+Tab shift+Tab || return 1
+    fi
   fi
   if [ -n "${WALK_NAME:-}" ]; then
     walk_keys "$page" ctrl+a BackSpace && walk_type "$page" "$WALK_NAME" || return 1
