@@ -29,7 +29,6 @@ namespace {
 constexpr char kManual[] =
     "sys.hostname=NAS1&nwk.wireless.ssid=NAS1&nwk.bootproto=none&nwk.ipaddr=192.168.0.20&"
     "nwk.netmask=255.255.255.0&sys.gateway=192.168.0.1&sys.dns=192.168.0.1&x=1";
-constexpr int kAddressIds[] = {kIdIpAddress, kIdNetmask, kIdGateway, kIdDns};
 
 enum class Way { kMouse, kSpace, kAccessibility, kProgram };
 
@@ -72,7 +71,8 @@ class InputPathsTest : public ShellFixture {
     return *qobject_cast<QAbstractButton*>(page.Control(id));
   }
   IpAddressEdit& Address(int i) {
-    return *qobject_cast<IpAddressEdit*>(Step2().Control(kAddressIds[i]));
+    const int ids[] = {kIdIpAddress, kIdNetmask, kIdGateway, kIdDns};
+    return *qobject_cast<IpAddressEdit*>(Step2().Control(ids[i]));
   }
   // Mode, enabled controls, what the fields show and what Next writes: the whole page.
   std::string PageState() {
