@@ -149,8 +149,8 @@ void CIpSettingDlg::OnDhcpAddress() {
 void CIpSettingDlg::SetMode(bool manual) {
   const QSignalBlocker quietManual(m_manual.data());
   const QSignalBlocker quietDhcp(m_dhcp.data());
-  (manual ? m_manual : m_dhcp)->setChecked(true);  // first: the checked one cannot be unchecked
-  (manual ? m_dhcp : m_manual)->setChecked(false);
+  m_manual->setChecked(manual);
+  m_dhcp->setChecked(!manual);
   for (const QPointer<IpAddressEdit>& control : m_addresses) control->setEnabled(manual);
 }
 

@@ -14,6 +14,7 @@
 #include "protocol/requests.h"
 #include "ui/control_id.h"
 #include "ui/dialog_units.h"
+#include "ui/keyboard_access.h"
 #include "ui/plain_text.h"
 #include "ui/qt_text.h"
 #include "ui/skinned_dialog.h"
@@ -60,7 +61,7 @@ CPasswordDlg::CPasswordDlg(Wizard& wizard, QWidget* owner)
   SetControlId(*m_prompt, kIdPasswordPrompt);
   connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-  m_edit->setAccessibleName(m_prompt->text());
+  NameAfterCaption(*m_edit, m_prompt->text());
   m_edit->setFocus();
 }
 
@@ -113,7 +114,6 @@ void CPasswordDlg::OnReply(const Reply& reply) {
   } else if (reply.word == kWordVerifyFail) {
     ShowMessage(messages::WrongPassword());
     m_edit->clear();
-    m_edit->setAccessibleName(m_prompt->text());
     m_edit->setFocus();
   }
 }
