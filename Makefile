@@ -66,8 +66,15 @@ demo: build
 bench: build
 	bench/run-bench build/default
 
+# make screenshots [SCALE=1.25]: every window at each scale, scale 1 into build/screenshots and
+# the others into build/screenshots/scale-<factor>.
+SCALE ?= 1 1.25 1.5 2
 screenshots: build
-	QT_QPA_PLATFORM=offscreen build/default/tests/gui/tamberlyx-screenshots build/screenshots
+	for s in $(SCALE); do \
+	  dir=build/screenshots; [ "$$s" = 1 ] || dir=build/screenshots/scale-$$s; \
+	  QT_SCALE_FACTOR=$$s QT_QPA_PLATFORM=offscreen \
+	    build/default/tests/gui/tamberlyx-screenshots $$dir || exit 1; \
+	done
 
 # build/package/tamberlyx_<version>_<arch>.deb; install it with apt install ./build/package/tamberlyx_*.deb
 package: build

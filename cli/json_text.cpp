@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/printable_text.h"
+#include "protocol/display_text.h"
 #include "protocol/utf8.h"
 
 namespace tamberlyx::cli {

@@ -5,13 +5,14 @@
 #include <QPushButton>
 
 #include "ui/dialog_units.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
 CConfirmDlg::CConfirmDlg(QWidget* owner)
     : FramedBox(DialogUnits::SystemFont().Size(198, 77),
                 owner ? owner : QApplication::activeWindow()),
-      m_question(new QLabel(Text(160), this)),
+      m_question(MakePlainLabel(*this, Text(160))),
       m_ok(new QPushButton(Text(155), this)),
       m_cancel(new QPushButton(Text(156), this)) {
   const DialogUnits units = DialogUnits::SystemFont();

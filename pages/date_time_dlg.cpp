@@ -10,8 +10,10 @@
 #include "pages/page_templates.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
 #include "ui/page_label.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -40,7 +42,7 @@ CalendarValue ToCalendarValue(const QDateTime& dateTime) {
 // Each item keeps the device's bytes, which need not be valid UTF-8, to be written back as sent.
 void FillNtpServers(QComboBox& list, const DateTimeView& view) {
   for (const std::string& item : view.ntpItems) {
-    list.addItem(QString::fromStdString(item), QByteArray::fromStdString(item));
+    list.addItem(DeviceText(item), QByteArray::fromStdString(item));
   }
   list.setCurrentIndex(view.ntpSelection ? static_cast<int>(*view.ntpSelection) : -1);
 }
@@ -79,6 +81,8 @@ void CDateTimeDlg::OnInitDialog(QDialog& window) {
   if (view.date) m_date->setDateTime(ToDateTime(*view.date));
   if (view.time) m_time->setDateTime(ToDateTime(*view.time));
   FillNtpServers(*m_ntpServers, view);
+  const std::array<QWidget*, 3> fields = {m_timeZones, m_date, m_time};
+  for (std::size_t i = 0; i < fields.size(); ++i) NameAfterCaption(*fields[i], m_labels[i]->text());
 }
 
 void CDateTimeDlg::OnCommand(int id) {

@@ -1,6 +1,7 @@
 #include "pages/ip_setting_dlg.h"
 
 #include <QDialog>
+#include <QSignalBlocker>
 
 #include "pages/logic/ip_settings.h"
 #include "pages/page_ids.h"
@@ -8,10 +9,12 @@
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "ui/ip_address_edit.h"
+#include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
 #include "ui/lower_case_edit.h"
 #include "ui/page_label.h"
 #include "ui/page_radio_button.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -33,10 +36,6 @@ constexpr std::array<AddressCaption, 4> kAddressCaptions{
 constexpr double kCaptionLeft = 0.06;
 constexpr double kFirstCaptionTop = 0.45;
 constexpr double kCaptionSpacing = 0.096;
-
-QString FromBytes(const std::string& bytes) {
-  return QString::fromStdString(bytes);
-}
 
 }  // namespace
 
@@ -63,8 +62,10 @@ void CIpSettingDlg::OnCreate(QDialog& window) {
       dhcpLeft, dhcpTop, dhcpLeft + static_cast<int>(0.05 * layout.W() * body.averageCharWidth),
       dhcpTop + 2.5 * caption.charHeight);
   m_dhcp = MakePageRadioButton(window, kIdDhcpAddress, Text(121), dhcpRect, font);
-  QObject::connect(m_manual, &QAbstractButton::clicked, &window, [this] { OnManualAddress(); });
-  QObject::connect(m_dhcp, &QAbstractButton::clicked, &window, [this] { OnDhcpAddress(); });
+  // The page follows the buttons, whatever checked them; a click on the checked one switches
+  // again (so DHCP restores the fields).
+  OnCheckedOrClickedAgain(*m_manual, window, [this] { OnManualAddress(); });
+  OnCheckedOrClickedAgain(*m_dhcp, window, [this] { OnDhcpAddress(); });
 
   double top = layout.Y(kFirstCaptionTop);
   for (const AddressCaption& c : kAddressCaptions) {
@@ -100,6 +101,17 @@ void CIpSettingDlg::OnInitDialog(QDialog& window) {
     OnManualAddress();
   }
   FillFromSettings();
+  OpenToKeyboard();
+}
+
+// Tab in reading order; each field named after its caption.
+void CIpSettingDlg::OpenToKeyboard() {
+  NameAfterCaption(*m_name, m_labels[0]->text());
+  for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
+    NameAfterCaption(*m_addresses[i], m_labels[i + 1]->text());
+  }
+  SetTabChain({m_name, m_manual, m_dhcp, m_addresses[0], m_addresses[1], m_addresses[2],
+               m_addresses[3], Control(kIdIpBack), Control(kIdIpNext)});
 }
 
 void CIpSettingDlg::OnCommand(int id) {
@@ -112,7 +124,7 @@ void CIpSettingDlg::OnCommand(int id) {
 void CIpSettingDlg::FillFromSettings() {
   const IpSettingsView view = ReadIpSettingsView(m_wizard.Buffers().newSettings);
   m_name->SetTypingLimit(kNameTypingLimit);
-  m_name->SetValue(FromBytes(view.name));
+  m_name->SetValue(DeviceText(view.name));
   m_reportedName = view.name;
   m_shownName = m_name->text();
   for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
@@ -135,6 +147,8 @@ void CIpSettingDlg::OnDhcpAddress() {
 }
 
 void CIpSettingDlg::SetMode(bool manual) {
+  const QSignalBlocker quietManual(m_manual.data());
+  const QSignalBlocker quietDhcp(m_dhcp.data());
   m_manual->setChecked(manual);
   m_dhcp->setChecked(!manual);
   for (const QPointer<IpAddressEdit>& control : m_addresses) control->setEnabled(manual);
@@ -158,11 +172,12 @@ void CIpSettingDlg::WriteSettings() {
   WriteIpSettingsChoice(m_wizard.Buffers().newSettings, choice);
 }
 
-// A reported name that is not UTF-8 shows with replacement characters; left alone, it goes
-// back in its own bytes, lower-cased as the field would have it.
+// A reported name that is not UTF-8, or holds characters that are not text, shows with
+// replacement characters; left alone, it goes back in its own bytes, lower-cased as the field
+// would have it.
 std::string CIpSettingDlg::NameToWrite() const {
   const std::string typed = m_name->text().toStdString();
-  const bool showable = FromBytes(m_reportedName).toStdString() == m_reportedName;
+  const bool showable = DeviceText(m_reportedName).toStdString() == m_reportedName;
   if (showable || m_name->text() != m_shownName) return typed;
   return QByteArray::fromStdString(m_reportedName).toLower().toStdString();
 }

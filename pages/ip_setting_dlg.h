@@ -38,6 +38,7 @@ class CIpSettingDlg : public WizardPage {
   void OnManualAddress();
   void OnDhcpAddress();
   void SetMode(bool manual);
+  void OpenToKeyboard();
   void OnNext();
   void OnBack();
   // Next's own work, done only when Step 3 has no window yet.

@@ -14,6 +14,8 @@
 #include "protocol/requests.h"
 #include "ui/control_id.h"
 #include "ui/dialog_units.h"
+#include "ui/keyboard_access.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 #include "ui/skinned_dialog.h"
 
@@ -54,11 +56,12 @@ CPasswordDlg::CPasswordDlg(Wizard& wizard, QWidget* owner)
   m_ok = MakeButton(*this, kOkText, kIdOk, units.Rect(48, 37, 50, 14));
   m_ok->setDefault(true);
   m_cancel = MakeButton(*this, kCancelText, kIdCancel, units.Rect(113, 37, 50, 14));
-  m_prompt = new QLabel(Text(kPromptText), this);
+  m_prompt = MakePlainLabel(*this, Text(kPromptText));
   m_prompt->setGeometry(units.Rect(7, 13, 122, 8));
   SetControlId(*m_prompt, kIdPasswordPrompt);
   connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+  NameAfterCaption(*m_edit, m_prompt->text());
   m_edit->setFocus();
 }
 

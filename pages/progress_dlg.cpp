@@ -9,6 +9,7 @@
 #include "ui/dialog_units.h"
 #include "ui/framed_box.h"
 #include "ui/main_window.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -24,9 +25,9 @@ class ProgressWindow : public FramedBox {
  public:
   explicit ProgressWindow(QWidget* parent)
       : FramedBox(DialogUnits::SystemFont().Size(186, 69), parent),
-        m_message(new QLabel(this)),
+        m_message(MakePlainLabel(*this)),
         m_bar(new QProgressBar(this)),
-        m_percent(new QLabel(QStringLiteral(" 0 %"), this)),
+        m_percent(MakePlainLabel(*this, QStringLiteral(" 0 %"))),
         m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     const DialogUnits units = DialogUnits::SystemFont();
     m_message->setGeometry(units.Rect(15, 14, 154, 22));

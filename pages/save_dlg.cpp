@@ -18,8 +18,10 @@
 #include "protocol/requests.h"
 #include "ui/color_label.h"
 #include "ui/control_colors.h"
+#include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
 #include "ui/page_label.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -88,11 +90,6 @@ CSaveDlg::Column MakeColumn(const LabelMaker& label, double left, double right,
   return column;
 }
 
-// The device's bytes need not be UTF-8; what cannot be read shows as replacement characters.
-QString Shown(const std::string& value) {
-  return QString::fromStdString(value);
-}
-
 }  // namespace
 
 CSaveDlg::CSaveDlg(Wizard& wizard)
@@ -143,8 +140,8 @@ void CSaveDlg::OnInitDialog(QDialog& window) {
   const SettingsColumn newColumn(buffers.newSettings);
   const SettingsColumn oldColumn(buffers.currentSettings);
   for (std::size_t row = 0; row < kSettingsRows; ++row) {
-    m_newValues[row]->setText(Shown(newColumn.Values()[row]));
-    m_oldValues[row]->setText(Shown(oldColumn.Values()[row]));
+    m_newValues[row]->setText(DeviceText(newColumn.Values()[row]));
+    m_oldValues[row]->setText(DeviceText(oldColumn.Values()[row]));
   }
   m_newServerName = newColumn.Value(SettingsRow::kServerName);
   // No drive can be mapped at an address the device is about to leave.
@@ -153,6 +150,7 @@ void CSaveDlg::OnInitDialog(QDialog& window) {
   } else {
     m_warning->hide();
   }
+  SetTabChain({m_driveBox, Control(kIdSaveBack), Control(kIdSave)});
 }
 
 void CSaveDlg::OnCommand(int id) {

@@ -16,8 +16,10 @@
 #include "pages/wizard.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
+#include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
 #include "ui/page_label.h"
+#include "ui/plain_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -120,6 +122,7 @@ void CSearchDlg::OnInitDialog(QDialog& window) {
   });
   QObject::connect(m_list, &QListWidget::itemDoubleClicked, m_list,
                    [this] { OpenDeviceWebPage(); });
+  NameAfterCaption(*m_list, m_selection->title());
   m_list->setFocus();
   StartSearch();
 }
@@ -167,7 +170,7 @@ void CSearchDlg::OnEndOfTime(bool socketWasOpen) {
     const QSignalBlocker quiet(m_list.data());
     m_list->clear();
     for (const DeviceRecord& record : m_wizard.Devices().Records()) {
-      m_list->addItem(QString::fromStdString(record.hostName));
+      m_list->addItem(DeviceText(record.hostName));
     }
     if (m_list->count() == 0) return;
     m_list->setCurrentRow(0);
@@ -183,7 +186,7 @@ void CSearchDlg::ShowDeviceDetails() {
   SelectIntoSharedBuffers(m_wizard.Devices(), row, buffers);
   const std::array<std::string, kRows> rows = DeviceDetailRows(buffers.currentSettings);
   for (std::size_t k = 0; k < kRows; ++k) {
-    if (m_values[k]) m_values[k]->setText(QString::fromStdString(rows[k]));
+    if (m_values[k]) m_values[k]->setText(DeviceText(rows[k]));
   }
   // The labels draw no background of their own: the old text would stay beneath the new.
   if (QDialog* window = Window()) window->update();

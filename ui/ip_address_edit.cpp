@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 
+#include "platform/language/system_language.h"
 #include "protocol/ipv4_text.h"
 #include "ui/static_colors.h"
 
@@ -20,6 +22,7 @@ namespace {
 constexpr std::size_t kLast = 3;
 constexpr int kFullLength = 3;
 constexpr int kMarginPixels = 2;
+constexpr char kFieldNameFormat[] = "%1, part %2 of %3||%1, %3칸 중 %2번째 칸";
 
 // 0 to 255, leading zeros allowed as the user may type them; blank allowed.
 const QRegularExpression& OctetPattern() {
@@ -38,6 +41,31 @@ QLineEdit* MakeField(QWidget& parent, QValidator& validator) {
   field->setFocusPolicy(Qt::ClickFocus);
   return field;
 }
+
+// The control's frame, one pixel of the field outline colour on each side, drawn above the fields.
+// At a fractional scale a field's background rounds outward onto the frame, and a line drawn with
+// a pen may fall outside the control's rounded clip; filled rectangles one pixel wide always keep
+// at least one whole device pixel inside it.
+class FrameOverlay : public QWidget {
+ public:
+  explicit FrameOverlay(QWidget& control) : QWidget(&control) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    (void)event;
+    QPainter painter(this);
+    const QColor outline = palette().color(QPalette::Window).darker(140).lighter(108);
+    const int w = width();
+    const int h = height();
+    for (const QRect& side :
+         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)}) {
+      painter.fillRect(side, outline);
+    }
+  }
+};
 
 }  // namespace
 
@@ -58,7 +86,30 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     layout->addWidget(m_fields[i], 1);
   }
   m_fields[0]->setFocusPolicy(Qt::StrongFocus);
+  // A tab stop of its own, so that a tab chain can place the control as one compound stop.
+  setFocusPolicy(Qt::StrongFocus);
   setFocusProxy(m_fields[0]);
+  m_frame = new FrameOverlay(*this);
+}
+
+void IpAddressEdit::paintEvent(QPaintEvent* event) {
+  (void)event;  // the background fills itself; the frame is the overlay's
+}
+
+void IpAddressEdit::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  m_frame->setGeometry(rect());
+  m_frame->raise();
+}
+
+void IpAddressEdit::NameFields(const QString& caption) {
+  std::string format = kFieldNameFormat;
+  PickLanguageText(format);
+  const QString pattern = QString::fromStdString(format);
+  const QString count = QString::number(m_fields.size());
+  for (std::size_t i = 0; i < m_fields.size(); ++i) {
+    m_fields[i]->setAccessibleName(pattern.arg(caption, QString::number(i + 1), count));
+  }
 }
 
 IpAddressEdit::Octets IpAddressEdit::GetAddress() const {

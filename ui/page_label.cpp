@@ -16,7 +16,7 @@ CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& re
 CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
                                  const QFont& font, int id) {
   auto* box = new CColorCheckBox(text, &window);
-  box->setFocusPolicy(Qt::ClickFocus);
+  box->setFocusPolicy(Qt::StrongFocus);
   return PlacePageControl(box, id, rect, font, QColor(0, 0, 0));
 }
 

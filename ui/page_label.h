@@ -35,8 +35,8 @@ Control* PlacePageControl(Control* control, int id, const QRect& rect, const QFo
 CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
                            const QFont& font, const QColor& textColor = QColor(0, 0, 0));
 
-// A check box of a page made the same way, black, unchecked, with the template id `id`. It has
-// no keyboard path of its own: it takes the focus only when clicked.
+// A check box of a page made the same way, black, unchecked, with the template id `id`, reached
+// by Tab and named by its text.
 CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
                                  const QFont& font, int id);
 

@@ -42,4 +42,17 @@ QString MessageCaption(MessageId id) {
   return QString::fromUtf8(style.caption);
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* owner) {
+  const MessageStyle style = StyleOf(message.id);
+  auto box = std::make_unique<QMessageBox>(style.icon, MessageCaption(message.id), QString(),
+                                           QMessageBox::Ok, owner);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(QString::fromStdString(message.text));
+  if (style.systemModal) {
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+  }
+  return box;
+}
+
 }  // namespace tamberlyx

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <memory>
 
 #include "protocol/message.h"
 
@@ -19,5 +20,9 @@ struct MessageStyle {
 MessageStyle StyleOf(MessageId id);
 // The caption the box carries: the style's own, or the program's name for the application's box.
 QString MessageCaption(MessageId id);
+
+// The box of a message, with OK only, over `owner`. Its text is shown literally: a box never
+// reads what it says as markup.
+std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* owner);
 
 }  // namespace tamberlyx

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # "N/W Drive Make" in the real wizard: under Xvfb, in a desktop session with GVfs in the pc
-# namespace, walked by keyboard to a save with the box ticked (through the accessibility
-# tree: the box has no keyboard path). Both shares of the device end up mounted and readable;
+# namespace, walked by keyboard to a save with the box ticked by Tab and Space. Both shares of the device end up mounted and readable;
 # a second save replaces the mounts; shares with another password than the admin password
 # mount nothing, and the wizard comes back to Step 1 and answers keys.
 source "$(dirname "$0")/lib/e2e.sh"
@@ -33,7 +32,7 @@ session_start || fail "cannot start the desktop session"
 
 # Every walk: the listed device, no other change, the box ticked before Save.
 export WALK_SELECT=0 WALK_PASSWORD=$kPassword WALK_TIME_ZONE_KEYS='' \
-  WALK_BEFORE_SAVE=session_tick_drive_box
+  WALK_TICK_DRIVE_BOX=1
 start_wizard() { walk_start_wizard "$NETNS_TMP/wizard-$1.log" "${SESSION_ENV[@]}"; }
 walked() { cat "$NETNS_TMP/wizard-$1.log" "$NETNS_TMP/session.log" >&2; fail "walk $1 stopped"; }
 gvfs_file() { echo "$NETNS_TMP/runtime/gvfs/smb-share:server=$kNas,share=$1"; }

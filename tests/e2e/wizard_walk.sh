@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real wizard under Xvfb, walked by keyboard against two devices over real UDP with the
-# real 50 ms ticks: search, the second device, a wrong then the right password, a new name and
-# address, another time zone, save. Afterwards the device reports exactly the entries chosen
-# and the language's locale; every other entry is unchanged and in place.
+# real 50 ms ticks: search, the second device, a wrong then the right password, the addressing
+# by Tab and Space (English: to DHCP and back, then a new address; Korean: DHCP), a new name,
+# another time zone, save. Afterwards the device reports exactly the entries chosen and the
+# language's locale; every other entry is unchanged and in place.
 #
 # Usage: wizard_walk.sh en|ko
 source "$(dirname "$0")/lib/e2e.sh"
@@ -13,6 +14,13 @@ case "$language" in
   ko) locale=(LANG=ko_KR.UTF-8 LANGUAGE=ko LC_ALL=) written_locale=kor ;;
   *) fail "no language $language" ;;
 esac
+# A switch that did not happen shows in what is written: no DHCP in Korean, and in English the
+# address, typed where the disabled address control would leave no field, would not change.
+if [ "$language" = en ]; then
+  mode=dhcp-and-back typed=10.66.0.42 address=10.66.0.42 bootproto=none
+else
+  mode=dhcp typed='' address=10.66.0.12 bootproto=dhcp
+fi
 command -v xdotool >/dev/null && command -v Xvfb >/dev/null ||
   { echo "SKIPPED: needs xdotool and Xvfb (make deps)" >&2; exit 77; }
 e2e_begin
@@ -26,8 +34,8 @@ e2e_start_device second 10.66.0.12 --settings "$NETNS_TMP/second.txt" --password
 walk_start_xvfb || fail "cannot start Xvfb"
 walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}"
 
-WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_NAME=archive WALK_ADDRESS=10.66.0.42 \
-  WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
+WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_MODE=$mode WALK_NAME=archive \
+  WALK_ADDRESS=$typed WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
 
 grep -q '^recv .*VERIFY    passwd=first$' "$NETNS_TMP/second.log" || fail "no wrong try"
 grep -q '^recv .*VERIFY' "$NETNS_TMP/first.log" && fail "the first device was asked"
@@ -36,7 +44,8 @@ grep -q '^recv .*SET' "$NETNS_TMP/first.log" && fail "the first device was writt
 e2e_cli discover --json
 expected=$(sed -e 's/sys\.hostname=[^&]*/sys.hostname=archive/' \
   -e 's/nwk\.wireless\.ssid=[^&]*/nwk.wireless.ssid=archive/' \
-  -e 's/nwk\.ipaddr=[^&]*/nwk.ipaddr=10.66.0.42/' \
+  -e "s/nwk\.ipaddr=[^&]*/nwk.ipaddr=$address/" \
+  -e "s/nwk\.bootproto=none/nwk.bootproto=$bootproto/" \
   -e 's/sys\.Time\.timeZone=Seoul/sys.Time.timeZone=Osaka/' \
   -e "s/locale=en/locale=$written_locale/" "$NETNS_TMP/second.txt")
 expect_eq "$(e2e_settings_of 10.66.0.12)" "$expected" "settings after the save"

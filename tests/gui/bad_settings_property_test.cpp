@@ -53,10 +53,19 @@ const std::vector<std::string> kKeys = {
 
 // What devices get wrong, beside random bytes and values of 1000 characters.
 const char* const kOddValues[] = {
-    "",       "1.2.3",      "999.1.1.1", "10.0.0.300", "192.168.0.20", "0.0.0.0",  "1..2...3.4",
-    "-1.2.3", "2008/13/45", "2008/4/11", "25:61:61",   "9:5:0",        "Atlantis", "Seoul",
-    "dhcp",   "DHCP",       "none",      "ntpa,ntpb",  "\xff\xfe\x80", "caf\xe9",  "=x=",
-    "MyNas"};
+    "", "1.2.3", "999.1.1.1", "10.0.0.300", "192.168.0.20", "0.0.0.0", "1..2...3.4", "-1.2.3",
+    "2008/13/45", "2008/4/11", "25:61:61", "9:5:0", "Atlantis", "Seoul", "dhcp", "DHCP", "none",
+    "ntpa,ntpb", "\xff\xfe\x80", "caf\xe9", "=x=", "MyNas",
+    // markup and characters that are not text: shown as written, sent back as they came
+    "<b>bold</b>", "<img src=\"/dev/zero\">", "<font color=red>dns</font>",
+    "a\xE2\x80\xAE"
+    "cba",
+    "\xE2\x81\xA6"
+    "x\xE2\x81\xA9",
+    "\xC2\x9B"
+    "2J",
+    "\xE2\x80\xAA"
+    "e\xE2\x80\xAC"};
 
 class SettingsText {
  public:

@@ -34,6 +34,7 @@ TEST_P(RealMessageBoxTest, ShowsCaptionIconAndOkOnlyOverItsOwner) {
     }
     EXPECT_EQ(box->windowTitle(), GetParam().caption);
     EXPECT_EQ(box->text().toStdString(), GetParam().message.text);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->icon(), GetParam().icon);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     EXPECT_EQ(box->parentWidget(), &owner);

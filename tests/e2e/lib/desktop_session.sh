@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # A desktop session in the pc namespace, as the wizard finds one on a user's PC: a session bus
 # (so GVfs starts on first use and mounts shares under $XDG_RUNTIME_DIR/gvfs) and the
-# accessibility bus, through which a control without a keyboard path is pressed. Source after
+# accessibility bus, through which a test reads what a window shows. Source after
 # e2e.sh. The session touches no display: Qt finds the accessibility bus through the session
 # bus, so a user's own desktop is never joined.
 #
@@ -10,7 +10,7 @@
 #   session_start              the session; sets SESSION_ENV, the VAR=VALUE words a program
 #                              needs to join it (walk_start_wizard LOG "${SESSION_ENV[@]}")
 #   session_exec CMD...        runs CMD in the pc namespace inside the session
-#   session_tick_drive_box     ticks Step 4's "N/W Drive Make" box (English or Korean)
+#   session_labels CAPTION     prints the texts the window's labels and list show, one a line
 #   session_share_mounts       prints the session's SMB mounts, one a line (gio mount -l)
 #   session_stop               ends the session, and with it GVfs and its mounts
 #
@@ -71,8 +71,8 @@ session_exec() {
   nsenter --target "$SESSION_SHELL" --mount --net -- env "${SESSION_ENV[@]}" "$@"
 }
 
-session_tick_drive_box() {
-  session_exec "$kSessionPython" "$kSessionLib/tick_box.py" "N/W Drive Make" "N/W드라이브생성"
+session_labels() {
+  session_exec "$kSessionPython" "$kSessionLib/read_labels.py" "$1"
 }
 
 session_share_mounts() {

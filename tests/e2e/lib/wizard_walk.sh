@@ -23,6 +23,9 @@
 #   WALK_PASSWORD=admin     typed after that
 #   WALK_NAME               Step 2's new server name (empty: unchanged)
 #   WALK_ADDRESS            Step 2's new IP address (empty: unchanged)
+#   WALK_MODE               Step 2's addressing by Tab and Space, before any edit: dhcp, or
+#                           dhcp-and-back to a fixed address (empty: unchanged)
+#   WALK_TICK_DRIVE_BOX     set: Step 4's "N/W Drive Make" is ticked before Save
 #   WALK_TIME_ZONE_KEYS=Up  keys pressed in Step 3's time zone list
 #   WALK_BEFORE_SAVE        a command run when Step 4 shows, before Save (empty: none)
 #   WALK_SUFFIX=en          appended to the PNG names
@@ -175,16 +178,27 @@ walk_password() {
   walk_keys "$dialog" Return
 }
 
-# Step 2: the server name field has the focus, the IP address control follows it.
+# Step 2: the server name field has the focus; Tab goes on to the two mode buttons, then to
+# the IP address control. DHCP puts the device's values back into every field, so the round
+# trip comes before any edit.
 walk_step2() {
   local page
   page=$(walk_window "$(walk_page_caption 2)") || return 1
   walk_shot "$page" step2 || return 1
+  if [ -n "${WALK_MODE:-}" ]; then
+    walk_keys "$page" Tab Tab space || return 1
+    walk_shot "$page" step2-dhcp || return 1
+    if [ "$WALK_MODE" = dhcp-and-back ]; then
+      walk_keys "$page" shift+Tab space shift+Tab || return 1
+    else
+      walk_keys "$page" shift+Tab shift+Tab || return 1
+    fi
+  fi
   if [ -n "${WALK_NAME:-}" ]; then
     walk_keys "$page" ctrl+a BackSpace && walk_type "$page" "$WALK_NAME" || return 1
   fi
   if [ -n "${WALK_ADDRESS:-}" ]; then
-    walk_keys "$page" Tab && walk_type "$page" "$WALK_ADDRESS" || return 1
+    walk_keys "$page" Tab Tab Tab && walk_type "$page" "$WALK_ADDRESS" || return 1
   fi
   [ -z "${WALK_NAME:-}${WALK_ADDRESS:-}" ] || walk_shot "$page" step2-changed || return 1
   walk_keys "$page" Return
@@ -206,6 +220,8 @@ walk_step3() {
 walk_step4() {
   local page confirm box
   page=$(walk_window "$(walk_page_caption 4)") || return 1
+  # The box has the focus first; Tab goes round Back and Save back to it.
+  if [ -n "${WALK_TICK_DRIVE_BOX:-}" ]; then walk_keys "$page" Tab Tab Tab space || return 1; fi
   if [ -n "${WALK_BEFORE_SAVE:-}" ]; then $WALK_BEFORE_SAVE || return 1; fi
   walk_shot "$page" step4 || return 1
   walk_keys "$page" Return || return 1

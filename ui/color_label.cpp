@@ -1,0 +1,17 @@
+#include "ui/color_label.h"
+
+#include "ui/plain_text.h"
+
+namespace tamberlyx {
+
+CColorLabel::CColorLabel(QWidget* parent) : ColorControl(parent) {
+  ShowLiterally(*this);
+}
+
+// The format is fixed before the text arrives, so no text is ever read as markup.
+CColorLabel::CColorLabel(const QString& text, QWidget* parent) : ColorControl(parent) {
+  ShowLiterally(*this);
+  setText(text);
+}
+
+}  // namespace tamberlyx
