@@ -7,7 +7,9 @@
 #include "pages/logic/date_time_settings.h"
 #include "pages/logic/time_zone_table.h"
 #include "pages/page_ids.h"
+#include "pages/page_messages.h"
 #include "pages/page_templates.h"
+#include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "ui/keyboard_access.h"
@@ -28,6 +30,8 @@ constexpr std::array<FieldLabel, 3> kFieldLabels{{{128, 3}, {129, 2}, {130, 2}}}
 constexpr double kLabelLeft = 0.07;
 constexpr double kFirstLabelTop = 0.25;
 constexpr double kLabelSpacing = 0.228;
+// The one field of the wizard whose text the user can shorten (on Step 2).
+constexpr unsigned kServerNameText = 145;
 
 QDateTime ToDateTime(const CalendarValue& v) {
   return QDateTime(QDate(v.year, v.month, v.day), QTime(v.hour, v.minute, v.second), Qt::UTC);
@@ -50,7 +54,7 @@ void FillNtpServers(QComboBox& list, const DateTimeView& view) {
 }  // namespace
 
 CDateTimeDlg::CDateTimeDlg(Wizard& wizard)
-    : WizardPage(DateTimeTemplate(), DateTimeHeader()), m_wizard(wizard), m_back(wizard) {}
+    : DevicePage(wizard, DateTimeTemplate(), DateTimeHeader()), m_wizard(wizard), m_back(wizard) {}
 
 void CDateTimeDlg::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
@@ -91,14 +95,14 @@ void CDateTimeDlg::OnCommand(int id) {
 }
 
 void CDateTimeDlg::OnNext() {
-  SwitchToPage(this, m_wizard.Step4(), kSaveTemplateId, [this] { WriteSettings(); });
+  MoveTo(m_wizard.Step4(), kSaveTemplateId, [this] { return WriteSettings(); });
 }
 
 void CDateTimeDlg::OnBack() {
-  SwitchToPage(this, m_back, kIpSettingTemplateId);
+  MoveTo(m_back, kIpSettingTemplateId);
 }
 
-void CDateTimeDlg::WriteSettings() {
+bool CDateTimeDlg::WriteSettings() {
   DateTimeChoice choice;
   choice.timeZoneRow = m_timeZones->currentIndex();
   choice.date = ToCalendarValue(m_date->dateTime());
@@ -106,7 +110,9 @@ void CDateTimeDlg::WriteSettings() {
   if (m_ntpServers->currentIndex() >= 0) {
     choice.ntpItem = m_ntpServers->currentData().toByteArray().toStdString();
   }
-  WriteDateTimeChoice(m_wizard.Buffers().newSettings, choice);
+  if (WriteDateTimeChoice(m_wizard.Buffers().newSettings, choice)) return true;
+  m_wizard.GetServices().ShowMessage(Window(), page_messages::SettingsDoNotFit(kServerNameText));
+  return false;
 }
 
 }  // namespace tamberlyx

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <array>
 
+#include "pages/device_page.h"
 #include "pages/ip_setting_dlg.h"
-#include "pages/wizard_page.h"
 
 class QComboBox;
 class QDateTimeEdit;
@@ -15,7 +15,7 @@ class Wizard;
 
 // Step 3: time zone, date and time, read from and written to the working settings. The
 // device's NTP server passes through a list the user never sees.
-class CDateTimeDlg : public WizardPage {
+class CDateTimeDlg : public DevicePage {
  public:
   explicit CDateTimeDlg(Wizard& wizard);
 
@@ -33,8 +33,9 @@ class CDateTimeDlg : public WizardPage {
  private:
   void OnNext();
   void OnBack();
-  // Next's own work, done only when Step 4 has no window yet.
-  void WriteSettings();
+  // Next's own work, done only when Step 4 has no window yet: every entry or, with a message
+  // when they would not fit, none (false).
+  bool WriteSettings();
 
   Wizard& m_wizard;
   QPointer<QDateTimeEdit> m_date;

@@ -5,7 +5,9 @@
 
 #include "pages/logic/ip_settings.h"
 #include "pages/page_ids.h"
+#include "pages/page_messages.h"
 #include "pages/page_templates.h"
+#include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "ui/ip_address_edit.h"
@@ -21,6 +23,7 @@ namespace tamberlyx {
 namespace {
 
 constexpr int kNameTypingLimit = 15;
+constexpr unsigned kServerNameText = 145;
 constexpr std::array<int, kAddressFieldCount> kAddressIds = {kIdIpAddress, kIdNetmask, kIdGateway,
                                                              kIdDns};
 
@@ -37,10 +40,21 @@ constexpr double kCaptionLeft = 0.06;
 constexpr double kFirstCaptionTop = 0.45;
 constexpr double kCaptionSpacing = 0.096;
 
+// The caption of the field whose entry did not fit: an address, or the server name, which
+// also stands for the addressing mode beside it.
+unsigned FieldToShorten(std::string_view key) {
+  for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
+    if (key == kAddressKeys[i]) return kAddressCaptions[i].textId;
+  }
+  return kServerNameText;
+}
+
 }  // namespace
 
 CIpSettingDlg::CIpSettingDlg(Wizard& wizard)
-    : WizardPage(IpSettingTemplate(), IpSettingHeader()), m_wizard(wizard), m_back(wizard) {}
+    : DevicePage(wizard, IpSettingTemplate(), IpSettingHeader()),
+      m_wizard(wizard),
+      m_back(wizard) {}
 
 void CIpSettingDlg::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
@@ -155,21 +169,26 @@ void CIpSettingDlg::SetMode(bool manual) {
 }
 
 void CIpSettingDlg::OnNext() {
-  SwitchToPage(this, m_wizard.Step3(), kDateTimeTemplateId, [this] { WriteSettings(); });
+  MoveTo(m_wizard.Step3(), kDateTimeTemplateId, [this] { return WriteSettings(); });
 }
 
 void CIpSettingDlg::OnBack() {
   SwitchToPage(this, m_back, kSearchTemplateId);
 }
 
-void CIpSettingDlg::WriteSettings() {
+bool CIpSettingDlg::WriteSettings() {
   IpSettingsChoice choice;
   choice.name = NameToWrite();
   choice.manual = m_manual->isChecked();
   for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
     choice.addresses[i] = m_addresses[i]->GetAddress();
   }
-  WriteIpSettingsChoice(m_wizard.Buffers().newSettings, choice);
+  const std::optional<std::string_view> overflow =
+      WriteIpSettingsChoice(m_wizard.Buffers().newSettings, choice);
+  if (!overflow) return true;
+  m_wizard.GetServices().ShowMessage(Window(),
+                                     page_messages::SettingsDoNotFit(FieldToShorten(*overflow)));
+  return false;
 }
 
 // A reported name that is not UTF-8, or holds characters that are not text, shows with

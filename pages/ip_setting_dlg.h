@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
+#include "pages/device_page.h"
 #include "pages/search_dlg.h"
-#include "pages/wizard_page.h"
 #include "ui/color_button.h"
 
 namespace tamberlyx {
@@ -16,7 +16,7 @@ class LowerCaseEdit;
 class Wizard;
 
 // Step 2: server name and addressing, read from and written to the working settings.
-class CIpSettingDlg : public WizardPage {
+class CIpSettingDlg : public DevicePage {
  public:
   explicit CIpSettingDlg(Wizard& wizard);
 
@@ -41,8 +41,9 @@ class CIpSettingDlg : public WizardPage {
   void OpenToKeyboard();
   void OnNext();
   void OnBack();
-  // Next's own work, done only when Step 3 has no window yet.
-  void WriteSettings();
+  // Next's own work, done only when Step 3 has no window yet: every entry or, with a message
+  // when they would not fit, none (false).
+  bool WriteSettings();
   std::string NameToWrite() const;
 
   Wizard& m_wizard;

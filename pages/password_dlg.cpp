@@ -88,6 +88,7 @@ void CPasswordDlg::OnOK() {
   m_edit->setEnabled(false);
   SharedBuffers& buffers = m_wizard.Buffers();
   const std::string request = BuildVerifyRequest(buffers, m_edit->text().toStdString());
+  m_asked = SelectedDevice(buffers);
   if (!m_verify) {
     m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_wizard.GetServices(),
                                               static_cast<ExchangeOwner&>(*this));
@@ -110,6 +111,7 @@ void CPasswordDlg::StepProgress() {
 void CPasswordDlg::OnReply(const Reply& reply) {
   EndWaiting();
   if (reply.word == kWordVerifyOk) {
+    m_wizard.SetVerifiedDevice(m_asked);
     accept();
   } else if (reply.word == kWordVerifyFail) {
     ShowMessage(messages::WrongPassword());

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "protocol/exchange.h"
+#include "protocol/shared_buffers.h"
 
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,7 @@ class CPasswordDlg : public QDialog, private ExchangeOwner {
   QPushButton* m_cancel;
   QLabel* m_prompt;
   std::unique_ptr<PageExchange> m_verify;
+  DeviceIdentity m_asked;  // the device the running check asks
 };
 
 }  // namespace tamberlyx

@@ -7,6 +7,7 @@
 #include "pages/logic/share_mapping.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
+#include "pages/page_messages.h"
 #include "pages/page_templates.h"
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
@@ -33,6 +34,7 @@ constexpr unsigned kNewHeadingText = 142;
 constexpr unsigned kDriveBoxText = 148;
 constexpr unsigned kWarningText = 149;
 constexpr unsigned kSavingText = 105;
+constexpr unsigned kServerNameText = 134;  // the one field the user can shorten (on Step 2)
 constexpr int kNewHeadingCellPixels = 19;
 
 // Columns and rows as fractions of the client area.
@@ -93,7 +95,7 @@ CSaveDlg::Column MakeColumn(const LabelMaker& label, double left, double right,
 }  // namespace
 
 CSaveDlg::CSaveDlg(Wizard& wizard)
-    : WizardPage(SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
+    : DevicePage(wizard, SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
 
 CSaveDlg::~CSaveDlg() = default;
 
@@ -144,6 +146,7 @@ void CSaveDlg::OnInitDialog(QDialog& window) {
     m_oldValues[row]->setText(DeviceText(oldColumn.Values()[row]));
   }
   m_newServerName = newColumn.Value(SettingsRow::kServerName);
+  m_shownSettings = buffers.newSettings;
   // No drive can be mapped at an address the device is about to leave.
   if (AddressChanges(oldColumn, newColumn)) {
     DisableGreyed(*m_driveBox);
@@ -158,17 +161,30 @@ void CSaveDlg::OnCommand(int id) {
   if (id == kIdSaveBack) OnBack();
 }
 
+bool CSaveDlg::Stale() const {
+  return DevicePage::Stale() || m_shownSettings != m_wizard.Buffers().newSettings;
+}
+
 void CSaveDlg::OnSave() {
+  if (!StayWithVerifiedDevice() || !LocaleFits()) return;
   CConfirmDlg confirm;
   if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
+  // Another Step 1's search may have ended while the question was open.
+  if (!StayWithVerifiedDevice()) return;
   CProgressDlg& progress = m_wizard.SaveProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSavingText));
   SendSettings(BuildSetRequest(m_wizard.Buffers(), IsKoreanSystem()));
 }
 
+bool CSaveDlg::LocaleFits() {
+  if (LocaleRewriteFits(m_wizard.Buffers().newSettings, IsKoreanSystem())) return true;
+  ShowMessage(page_messages::SettingsDoNotFit(kServerNameText));
+  return false;
+}
+
 void CSaveDlg::OnBack() {
-  SwitchToPage(this, m_back, kDateTimeTemplateId);
+  MoveTo(m_back, kDateTimeTemplateId);
 }
 
 void CSaveDlg::SendSettings(const std::string& request) {

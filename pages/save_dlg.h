@@ -8,6 +8,7 @@
 #include <string>
 
 #include "pages/date_time_dlg.h"
+#include "pages/device_page.h"
 #include "pages/logic/settings_columns.h"
 #include "pages/wizard_page.h"
 #include "protocol/exchange.h"
@@ -20,7 +21,7 @@ class Wizard;
 
 // Step 4: the old and the new settings side by side, and the save that writes the new ones to
 // the device. The page closes itself when a save has ended, whatever its outcome.
-class CSaveDlg : public WizardPage, private ExchangeOwner {
+class CSaveDlg : public DevicePage, private ExchangeOwner {
  public:
   explicit CSaveDlg(Wizard& wizard);
   ~CSaveDlg() override;
@@ -39,9 +40,13 @@ class CSaveDlg : public WizardPage, private ExchangeOwner {
   void OnCreate(QDialog& window) override;
   void OnInitDialog(QDialog& window) override;
   void OnCommand(int id) override;
+  // Also when the new settings are no longer those the window shows.
+  bool Stale() const override;
 
  private:
   void OnSave();
+  // Whether the save's rewrite of the language entry fits; says what to shorten when not.
+  bool LocaleFits();
   void OnBack();
   void SendSettings(const std::string& request);
   void MapNetworkDrive();
@@ -60,6 +65,7 @@ class CSaveDlg : public WizardPage, private ExchangeOwner {
   QPointer<CColorLabel> m_warning;
   QPointer<CColorCheckBox> m_driveBox;
   std::string m_newServerName;  // as the settings hold it, for the drive mapping
+  std::string m_shownSettings;  // the new settings the window shows, which Save sends
   bool m_saved = false;
   // Made at the first save and kept: a reply handler must not destroy the exchange it runs in.
   std::unique_ptr<PageExchange> m_exchange;

@@ -9,6 +9,7 @@
 #include "pages/logic/device_details.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
+#include "pages/page_messages.h"
 #include "pages/page_templates.h"
 #include "pages/password_dlg.h"
 #include "pages/services.h"
@@ -203,6 +204,11 @@ void CSearchDlg::ShowMessage(const Message& message) {
 
 void CSearchDlg::OnOK() {
   if (!VerifyAdminPassword()) return;
+  // Another Step 1's search may have selected another device while this one was asked.
+  if (!m_wizard.BuffersHoldVerifiedDevice()) {
+    return ShowMessage(page_messages::OtherDeviceSelected());
+  }
+  m_wizard.Step2().DropStaleWindow();
   // Showing a Step 2 page that still has a window keeps this page and its list.
   if (SwitchToPage(this, m_wizard.Step2(), kIpSettingTemplateId)) {
     m_wizard.Devices().FreeDeviceList();

@@ -18,12 +18,12 @@ void ShowPage(QDialog& window) {
 }  // namespace
 
 bool SwitchToPage(WizardPage* current, WizardPage& target, unsigned templateId,
-                  const std::function<void()>& work) {
+                  const std::function<bool()>& work) {
   if (target.HasWindow()) {
     ShowPage(*target.Window());
     return false;
   }
-  if (work) work();
+  if (work && !work()) return false;
   if (current) current->DestroyWindow();
   QWidget* mainWindow = ApplicationMainWindow();
   // A window that cannot be made leaves the user with the welcome dialog.

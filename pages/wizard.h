@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "pages/date_time_dlg.h"
 #include "pages/ip_setting_dlg.h"
 #include "pages/progress_dlg.h"
@@ -34,12 +37,19 @@ class Wizard {
 
   DeviceList& Devices() { return m_devices; }
   SharedBuffers& Buffers() { return m_buffers; }
+  // The device that accepted the most recent password, as it was selected then. A later
+  // selection may put another device in the buffers; nothing is written for that one until it
+  // has accepted a password too.
+  const std::optional<DeviceIdentity>& VerifiedDevice() const { return m_verifiedDevice; }
+  void SetVerifiedDevice(DeviceIdentity device) { m_verifiedDevice = std::move(device); }
+  bool BuffersHoldVerifiedDevice() const { return m_verifiedDevice == SelectedDevice(m_buffers); }
   const Services& GetServices() const { return m_services; }
 
  private:
   const Services& m_services;
   DeviceList m_devices;
   SharedBuffers m_buffers;
+  std::optional<DeviceIdentity> m_verifiedDevice;
   CProgressDlg m_searchProgress;
   CProgressDlg m_passwordProgress;
   CProgressDlg m_saveProgress;

@@ -31,6 +31,7 @@ bool WizardPage::Create(unsigned templateId, QWidget* owner) {
   CreateTemplateControls(*window, m_template, m_fonts.Label());
   ConnectButtons(*window);
   OnInitDialog(*window);
+  OnWindowReady();
   return true;
 }
 

@@ -54,6 +54,8 @@ class WizardPage {
   virtual void OnInitDialog(QDialog& window) { (void)window; }
   // A push button of the template was clicked (Enter clicks the default one).
   virtual void OnCommand(int id) { (void)id; }
+  // The window is complete: after OnInitDialog.
+  virtual void OnWindowReady() {}
 
   PageFonts& Fonts() { return m_fonts; }
   const PageFonts& Fonts() const { return m_fonts; }

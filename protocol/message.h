@@ -17,6 +17,9 @@ enum class MessageId {
   kSavedSuccessfully,
   kSaveFailed,
   kSocketsInitFailed,
+  // The pages' own, in the page's language.
+  kOtherDeviceSelected,
+  kSettingsDoNotFit,
 };
 
 struct Message {

@@ -56,4 +56,20 @@ bool ReplaceSettingValue(std::string& text, std::string_view key, std::string_vi
   return ReplaceSettingEntry(text, key, entry);
 }
 
+std::optional<std::size_t> ReplaceSettingValues(std::string& text,
+                                                std::span<const SettingValue> values) {
+  std::string edited = text;
+  std::optional<std::size_t> overflow;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const auto span = FindEntry(edited, values[i].key);
+    if (!span) continue;
+    // On the copy a step may pass the limit; a later, shorter value can bring it back.
+    edited.replace(span->valueBegin, span->end - span->valueBegin, values[i].value);
+    if (!overflow && edited.size() > kMaxSettingsLength) overflow = i;
+  }
+  if (overflow && edited.size() > kMaxSettingsLength) return overflow;
+  text = std::move(edited);
+  return std::nullopt;
+}
+
 }  // namespace tamberlyx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,17 @@ bool ReplaceSettingEntry(std::string& text, std::string_view key, std::string_vi
 
 // ReplaceSettingEntry with the entry `key`=`value`.
 bool ReplaceSettingValue(std::string& text, std::string_view key, std::string_view value);
+
+// One entry's new value, for ReplaceSettingValues.
+struct SettingValue {
+  std::string_view key;
+  std::string_view value;
+};
+
+// Gives every entry the text has among `values` its new value, all together or none: when the
+// result would be longer than kMaxSettingsLength the text stays unchanged and the index of the
+// value that first took it past the limit is returned. Keys the text lacks are skipped.
+std::optional<std::size_t> ReplaceSettingValues(std::string& text,
+                                                std::span<const SettingValue> values);
 
 }  // namespace tamberlyx

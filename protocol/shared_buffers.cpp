@@ -10,4 +10,8 @@ void SelectIntoSharedBuffers(DeviceList& devices, int index, SharedBuffers& buff
   buffers.newSettings = buffers.currentSettings;
 }
 
+DeviceIdentity SelectedDevice(const SharedBuffers& buffers) {
+  return {buffers.selectedDeviceIp, buffers.currentSettings};
+}
+
 }  // namespace tamberlyx

@@ -10,8 +10,8 @@ namespace {
 
 constexpr unsigned kFirstId = 103;
 
-// Ids 103 to 160 in order; "\n" is a line break within the text.
-constexpr std::array<std::string_view, 58> kStrings = {
+// Ids 103 to 162 in order; "\n" is a line break within the text.
+constexpr std::array<std::string_view, 60> kStrings = {
     /* 103 */ "Windows sockets initialization failed.",
     /* 104 */
     "Searching for the Storage Link.\nPlease wait...||Tamberlyx을 검색중입니다.\n잠시만 "
@@ -84,6 +84,12 @@ constexpr std::array<std::string_view, 58> kStrings = {
     "You are about to change the settings.\nPress \"OK\" to save new settings.\nPress \"Cancel\" "
     "if you want to keep current settings.||셋팅을 저장하고싶다면\"확인\"을 누르고 현재설정상태를 "
     "유지하고 싶으면 \"취소\"를 누르세요.",
+    /* 161 */
+    "Another device was selected in the meantime.\nChoose the device again in Step 1.||그 사이에 "
+    "다른 Tamberlyx이 선택되었습니다.\nStep 1에서 Tamberlyx을 다시 선택해 주세요.",
+    /* 162 */
+    "The settings do not fit in the device's settings text of 999 characters.\nShorten the "
+    "%1.||새로운셋팅이 Tamberlyx의 셋팅(999자)에 들어가지 않습니다.\n%1 항목을 줄여 주세요.",
 };
 
 }  // namespace

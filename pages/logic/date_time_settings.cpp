@@ -22,17 +22,21 @@ DateTimeView ReadDateTimeView(std::string_view settings) {
   return view;
 }
 
-void WriteDateTimeChoice(std::string& settings, const DateTimeChoice& choice) {
+bool WriteDateTimeChoice(std::string& settings, const DateTimeChoice& choice) {
+  std::vector<SettingValue> values;
   const std::vector<std::string_view> rows = TimeZoneRows();
+  std::string zone;
   if (choice.timeZoneRow >= 0 && static_cast<std::size_t>(choice.timeZoneRow) < rows.size()) {
-    ReplaceSettingValue(settings, kKeyTimeZone,
-                        TimeZoneDesignation(rows[static_cast<std::size_t>(choice.timeZoneRow)]));
+    zone = TimeZoneDesignation(rows[static_cast<std::size_t>(choice.timeZoneRow)]);
+    values.push_back({kKeyTimeZone, zone});
   }
-  ReplaceSettingValue(settings, kKeyDate, FormatDate(choice.date));
-  ReplaceSettingValue(settings, kKeyTime, FormatTime(choice.time));
-  if (const std::optional<std::string> ntp = NtpServerValue(choice.ntpItem)) {
-    ReplaceSettingValue(settings, kKeyNtpServer, *ntp);
-  }
+  const std::string date = FormatDate(choice.date);
+  const std::string time = FormatTime(choice.time);
+  values.push_back({kKeyDate, date});
+  values.push_back({kKeyTime, time});
+  const std::optional<std::string> ntp = NtpServerValue(choice.ntpItem);
+  if (ntp) values.push_back({kKeyNtpServer, *ntp});
+  return !ReplaceSettingValues(settings, values).has_value();
 }
 
 }  // namespace tamberlyx

@@ -32,7 +32,8 @@ struct DateTimeChoice {
 };
 
 // Rewrites, in this order, the time zone, date, time and NTP server entries the settings
-// already have; adds none.
-void WriteDateTimeChoice(std::string& settings, const DateTimeChoice& choice);
+// already have; adds none. All or none: false, and nothing written, when the settings would
+// pass 999 characters.
+bool WriteDateTimeChoice(std::string& settings, const DateTimeChoice& choice);
 
 }  // namespace tamberlyx

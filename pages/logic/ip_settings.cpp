@@ -1,5 +1,7 @@
 #include "pages/logic/ip_settings.h"
 
+#include <vector>
+
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
@@ -24,17 +26,21 @@ IpSettingsView ReadIpSettingsView(std::string_view settings) {
   return view;
 }
 
-void WriteIpSettingsChoice(std::string& settings, const IpSettingsChoice& choice) {
-  ReplaceSettingValue(settings, kKeyHostName, choice.name);
-  ReplaceSettingValue(settings, kKeyWirelessSsid, choice.name);
-  if (!choice.manual) {
-    ReplaceSettingValue(settings, kKeyBootProto, kBootProtoDhcp);
-    return;
+std::optional<std::string_view> WriteIpSettingsChoice(std::string& settings,
+                                                      const IpSettingsChoice& choice) {
+  std::array<std::string, kAddressFieldCount> addresses;
+  std::vector<SettingValue> values = {
+      {kKeyHostName, choice.name},
+      {kKeyWirelessSsid, choice.name},
+      {kKeyBootProto, choice.manual ? kBootProtoManual : kBootProtoDhcp}};
+  // DHCP leaves the addresses as they are.
+  for (std::size_t i = 0; choice.manual && i < kAddressFieldCount; ++i) {
+    addresses[i] = FormatAddressValue(choice.addresses[i]);
+    values.push_back({kAddressKeys[i], addresses[i]});
   }
-  ReplaceSettingValue(settings, kKeyBootProto, kBootProtoManual);
-  for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
-    ReplaceSettingValue(settings, kAddressKeys[i], FormatAddressValue(choice.addresses[i]));
-  }
+  const std::optional<std::size_t> overflow = ReplaceSettingValues(settings, values);
+  if (!overflow) return std::nullopt;
+  return values[*overflow].key;
 }
 
 }  // namespace tamberlyx

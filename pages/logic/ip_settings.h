@@ -33,7 +33,9 @@ struct IpSettingsChoice {
 
 // Rewrites, in this order, the server name, the wireless name (the same value), the addressing
 // mode and, in manual mode, the four addresses (all zeros as an empty value), each only where
-// the settings already have it.
-void WriteIpSettingsChoice(std::string& settings, const IpSettingsChoice& choice);
+// the settings already have it. All or none: when the settings would pass 999 characters
+// nothing is written and the key whose entry took them past is returned.
+std::optional<std::string_view> WriteIpSettingsChoice(std::string& settings,
+                                                      const IpSettingsChoice& choice);
 
 }  // namespace tamberlyx

@@ -22,6 +22,8 @@ MessageStyle StyleOf(MessageId id) {
     case MessageId::kNotificationError:
       return MessageStyle{false, "CDrumvaleUIDlg::OnPINGAsynch", QMessageBox::NoIcon, true};
     case MessageId::kWrongPassword:
+    case MessageId::kOtherDeviceSelected:
+    case MessageId::kSettingsDoNotFit:
       return Window("Error", QMessageBox::Warning);
     case MessageId::kSavedSuccessfully:
       return Window("Status");

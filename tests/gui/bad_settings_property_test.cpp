@@ -15,6 +15,7 @@
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
 #include "protocol/ipv4_text.h"
+#include "protocol/requests.h"
 #include "protocol/settings_keys.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "tests/gui/harness/shell_fixture.h"
@@ -165,20 +166,48 @@ class BadSettingsTest : public ShellFixture {
   BadSettingsTest() { m_services.Network().AddPeer(std::make_unique<AcceptingPeer>()); }
 
   // Steps 2 to 4 on `settings`, Next, Next, Save confirmed; the body of the SET sent, if any.
+  // A page whose entries would take the text past 999 characters stops the walk there.
   std::optional<std::string> SaveThrough(const std::string& settings) {
     SharedBuffers& buffers = m_wizard.Buffers();
     buffers.currentSettings = buffers.newSettings = settings;
     buffers.selectedDeviceIp = kDevice;
+    m_wizard.SetVerifiedDevice(SelectedDevice(buffers));
     m_services.Network().ClearSent();
     SwitchToPage(nullptr, m_wizard.Step2(), kIpSettingTemplateId);
-    ClickButton(*m_wizard.Step2().Window(), kIdIpNext);
-    ClickButton(*m_wizard.Step3().Window(), kIdDateTimeNext);
+    if (!Forward(m_wizard.Step2(), kIdIpNext, m_wizard.Step3()) ||
+        !Forward(m_wizard.Step3(), kIdDateTimeNext, m_wizard.Step4())) {
+      return std::nullopt;
+    }
+    if (!LocaleRewriteFits(buffers.newSettings, false)) {
+      Forward(m_wizard.Step4(), kIdSave, m_wizard.Step4());
+      return std::nullopt;
+    }
     AnswerNextModal([](QDialog& confirm) { confirm.accept(); });
     ClickButton(*m_wizard.Step4().Window(), kIdSave);
     for (int waited = 0; m_wizard.Step4().HasWindow() && waited < kSaveGiveUpMs; waited += 5) {
       ProcessEvents(5);
     }
     EXPECT_FALSE(m_wizard.Step4().HasWindow()) << "the page stays after the save";
+    return SentBody();
+  }
+
+  // Presses a page's forward button. When the page's entries do not fit it must stay, say so,
+  // leave the settings as they were, and send nothing; then false.
+  bool Forward(WizardPage& page, int button, const WizardPage& next) {
+    const std::string before = m_wizard.Buffers().newSettings;
+    m_services.Messages().Clear();
+    ClickButton(*page.Window(), button);
+    if (&next != &page && next.HasWindow()) return true;
+    EXPECT_TRUE(page.HasWindow()) << "the refusing page went";
+    EXPECT_EQ(m_wizard.Buffers().newSettings, before) << "part of the page was written";
+    const auto& shown = m_services.Messages().Shown();
+    EXPECT_TRUE(shown.size() == 1 && shown[0].message.id == MessageId::kSettingsDoNotFit);
+    EXPECT_FALSE(SentBody()) << "sent although the page refused";
+    page.DestroyWindow();
+    return false;
+  }
+
+  std::optional<std::string> SentBody() {
     for (const SentDatagram& sent : m_services.Network().Sent()) {
       const auto parsed = ParseDatagram(sent.bytes);
       if (parsed && parsed->wordToken == kWordSet) return std::string(parsed->body);
@@ -190,12 +219,15 @@ class BadSettingsTest : public ShellFixture {
 TEST_F(BadSettingsTest, SaveSendsTheDevicesKeysInPlaceWhateverItReported) {
   std::mt19937 random(1016);
   SettingsText maker(random);
+  int saved = 0;
   for (int i = 0; i < kCases; ++i) {
     const std::string settings = maker.Make();
     SCOPED_TRACE("settings: " + settings);
     ASSERT_LE(settings.size(), kMaxSettingsLength);
     const std::optional<std::string> body = SaveThrough(settings);
-    ASSERT_TRUE(body) << "nothing was sent";
+    if (HasFailure()) return;
+    if (!body) continue;  // refused whole, as the walk checked
+    ++saved;
     const std::vector<std::string> before = Entries(settings), after = Entries(*body);
     ASSERT_EQ(after.size(), before.size());
     std::set<std::string> seen;
@@ -211,6 +243,7 @@ TEST_F(BadSettingsTest, SaveSendsTheDevicesKeysInPlaceWhateverItReported) {
     }
     if (HasFailure()) return;  // one text's report is enough
   }
+  EXPECT_GT(saved, kCases / 2) << "too few texts got through to test the save";
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ class DateTimePageTest : public ShellFixture {
   CDateTimeDlg& Page() { return m_wizard.Step3(); }
   void Open(const std::string& settings) {
     m_wizard.Buffers().newSettings = settings;
+    m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
     ASSERT_TRUE(SwitchToPage(nullptr, Page(), kDateTimeTemplateId));
   }
   template <class Control>

@@ -28,6 +28,7 @@ class IpSettingPageTest : public ShellFixture {
   CIpSettingDlg& Page() { return m_wizard.Step2(); }
   void Open(const std::string& settings) {
     m_wizard.Buffers().newSettings = settings;
+    m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
     ASSERT_TRUE(SwitchToPage(nullptr, Page(), kIpSettingTemplateId));
   }
   QLineEdit& Name() { return *qobject_cast<QLineEdit*>(Page().Control(kIdServerName)); }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include "pages/page_messages.h"
 #include "protocol/messages.h"
 #include "tests/gui/harness/gui_actions.h"
 
@@ -75,6 +76,8 @@ TEST(MessageStyle, EachMessageHasItsCaptionIconAndModality) {
       {messages::VerifyNoAnswer(), "tamberlyx-setup", QMessageBox::Warning, false},
       {messages::SetNoAnswer(), "tamberlyx-setup", QMessageBox::Warning, false},
       {messages::SocketsInitFailed(), "tamberlyx-setup", QMessageBox::Warning, false},
+      {page_messages::OtherDeviceSelected(), "Error", QMessageBox::Warning, false},
+      {page_messages::SettingsDoNotFit(145), "Error", QMessageBox::Warning, false},
   };
   for (const StyleCase& c : cases) {
     SCOPED_TRACE(c.message.text);

@@ -36,6 +36,7 @@ class SavePageTest : public ShellFixture {
   CSaveDlg& Page() { return m_wizard.Step4(); }
   void Open(const std::string& current, const std::string& edited) {
     m_wizard.Buffers() = {current, edited, kDeviceIp, kPassword};
+    m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
     ASSERT_TRUE(SwitchToPage(nullptr, Page(), kSaveTemplateId));
   }
   // Save, answered in the confirmation; a confirmed save is then waited out.

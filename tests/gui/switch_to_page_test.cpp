@@ -26,7 +26,10 @@ TEST_F(SwitchToPageTest, TargetWithAWindowIsOnlyShown) {
   ASSERT_TRUE(current.Create(kIpSettingTemplateId, &m_welcome));
   int workDone = 0;
 
-  EXPECT_FALSE(SwitchToPage(&current, m_wizard.Step3(), kDateTimeTemplateId, [&] { ++workDone; }));
+  EXPECT_FALSE(SwitchToPage(&current, m_wizard.Step3(), kDateTimeTemplateId, [&] {
+    ++workDone;
+    return true;
+  }));
 
   EXPECT_EQ(workDone, 0);
   EXPECT_TRUE(current.HasWindow());
@@ -39,7 +42,7 @@ TEST_F(SwitchToPageTest, WorkRunsBeforeTheCurrentWindowGoes) {
   bool currentHadWindow = false;
 
   EXPECT_TRUE(SwitchToPage(&m_wizard.Step2(), m_wizard.Step3(), kDateTimeTemplateId,
-                           [&] { currentHadWindow = m_wizard.Step2().HasWindow(); }));
+                           [&] { return currentHadWindow = m_wizard.Step2().HasWindow(); }));
 
   EXPECT_TRUE(currentHadWindow);
   EXPECT_FALSE(m_wizard.Step2().HasWindow());

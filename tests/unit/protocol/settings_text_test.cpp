@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
@@ -119,6 +120,36 @@ TEST(ReplaceSettingEntry, ShrinksAFullText) {
   std::string text = TextOfLength(kMaxSettingsLength);
   EXPECT_TRUE(ReplaceSettingEntry(text, "a", "a="));
   EXPECT_EQ(text, "a=&b=2");
+}
+
+// Several values go in together or not at all; only the final length counts.
+TEST(ReplaceSettingValues, AppliesAllOrNoneAndNamesTheValueThatPassedTheLimit) {
+  struct Case {
+    std::size_t length;  // of "b=2&c=3&d=4&a=" and the padding that is a's value
+    std::vector<SettingValue> values;
+    std::optional<std::size_t> refused;
+    std::string after;  // when applied: the text up to a's value, then the padding
+  };
+  const Case cases[] = {
+      {kMaxSettingsLength - 4, {{"b", "22"}, {"c", "33"}}, std::nullopt, "b=22&c=33&d=4&a="},
+      {kMaxSettingsLength - 2, {{"b", "22"}, {"c", "33"}, {"d", "44"}}, 2, ""},
+      {kMaxSettingsLength - 3,
+       {{"z", "1"}, {"b", "22"}, {"c", "33"}, {"d", "4"}},
+       std::nullopt,
+       "b=22&c=33&d=4&a="},
+      {kMaxSettingsLength, {{"b", "ggggg"}, {"c", ""}}, 0, ""},
+      // Past the limit on the way, back within it at the end.
+      {kMaxSettingsLength, {{"b", "ggggg"}, {"a", ""}}, std::nullopt, "b=ggggg&c=3&d=4&a="},
+      {kMaxSettingsLength, {}, std::nullopt, "b=2&c=3&d=4&a="},
+  };
+  for (const Case& c : cases) {
+    const std::string head = "b=2&c=3&d=4&a=";
+    const std::string padding(c.length - head.size(), 'x');
+    std::string text = head + padding;
+    EXPECT_EQ(ReplaceSettingValues(text, c.values), c.refused) << c.after;
+    const bool padded = c.values.empty() || c.values.back().key != "a";
+    EXPECT_EQ(text, c.refused ? head + padding : c.after + (padded ? padding : ""));
+  }
 }
 
 // Random texts of keys the wizard does not know, some of them tails or values that look like

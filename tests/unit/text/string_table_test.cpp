@@ -11,10 +11,10 @@
 namespace tamberlyx {
 namespace {
 
-TEST(StringTableTest, HoldsEveryIdFrom103To160) {
-  for (unsigned id = 103; id <= 160; ++id) EXPECT_FALSE(LoadString(id).empty()) << id;
+TEST(StringTableTest, HoldsEveryIdFrom103To162) {
+  for (unsigned id = 103; id <= 162; ++id) EXPECT_FALSE(LoadString(id).empty()) << id;
   EXPECT_EQ(LoadString(102), "");
-  EXPECT_EQ(LoadString(161), "");
+  EXPECT_EQ(LoadString(163), "");
   EXPECT_EQ(LoadString(0), "");
 }
 
@@ -61,7 +61,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "You are about to change the settings.\nPress \"OK\" to save new "
                  "settings.\nPress \"Cancel\" if you want to keep current settings.",
                  "셋팅을 저장하고싶다면\"확인\"을 누르고 현재설정상태를 유지하고 싶으면 "
-                 "\"취소\"를 누르세요."}),
+                 "\"취소\"를 누르세요."},
+        HalfCase{161,
+                 "Another device was selected in the meantime.\nChoose the device again in Step "
+                 "1.",
+                 "그 사이에 다른 Tamberlyx이 선택되었습니다.\nStep 1에서 Tamberlyx을 다시 선택해 "
+                 "주세요."},
+        HalfCase{162,
+                 "The settings do not fit in the device's settings text of 999 "
+                 "characters.\nShorten the %1.",
+                 "새로운셋팅이 Tamberlyx의 셋팅(999자)에 들어가지 않습니다.\n%1 항목을 줄여 "
+                 "주세요."}),
     [](const testing::TestParamInfo<HalfCase>& param) {
       return "Id" + std::to_string(param.param.id);
     });
