@@ -2,7 +2,7 @@
 // checked end to end (tests/e2e/cli_discover_no_answer.sh).
 #include <gtest/gtest.h>
 
-#include "cli/search_transport.h"
+#include "protocol/search_transport.h"
 #include "protocol/datagram.h"
 
 namespace tamberlyx::cli {
