@@ -19,9 +19,9 @@
 #include "protocol/client_port_state.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
+#include "text/no_answer_text.h"
 #include "ui/label_layout.h"
 #include "ui/page_label.h"
-#include "text/no_answer_text.h"
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
@@ -188,7 +188,8 @@ void CSearchDlg::OnEndOfTime(bool socketWasOpen) {
 void CSearchDlg::ShowNoAnswer() {
   SearchTransport& search = m_search->Search();
   const bool held = ClientPortAfterSearch(m_listened, search) == ClientPortState::kHeld;
-  const std::string text = NoAnswerText(SearchedInterfaces(search.Routes()), held, IsKoreanSystem());
+  const std::string text =
+      NoAnswerText(SearchedInterfaces(search.Routes()), held, IsKoreanSystem());
   m_note->Show(QString::fromStdString(text));
 }
 

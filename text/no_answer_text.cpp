@@ -9,11 +9,10 @@ namespace tamberlyx {
 namespace {
 
 // Bilingual like the string table; "%p" stands for the port, "%i" for the interfaces.
-constexpr std::string_view kNoAnswer = "No device answered.||응답한 Tamberlyx이 없습니다.";
-constexpr std::string_view kSearched = "Searched: %i||검색한 인터페이스: %i";
+constexpr std::string_view kSearched = "Searched: %i||검색: %i";
 constexpr std::string_view kNotSent = "The search could not be sent.||검색을 보내지 못했습니다.";
 constexpr std::string_view kFirewall =
-    "A firewall on this PC must let UDP port %p in.||이 PC의 방화벽에서 UDP %p 포트를 허용해야 "
+    "A firewall on this PC must let UDP port %p in.||이 PC 방화벽에서 UDP %p 포트를 허용해야 "
     "합니다.";
 constexpr std::string_view kPortHeld =
     "Another program holds UDP port %p.||다른 프로그램이 UDP %p 포트를 사용중입니다.";
@@ -40,8 +39,9 @@ std::string Joined(const std::vector<std::string>& names) {
 }  // namespace
 
 std::string NoAnswerText(const std::vector<std::string>& searched, bool portHeld, bool korean) {
-  std::string text = Line(kNoAnswer, korean) + "\n";
-  text += searched.empty() ? Line(kNotSent, korean) : Line(kSearched, korean, Joined(searched));
+  // The empty list itself says that nothing answered.
+  std::string text =
+      searched.empty() ? Line(kNotSent, korean) : Line(kSearched, korean, Joined(searched));
   text += "\n" + Line(kFirewall, korean);
   if (portHeld) text += "\n" + Line(kPortHeld, korean);
   return text;

@@ -5,7 +5,7 @@
 namespace tamberlyx {
 namespace {
 
-constexpr int kMargin = 2;
+constexpr int kMargin = 1;
 constexpr double kSmallestPoints = 6;
 constexpr double kPointStep = 0.5;
 constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;

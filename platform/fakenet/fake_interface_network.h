@@ -19,7 +19,9 @@ class FakeInterfaceNetwork : public InterfaceNetwork {
                std::string_view destination) override;
   std::string InterfaceTowards(std::string_view address) override;
 
-  void SetInterfaces(std::vector<LocalInterface> interfaces) { m_interfaces = std::move(interfaces); }
+  void SetInterfaces(std::vector<LocalInterface> interfaces) {
+    m_interfaces = std::move(interfaces);
+  }
   // The interface of every send through one, in order; failed sends included.
   const std::vector<std::string>& SentVia() const { return m_sentVia; }
 

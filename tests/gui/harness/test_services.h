@@ -12,8 +12,8 @@
 namespace tamberlyx::test {
 
 // Services for a wizard under test: a working socket layer (or a failing one), the in-process
-// network delivering on the Qt event loop and one interface "eth0" on it, real Qt timers with a short tick, and recording
-// message boxes, browser and drive mapping.
+// network delivering on the Qt event loop and one interface "eth0" on it, real Qt timers with a
+// short tick, and recording message boxes, browser and drive mapping.
 class TestServices {
  public:
   explicit TestServices(bool socketsWork = true, int tickPeriodMs = 5);

@@ -2,8 +2,8 @@
 // checked end to end (tests/e2e/cli_discover_no_answer.sh).
 #include <gtest/gtest.h>
 
-#include "protocol/search_transport.h"
 #include "protocol/datagram.h"
+#include "protocol/search_transport.h"
 
 namespace tamberlyx::cli {
 namespace {
