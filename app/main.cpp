@@ -6,6 +6,7 @@
 #include "app/drumvale_ui_app.h"
 #include "app/usage.h"
 #include "platform/desktop/termination_signals.h"
+#include "platform/net/posix_interface_network.h"
 #include "platform/net/posix_socket_layer.h"
 #include "platform/net/qt_exchange_timer.h"
 #include "platform/net/udp_transport.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
   tamberlyx::Services services;
   services.socketLayer = &sockets;
   services.makeTransport = [] { return std::make_unique<tamberlyx::UdpTransport>(); };
+  tamberlyx::PosixInterfaceNetwork interfaces;
+  services.interfaces = &interfaces;
   services.makeTimer = [] { return std::make_unique<tamberlyx::QtExchangeTimer>(); };
   tamberlyx::DeviceDriveMapper driveMapper(tamberlyx::MakePlatformDriveServices());
   services.driveMapper = &driveMapper;

@@ -21,4 +21,7 @@ struct CliContext {
   InterfaceNetwork* interfaces = nullptr;  // none: a search cannot leave by every interface
 };
 
+// `context` with its datagrams going through `transport`.
+CliContext WithTransport(const CliContext& context, Transport& transport);
+
 }  // namespace tamberlyx::cli

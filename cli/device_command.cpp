@@ -19,8 +19,8 @@ DeviceCommand::DeviceCommand(const CliCommand& command, CliContext& context,
       m_search(context.transport, context.interfaces, command.search),
       m_searchContext(WithTransport(context, m_search)),
       m_discovery(m_searchContext),
-      m_verify(VerifyExchange(), context, "Checking the password"),
-      m_set(SetExchange(), context, "Saving") {}
+      m_verify(VerifyExchange(), m_searchContext, "Checking the password"),
+      m_set(SetExchange(), m_searchContext, "Saving") {}
 
 void DeviceCommand::Start() {
   m_discovery.Run([this](const DiscoveryResult&) { OnDiscovered(); });

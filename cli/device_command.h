@@ -5,7 +5,7 @@
 #include "cli/command.h"
 #include "cli/discovery.h"
 #include "cli/exchange_step.h"
-#include "cli/search_transport.h"
+#include "protocol/search_transport.h"
 #include "protocol/shared_buffers.h"
 
 namespace tamberlyx::cli {
@@ -30,7 +30,7 @@ class DeviceCommand : public Command {
   Credentials m_credentials;
   Finish m_finish;
   SharedBuffers m_buffers;
-  SearchTransport m_search;  // the search goes as wide as asked; VERIFY and SET go direct
+  SearchTransport m_search;  // the search goes as wide as asked, VERIFY and SET the way back
   CliContext m_searchContext;
   Discovery m_discovery;
   ExchangeStep m_verify;

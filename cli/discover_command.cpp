@@ -28,7 +28,7 @@ void DiscoverCommand::Report(const DiscoveryResult& result) {
   if (records.empty()) {
     m_context.err << "No device answered.\n"
                   << NoAnswerHint(m_search.Routes(), m_search.Options(),
-                                  PortState(result.listened));
+                                  ClientPortAfterSearch(result.listened, m_context.transport));
   }
   if (m_stats) {
     m_context.err << "listed " << records.size() << ", replies " << result.replies << ", window "
@@ -49,13 +49,6 @@ std::string DiscoverCommand::Listing(const std::vector<DeviceRecord>& records) c
   }
   return m_json ? DevicesWithInterfacesAsJson(records, interfaces)
                 : FormatDeviceTableWithInterfaces(records, interfaces);
-}
-
-// The search has closed its socket by now, so a failing bind means someone else holds the port.
-ClientPortState DiscoverCommand::PortState(bool listened) {
-  if (listened) return ClientPortState::kListened;
-  const ListenResult probe = m_context.transport.Listen([](unsigned, unsigned) {});
-  return probe.error == ListenError::kBind ? ClientPortState::kHeld : ClientPortState::kNotListened;
 }
 
 }  // namespace tamberlyx::cli

@@ -3,7 +3,7 @@
 #include "cli/command.h"
 #include "cli/discovery.h"
 #include "cli/no_answer_hint.h"
-#include "cli/search_transport.h"
+#include "protocol/search_transport.h"
 
 namespace tamberlyx::cli {
 
@@ -16,7 +16,6 @@ class DiscoverCommand : public Command {
  private:
   void Report(const DiscoveryResult& result);
   std::string Listing(const std::vector<DeviceRecord>& records) const;
-  ClientPortState PortState(bool listened);
 
   bool m_json;
   bool m_stats;

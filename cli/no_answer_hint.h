@@ -3,17 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/search_options.h"
-#include "cli/search_transport.h"
+#include "protocol/client_port_state.h"
+#include "protocol/search_transport.h"
 
 namespace tamberlyx::cli {
-
-// What became of CLIENT_PORT during a search that heard nothing.
-enum class ClientPortState {
-  kListened,     // free: the search listened on it
-  kHeld,         // another program holds it
-  kNotListened,  // free, but the search did not listen (no request left, or no socket)
-};
 
 // The guidance printed on standard error when no device answered: where the search went, that
 // the answers need UDP CLIENT_PORT on this PC (with a firewall rule for each common tool),

@@ -6,7 +6,8 @@ namespace tamberlyx {
 
 PageExchange::PageExchange(const ExchangeKind& kind, const Services& services, ExchangeOwner& owner)
     : m_transport(services.makeTransport()),
+      m_search(*m_transport, services.interfaces, {services.interfaces != nullptr, {}}),
       m_timer(services.makeTimer()),
-      m_exchange(kind, *m_transport, *m_timer, owner, services.tickPeriodMs) {}
+      m_exchange(kind, m_search, *m_timer, owner, services.tickPeriodMs) {}
 
 }  // namespace tamberlyx

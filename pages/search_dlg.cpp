@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "pages/logic/device_details.h"
+#include "pages/logic/searched_interfaces.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
@@ -15,8 +16,11 @@
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "platform/language/system_language.h"
+#include "protocol/client_port_state.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
+#include "text/no_answer_text.h"
 #include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
 #include "ui/page_label.h"
@@ -118,6 +122,7 @@ void CSearchDlg::MakeRows(QDialog& window) {
 void CSearchDlg::OnInitDialog(QDialog& window) {
   (void)window;
   m_list = qobject_cast<QListWidget*>(Control(kIdDeviceList));
+  m_note.emplace(*m_list);
   QObject::connect(m_list, &QListWidget::currentRowChanged, m_list, [this](int row) {
     if (row >= 0) ShowDeviceDetails();
   });
@@ -140,6 +145,7 @@ void CSearchDlg::StartSearch() {
   CProgressDlg& progress = m_wizard.SearchProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSearchingText));
+  m_listened = false;
   if (!m_search) {
     m_search = std::make_unique<PageExchange>(DiscoveryExchange(), m_wizard.GetServices(),
                                               static_cast<ExchangeOwner&>(*this));
@@ -148,6 +154,7 @@ void CSearchDlg::StartSearch() {
 }
 
 void CSearchDlg::OnListening() {
+  m_listened = true;
   m_wizard.Devices().FreeDeviceList();
   if (!m_list) return;
   const QSignalBlocker quiet(m_list.data());
@@ -173,11 +180,21 @@ void CSearchDlg::OnEndOfTime(bool socketWasOpen) {
     for (const DeviceRecord& record : m_wizard.Devices().Records()) {
       m_list->addItem(DeviceText(record.hostName));
     }
-    if (m_list->count() == 0) return;
+    if (m_list->count() == 0) return ShowNoAnswer();
     m_list->setCurrentRow(0);
   }
+  m_note->Hide();
   SetEnabled(Control(kIdOk), true);
   ShowDeviceDetails();
+}
+
+// In place of a message box: the page has never shown one for an empty search.
+void CSearchDlg::ShowNoAnswer() {
+  SearchTransport& search = m_search->Search();
+  const bool held = ClientPortAfterSearch(m_listened, search) == ClientPortState::kHeld;
+  const std::string text =
+      NoAnswerText(SearchedInterfaces(search.Routes()), held, IsKoreanSystem());
+  m_note->Show(QString::fromStdString(text));
 }
 
 void CSearchDlg::ShowDeviceDetails() {

@@ -9,6 +9,7 @@
 #include "pages/wizard_page.h"
 #include "protocol/exchange.h"
 #include "ui/color_button.h"
+#include "ui/empty_list_note.h"
 
 class QListWidget;
 
@@ -31,6 +32,8 @@ class CSearchDlg : public WizardPage, private ExchangeOwner {
 
   // Controls of the current window, for the tests and the layout checks.
   QListWidget* DeviceListBox() const;
+  // What the list's empty area says after a search that found nothing; hidden otherwise.
+  QLabel* NoAnswerNote() const { return m_note ? m_note->Label() : nullptr; }
   CColorLabel* Paragraph() const { return m_paragraph.data(); }
   CColorGroupBox* SelectionBox() const { return m_selection.data(); }
   const std::array<QPointer<CColorLabel>, kRows>& Captions() const { return m_captions; }
@@ -50,6 +53,7 @@ class CSearchDlg : public WizardPage, private ExchangeOwner {
   // The admin password check that must pass before Step 2 opens.
   bool VerifyAdminPassword();
   void MakeRows(QDialog& window);
+  void ShowNoAnswer();
 
   // The discovery exchange.
   void OnListening() override;
@@ -62,6 +66,8 @@ class CSearchDlg : public WizardPage, private ExchangeOwner {
   std::optional<QFont> m_selectionFont;  // made once per page object, as the other fonts
   std::unique_ptr<PageExchange> m_search;
   QPointer<QListWidget> m_list;
+  std::optional<EmptyListNote> m_note;
+  bool m_listened = false;  // the search running or last run had CLIENT_PORT
   QPointer<CColorLabel> m_paragraph;
   QPointer<CColorGroupBox> m_selection;
   std::array<QPointer<CColorLabel>, kRows> m_captions;

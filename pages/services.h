@@ -5,6 +5,7 @@
 
 #include "protocol/constants.h"
 #include "protocol/exchange_timer.h"
+#include "protocol/interface_network.h"
 #include "protocol/message.h"
 #include "protocol/transport.h"
 
@@ -20,10 +21,13 @@ class UrlOpener;
 
 // The platform services one run of the wizard uses, handed down by the Wizard. The program
 // leaves the defaults (real message boxes, the user's browser); tests hand in fakes (a failing
-// socket layer, the in-process network, a recording message sink, a short tick).
+// socket layer, the in-process network and its interfaces, a recording message sink, a short tick).
 struct Services {
   SocketLayer* socketLayer = nullptr;  // the start-up check; none counts as usable
   std::function<std::unique_ptr<Transport>()> makeTransport;
+  // The searches go out of each of these, and requests to a device out of the one it answered
+  // on; none: the routes decide.
+  InterfaceNetwork* interfaces = nullptr;
   std::function<std::unique_ptr<ExchangeTimer>()> makeTimer;
   MessageSink* messageSink = nullptr;  // none: real message boxes
   UrlOpener* urlOpener = nullptr;      // none: the user's browser

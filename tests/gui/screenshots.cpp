@@ -104,6 +104,22 @@ void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
   shooter.Save(password, "password");
 }
 
+// "Search again" on a PC of two interfaces with both devices gone; then once more with port
+// 1211 taken, the longest text the empty list shows.
+void ShootEmptySearch(Shooter& shooter, Wizard& wizard, TestServices& services) {
+  for (const char* address : {"192.168.0.20", "192.168.0.21"}) {
+    services.Network().RemovePeer(address);
+  }
+  services.Interfaces().SetInterfaces({{"enp3s0", "192.168.0.100"}, {"wlp2s0", "10.0.0.7"}});
+  for (const char* name : {"step1-empty", "step1-port-held"}) {
+    ClickButton(*wizard.Step1().Window(), kIdSearchAgain);
+    WaitForSearch(wizard.Step1());
+    shooter.Save(*wizard.Step1().Window(), name);
+    services.Network().HoldClientPort(true);
+  }
+  services.Network().HoldClientPort(false);
+}
+
 void ShootBoxes(Shooter& shooter, QWidget& owner) {
   CProgressDlg progress;
   progress.OpenProgress(&owner);
@@ -126,6 +142,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   Shooter shooter(directory, suffix);
   shooter.Save(welcome, "welcome");
   ShootSearch(shooter, wizard, services.Network());
+  ShootEmptySearch(shooter, wizard, services);
   SelectDevice(wizard.Buffers());
   ShootPage(shooter, wizard.Step2(), "step2");
   ShootDhcp(shooter, wizard.Step2());

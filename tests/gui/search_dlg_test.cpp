@@ -1,6 +1,7 @@
 // Step 1 over the shell and the in-process network: the search, the list and the details.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -42,6 +43,7 @@ class SearchPageTest : public ShellFixture {
     return values;
   }
   bool SetupEnabled() { return Button(*Page().Window(), kIdOk)->isEnabled(); }
+  bool NoteShown() { return Page().NoAnswerNote() && Page().NoAnswerNote()->isVisible(); }
 };
 
 // The device answering later is listed later whatever order the devices joined in; a device
@@ -62,6 +64,7 @@ TEST_F(SearchPageTest, ListsInArrivalOrderSelectsTheFirstAndSeedsTheBuffers) {
                                    "192.168.0.2", "00:11:22:33:44:55"}));
   EXPECT_EQ(m_wizard.Buffers().currentSettings, early);
   EXPECT_EQ(m_wizard.Buffers().newSettings, early);
+  EXPECT_FALSE(NoteShown());
 
   m_wizard.Buffers().newSettings = "edited";
   Page().DeviceListBox()->setCurrentRow(1);
@@ -86,6 +89,42 @@ TEST_F(SearchPageTest, SearchAgainWithoutAnswerEmptiesTheListButKeepsTheDetails)
   EXPECT_EQ(Values(), shown);
   EXPECT_EQ(m_wizard.Buffers().newSettings, before.newSettings);
   EXPECT_TRUE(m_services.Messages().Shown().empty());
+  EXPECT_TRUE(NoteShown());
+}
+
+// The first search hears nothing on two interfaces, port 1211 taken; the next finds a device.
+TEST_F(SearchPageTest, AnEmptyListSaysWhereItSearchedUntilASearchFindsADevice) {
+  const std::pair<Language, const char*> cases[] = {
+      {Language::kEnglish,
+       "Searched: eth0, eth1\nA firewall on this PC must let UDP port 1211 in.\nAnother program "
+       "holds UDP port 1211."},
+      {Language::kKorean,
+       "검색: eth0, eth1\n이 PC 방화벽에서 UDP 1211 포트를 허용해야 합니다.\n다른 프로그램이 "
+       "UDP 1211 포트를 사용중입니다."},
+  };
+  m_services.Interfaces().SetInterfaces({{"eth0", "192.168.0.100"}, {"eth1", "10.1.0.1"}});
+  for (const auto& [language, expected] : cases) {
+    const ScopedLanguage scoped(language);
+    m_services.Network().HoldClientPort(true);
+    Open();
+    QLabel& note = *Page().NoAnswerNote();
+    EXPECT_TRUE(Lines().isEmpty() && NoteShown());
+    EXPECT_EQ(note.text(), QString::fromUtf8(expected));
+    EXPECT_EQ(Page().DeviceListBox()->accessibleDescription(), note.text());
+    const QRect area = note.contentsRect();
+    EXPECT_TRUE(area.contains(note.fontMetrics().boundingRect(
+        area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note.text())));
+
+    m_services.Network().HoldClientPort(false);
+    AddDevice("192.168.0.31", "sys.hostname=nas1");
+    ClickButton(*Page().Window(), kIdSearchAgain);
+    WaitForSearch(Page());
+    EXPECT_EQ(Lines(), QStringList({"nas1"}));
+    EXPECT_FALSE(NoteShown());
+    EXPECT_TRUE(Page().DeviceListBox()->accessibleDescription().isEmpty());
+    m_services.Network().RemovePeer("192.168.0.31");
+    ClickButton(*Page().Window(), kIdSearchExit);
+  }
 }
 
 TEST_F(SearchPageTest, DoubleClickOpensTheClickedDevicesWebPage) {

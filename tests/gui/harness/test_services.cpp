@@ -8,10 +8,13 @@
 namespace tamberlyx::test {
 
 TestServices::TestServices(bool socketsWork, int tickPeriodMs)
-    : m_network(m_scheduler.Function()), m_sockets(socketsWork) {
+    : m_network(m_scheduler.Function()),
+      m_interfaces(m_network, {{"eth0", m_network.PcAddress()}}),
+      m_sockets(socketsWork) {
   m_services.socketLayer = &m_sockets;
   m_services.makeTransport = [this] { return std::make_unique<FakeTransport>(m_network); };
   m_services.makeTimer = [] { return std::make_unique<QtExchangeTimer>(); };
+  m_services.interfaces = &m_interfaces;
   m_services.messageSink = &m_messages;
   m_services.urlOpener = &m_urls;
   m_services.driveMapper = &m_drives;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/services.h"
+#include "platform/fakenet/fake_interface_network.h"
 #include "platform/fakenet/fake_network.h"
 #include "platform/fakenet/fake_socket_layer.h"
 #include "platform/net/qt_scheduler.h"
@@ -11,8 +12,8 @@
 namespace tamberlyx::test {
 
 // Services for a wizard under test: a working socket layer (or a failing one), the in-process
-// network delivering on the Qt event loop, real Qt timers with a short tick, and recording
-// message boxes, browser and drive mapping.
+// network delivering on the Qt event loop and one interface "eth0" on it, real Qt timers with a
+// short tick, and recording message boxes, browser and drive mapping.
 class TestServices {
  public:
   explicit TestServices(bool socketsWork = true, int tickPeriodMs = 5);
@@ -21,6 +22,7 @@ class TestServices {
 
   const Services& Get() const { return m_services; }
   FakeNetwork& Network() { return m_network; }
+  FakeInterfaceNetwork& Interfaces() { return m_interfaces; }
   FakeSocketLayer& SocketLayer() { return m_sockets; }
   RecordingMessageSink& Messages() { return m_messages; }
   RecordingUrlOpener& Urls() { return m_urls; }
@@ -31,6 +33,7 @@ class TestServices {
  private:
   QtScheduler m_scheduler;
   FakeNetwork m_network;
+  FakeInterfaceNetwork m_interfaces;
   FakeSocketLayer m_sockets;
   RecordingMessageSink m_messages;
   RecordingUrlOpener m_urls;

@@ -1,6 +1,8 @@
-#include "cli/search_transport.h"
+#include "protocol/search_transport.h"
 
-namespace tamberlyx::cli {
+#include <algorithm>
+
+namespace tamberlyx {
 
 SearchTransport::SearchTransport(Transport& inner, InterfaceNetwork* interfaces,
                                  SearchOptions options)
@@ -9,6 +11,7 @@ SearchTransport::SearchTransport(Transport& inner, InterfaceNetwork* interfaces,
 bool SearchTransport::Send(std::string_view datagram, std::string_view destination,
                            bool broadcast) {
   m_routes.clear();
+  if (!broadcast) return SendToDevice(datagram, destination);
   bool sent = m_options.everyInterface && m_interfaces
                   ? SendEveryInterface(datagram, destination)
                   : SendRouted(datagram, destination, broadcast);
@@ -32,11 +35,32 @@ bool SearchTransport::SendEveryInterface(std::string_view datagram, std::string_
   return sent;
 }
 
+// The same datagram and addresses as the routed send; only the way out is pinned, so it
+// cannot leave through another interface than the one the answer came in on.
+bool SearchTransport::SendToDevice(std::string_view datagram, std::string_view destination) {
+  const std::optional<LocalInterface> via = DeviceInterface(destination);
+  if (!via) return SendRouted(datagram, destination, false);
+  const bool ok = m_interfaces->SendVia(*via, datagram, destination);
+  m_routes.push_back({std::string(destination), via->name, via->address, ok});
+  return ok;
+}
+
 bool SearchTransport::SendRouted(std::string_view datagram, std::string_view destination,
                                  bool broadcast) {
   const bool ok = m_inner.Send(datagram, destination, broadcast);
   m_routes.push_back({std::string(destination), InterfaceTowards(destination), {}, ok});
   return ok;
+}
+
+// Only an interface the search itself went out of: anything else is left to the routes.
+std::optional<LocalInterface> SearchTransport::DeviceInterface(std::string_view address) const {
+  if (!m_options.everyInterface || !m_interfaces) return std::nullopt;
+  const std::string name = InterfaceTowards(address);
+  if (name.empty()) return std::nullopt;
+  const std::vector<LocalInterface> interfaces = m_interfaces->BroadcastInterfaces();
+  const auto found = std::ranges::find(interfaces, name, &LocalInterface::name);
+  if (found == interfaces.end()) return std::nullopt;
+  return *found;
 }
 
 ListenResult SearchTransport::Listen(ReadyCallback onReady) {
@@ -51,9 +75,4 @@ std::string SearchTransport::InterfaceTowards(std::string_view address) const {
   return m_interfaces ? m_interfaces->InterfaceTowards(address) : std::string();
 }
 
-CliContext WithTransport(const CliContext& context, Transport& transport) {
-  return {transport,        context.timer,        context.out,       context.err,
-          context.progress, context.tickPeriodMs, context.interfaces};
-}
-
-}  // namespace tamberlyx::cli
+}  // namespace tamberlyx

@@ -1,17 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/cli_context.h"
-#include "cli/search_options.h"
 #include "protocol/interface_network.h"
+#include "protocol/search_options.h"
 #include "protocol/transport.h"
 
-namespace tamberlyx::cli {
+namespace tamberlyx {
 
-// One way a search request left this PC.
+// One way a request left this PC.
 struct SearchRoute {
   std::string destination;       // the broadcast address, or an address asked directly
   std::string interfaceName;     // what it left through; empty when no route was found
@@ -20,9 +20,11 @@ struct SearchRoute {
   bool operator==(const SearchRoute&) const = default;
 };
 
-// The transport of a search: the one request it is given goes out as widely as the options
-// say (the broadcast out of every interface, and straight to each address), while the
-// listening stays the one socket on CLIENT_PORT, so every answer lands in the same window.
+// The transport of the client's commands and of the wizard's pages. A broadcast goes out as
+// widely as the options say (out of every interface, and straight to each address); a request
+// to one device, with every interface searched, leaves through the interface that device
+// answers on. The listening stays the one socket on CLIENT_PORT, so every answer lands in the
+// same window.
 class SearchTransport : public Transport {
  public:
   SearchTransport(Transport& inner, InterfaceNetwork* interfaces, SearchOptions options);
@@ -40,7 +42,9 @@ class SearchTransport : public Transport {
 
  private:
   bool SendEveryInterface(std::string_view datagram, std::string_view destination);
+  bool SendToDevice(std::string_view datagram, std::string_view destination);
   bool SendRouted(std::string_view datagram, std::string_view destination, bool broadcast);
+  std::optional<LocalInterface> DeviceInterface(std::string_view address) const;
 
   Transport& m_inner;
   InterfaceNetwork* m_interfaces;
@@ -48,7 +52,4 @@ class SearchTransport : public Transport {
   std::vector<SearchRoute> m_routes;
 };
 
-// `context` with its datagrams going through `transport`.
-CliContext WithTransport(const CliContext& context, Transport& transport);
-
-}  // namespace tamberlyx::cli
+}  // namespace tamberlyx
