@@ -53,10 +53,8 @@ void ApplyCommand::OnSearched() {
 
 bool ApplyCommand::Refused() {
   if (m_plan.refusals.empty()) return false;
-  const std::string file = m_command.file == "-" ? "stdin" : m_command.file;
   for (const FileError& refusal : m_plan.refusals) {
-    m_context.err << file << ":" << refusal.at.line << ":" << refusal.at.column << ": "
-                  << refusal.text << "\n";
+    m_context.err << FormatFileError(m_command.file, refusal) << "\n";
   }
   m_context.err << "Nothing was sent to any device.\n" << std::flush;
   m_finish(kExitUsage);

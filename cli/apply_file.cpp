@@ -146,6 +146,11 @@ ApplyFileOutcome ParseApplyFile(std::string_view text) {
   return outcome;
 }
 
+std::string FormatFileError(std::string_view file, const FileError& error) {
+  return std::string(file == "-" ? "stdin" : file) + ":" + std::to_string(error.at.line) + ":" +
+         std::to_string(error.at.column) + ": " + error.text;
+}
+
 std::string DeviceLabel(const FileDevice& device) {
   for (const Naming& naming : kNamings) {
     if (naming.naming == device.naming) return std::string(naming.member) + " " + device.identifier;

@@ -46,6 +46,9 @@ struct ApplyFileOutcome {
 // "password_file": PATH}, ...]}. Refuses what no device could take (see ParseAssignment).
 ApplyFileOutcome ParseApplyFile(std::string_view text);
 
+// "FILE:LINE:COLUMN: text", as compilers write it; standard input ("-") is "stdin".
+std::string FormatFileError(std::string_view file, const FileError& error);
+
 // "mac 02:4c:..", "address 10.0.0.2" or "name archive": how a device is shown before it is found.
 std::string DeviceLabel(const FileDevice& device);
 
