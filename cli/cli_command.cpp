@@ -148,9 +148,11 @@ ParseOutcome ParseApply(std::vector<std::string_view> rest) {
   }
   if (!error.empty()) return Failure("apply: " + error);
   if (rest.empty()) return Failure("apply: missing FILE");
-  if (rest.size() > 1 || (rest[0].starts_with("-") && rest[0] != "-")) {
-    return Failure("apply: unexpected argument \"" + std::string(rest[rest.size() > 1 ? 1 : 0]) +
-                   "\"");
+  const auto isOption = [](std::string_view arg) { return arg.starts_with("-") && arg != "-"; };
+  const auto unknown = std::ranges::find_if(rest, isOption);
+  if (unknown != rest.end() || rest.size() > 1) {
+    const std::string_view shown = unknown != rest.end() ? *unknown : rest[1];
+    return Failure("apply: unexpected argument \"" + std::string(shown) + "\"");
   }
   command.file = std::string(rest[0]);
   return {std::move(command), {}};

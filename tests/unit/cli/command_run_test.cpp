@@ -204,5 +204,36 @@ TEST_F(CommandRunTest, SetWithoutAnswerEndsAfterItsTimeLimit) {
   EXPECT_GE(ticks, 16 + 301);
 }
 
+// Says SETOK and keeps its old settings: only a read-back can tell.
+class ForgetfulDevice : public NetworkPeer {
+ public:
+  explicit ForgetfulDevice(std::string address)
+      : m_device(Device("FORGETFUL"), address), m_address(std::move(address)) {}
+  const std::string& Address() const override { return m_address; }
+  std::vector<PeerReply> Handle(std::string_view datagram, std::string_view requester) override {
+    if (FieldToken(datagram.substr(15, 10)) != "SET") return m_device.Handle(datagram, requester);
+    return {{BuildDatagram(requester, "SETOK", ""), false, 0}};
+  }
+
+ private:
+  device::DevicePeer m_device;
+  std::string m_address;
+};
+
+TEST_F(CommandRunTest, SetWaitReadsTheEntriesBackAndFailsWhenTheyDidNotTake) {
+  network.AddPeer(std::make_unique<ForgetfulDevice>("192.168.0.43"));
+  EXPECT_EQ(Run({"set", "--wait", "3", kFirst, "sys.hostname=RENAMED"}, {"admin"}), kExitOk);
+  EXPECT_EQ(out.str(),
+            "Configurations have saved successfully!\n"
+            "Read back from 192.168.0.21: every entry as written.\n");
+  out.str("");
+  EXPECT_EQ(Run({"set", "--wait", "2", "192.168.0.43", "sys.hostname=RENAMED"}, {"admin"}),
+            kExitFailed);
+  EXPECT_EQ(out.str(), "Configurations have saved successfully!\n");
+  EXPECT_EQ(err.str(),
+            "Read back: answered at 192.168.0.43 with sys.hostname=FORGETFUL, not RENAMED\n");
+  EXPECT_GE(ticks, 16 + 40);
+}
+
 }  // namespace
 }  // namespace tamberlyx::cli
