@@ -2,18 +2,11 @@
 // read-back, and what a second run sends.
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <sstream>
-
-#include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "device/fake_devices.h"
-#include "platform/fakenet/fake_network.h"
-#include "platform/fakenet/fake_transport.h"
-#include "platform/fakenet/manual_scheduler.h"
-#include "platform/fakenet/manual_timer.h"
 #include "protocol/datagram.h"
 #include "protocol/settings_text.h"
+#include "tests/unit/cli/run_harness.h"
 
 namespace tamberlyx::cli {
 namespace {
@@ -44,7 +37,7 @@ device::DeviceOptions Named(std::string name, int delayMs, std::string password 
   return options;
 }
 
-class ApplyRunTest : public ::testing::Test {
+class ApplyRunTest : public ::testing::Test, public RunHarness {
  protected:
   ApplyRunTest() {
     device::AddDevice(network, "192.168.0.21", Named("ALPHA", 40));
@@ -63,15 +56,7 @@ class ApplyRunTest : public ::testing::Test {
     for (FileDevice& device : parsed.command->applyFile.devices) {
       device.password = device.identifier == "192.168.0.22" ? "s3cret" : "admin";
     }
-    std::optional<int> exitCode;
-    const auto command =
-        MakeCommand(*parsed.command, context, {}, [&exitCode](int code) { exitCode = code; });
-    command->Start();
-    for (int ticks = 0; !exitCode && ticks < 4000; ++ticks) {
-      scheduler.RunDue(scheduler.Now() + timer.PeriodMs());
-      timer.Fire();
-    }
-    return exitCode.value_or(-1);
+    return RunCommand(*parsed.command, {}, 4000);
   }
 
   std::vector<std::string> SentTo(std::string_view word) const {
@@ -83,15 +68,6 @@ class ApplyRunTest : public ::testing::Test {
     }
     return to;
   }
-
-  ManualScheduler scheduler;
-  FakeNetwork network{scheduler.Function()};
-  FakeTransport transport{network};
-  ManualTimer timer;
-  std::ostringstream out;
-  std::ostringstream err;
-  ProgressIndicator progress{err, false};
-  CliContext context{transport, timer, out, err, progress};
 };
 
 const std::string kSite = R"({"devices": [
