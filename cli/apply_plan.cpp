@@ -1,7 +1,7 @@
 #include "cli/apply_plan.h"
 
 #include <algorithm>
-#include <cctype>
+#include <unordered_map>
 #include <variant>
 
 #include "cli/entry_match.h"
@@ -12,30 +12,44 @@
 namespace tamberlyx::cli {
 namespace {
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
+// What a device can be named by, read once per record: a thousand devices of the file are
+// each matched against a thousand records.
+struct RecordKeys {
+  std::string mac;  // lower case
+  std::string name;
+};
+
+std::vector<RecordKeys> KeysOf(const std::vector<DeviceRecord>& records) {
+  std::vector<RecordKeys> keys;
+  for (const DeviceRecord& record : records) {
+    keys.push_back({MacKey(GetSettingValue(record.settingsText, kKeyMac)),
+                    GetSettingValue(record.settingsText, kKeyHostName)});
+  }
+  return keys;
 }
 
-bool Matches(const FileDevice& device, const DeviceRecord& record) {
+bool Matches(const FileDevice& device, const std::string& wanted, const DeviceRecord& record,
+             const RecordKeys& keys) {
   switch (device.naming) {
     case DeviceNaming::kMac:
-      return Lower(GetSettingValue(record.settingsText, kKeyMac)) == Lower(device.identifier);
+      return keys.mac == wanted;
     case DeviceNaming::kAddress:
-      return record.address == device.identifier;
+      return record.address == wanted;
     case DeviceNaming::kName:
-      return GetSettingValue(record.settingsText, kKeyHostName) == device.identifier;
+      return keys.name == wanted;
   }
   return false;
 }
 
 // The index of the one record that is `device`, or an error.
 std::variant<std::size_t, std::string> Locate(const FileDevice& device,
-                                              const std::vector<DeviceRecord>& records) {
+                                              const std::vector<DeviceRecord>& records,
+                                              const std::vector<RecordKeys>& keys) {
+  const std::string wanted =
+      device.naming == DeviceNaming::kMac ? MacKey(device.identifier) : device.identifier;
   std::vector<std::size_t> found;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    if (Matches(device, records[i])) found.push_back(i);
+    if (Matches(device, wanted, records[i], keys[i])) found.push_back(i);
   }
   if (found.empty()) return std::string("not found");
   if (found.size() > 1) {
@@ -86,14 +100,14 @@ void PlanFound(PlannedDevice& planned, const DeviceRecord& record, bool korean, 
 }
 
 void FailRepeats(Plan& plan) {
-  for (std::size_t i = 0; i < plan.devices.size(); ++i) {
-    for (std::size_t j = 0; j < i; ++j) {
-      PlannedDevice& later = plan.devices[i];
-      if (later.address.empty() || later.address != plan.devices[j].address) continue;
-      later.result = ApplyResult::kFailed;
-      later.error = "the same device as " + DeviceLabel(*plan.devices[j].file);
-      later.changes.clear();
-    }
+  std::unordered_map<std::string, const PlannedDevice*> first;
+  for (PlannedDevice& device : plan.devices) {
+    if (device.address.empty()) continue;
+    const auto [earlier, fresh] = first.emplace(device.address, &device);
+    if (fresh) continue;
+    device.result = ApplyResult::kFailed;
+    device.error = "the same device as " + DeviceLabel(*earlier->second->file);
+    device.changes.clear();
   }
 }
 
@@ -101,11 +115,12 @@ void FailRepeats(Plan& plan) {
 
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean) {
   Plan plan;
+  const std::vector<RecordKeys> keys = KeysOf(records);
   for (const FileDevice& device : file.devices) {
     PlannedDevice planned;
     planned.file = &device;
     if (device.naming == DeviceNaming::kMac) planned.mac = device.identifier;
-    const auto located = Locate(device, records);
+    const auto located = Locate(device, records, keys);
     if (const auto* error = std::get_if<std::string>(&located)) {
       planned.error = *error;
     } else {

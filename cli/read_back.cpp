@@ -1,24 +1,12 @@
 #include "cli/read_back.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "cli/entry_match.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
 namespace tamberlyx::cli {
-namespace {
-
-bool SameMac(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::ranges::equal(a, b, [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-}  // namespace
-
 ReadBackTarget TargetAfterSave(const SharedBuffers& buffers) {
   ReadBackTarget target{
       GetSettingValue(buffers.currentSettings, kKeyMac), {buffers.selectedDeviceIp}, {}};
@@ -42,6 +30,7 @@ void ReadBack::Search() {
 
 void ReadBack::OnSearched() {
   m_searching = false;
+  Index();
   const auto now = m_context.timer.Now();
   // Decided devices are told after the next window has started (the list is read first): their
   // handlers may await more devices, which that window then serves.
@@ -69,13 +58,25 @@ std::optional<ReadBackOutcome> ReadBack::Decide(const Pending& pending,
       false, {}, "did not answer again within " + std::to_string(m_wait.count()) + " s"};
 }
 
-const DeviceRecord* ReadBack::Find(const ReadBackTarget& target) {
+// Once a window, not once a device: a thousand devices awaited in a window of a thousand answers.
+void ReadBack::Index() {
+  m_byMac.clear();
+  m_byAddress.clear();
   for (const DeviceRecord& record : m_discovery.Devices().Records()) {
-    const std::string mac = GetSettingValue(record.settingsText, kKeyMac);
-    const bool found = target.mac.empty() ? std::ranges::find(target.addresses, record.address) !=
-                                                target.addresses.end()
-                                          : SameMac(mac, target.mac);
-    if (found) return &record;
+    m_byMac.emplace(MacKey(GetSettingValue(record.settingsText, kKeyMac)), &record);
+    m_byAddress.emplace(record.address, &record);
+  }
+}
+
+const DeviceRecord* ReadBack::Find(const ReadBackTarget& target) const {
+  if (!target.mac.empty()) {
+    const auto found = m_byMac.find(MacKey(target.mac));
+    return found == m_byMac.end() ? nullptr : found->second;
+  }
+  for (const std::string& address : target.addresses) {
+    if (const auto found = m_byAddress.find(address); found != m_byAddress.end()) {
+      return found->second;
+    }
   }
   return nullptr;
 }

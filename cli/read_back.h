@@ -5,6 +5,7 @@
 #include <list>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/discovery.h"
@@ -52,13 +53,16 @@ class ReadBack {
   // The outcome, once this search decides it.
   std::optional<ReadBackOutcome> Decide(const Pending& pending,
                                         ExchangeTimer::Clock::time_point now);
-  const DeviceRecord* Find(const ReadBackTarget& target);
+  void Index();
+  const DeviceRecord* Find(const ReadBackTarget& target) const;
   std::string Difference(const ReadBackTarget& target, const DeviceRecord* record);
 
   CliContext& m_context;
   std::chrono::seconds m_wait;
   Discovery m_discovery;
   std::list<Pending> m_pending;
+  std::unordered_map<std::string, const DeviceRecord*> m_byMac;  // lower case, of the last window
+  std::unordered_map<std::string, const DeviceRecord*> m_byAddress;
   bool m_searching = false;
 };
 
