@@ -9,9 +9,12 @@
 namespace tamberlyx::cli {
 ReadBackTarget TargetAfterSave(const SharedBuffers& buffers) {
   ReadBackTarget target{
-      GetSettingValue(buffers.currentSettings, kKeyMac), {buffers.selectedDeviceIp}, {}};
+      GetSettingValue(buffers.currentSettings, kKeyMac), {buffers.selectedDeviceIp}, {}, {}};
   const std::string moved = GetSettingValue(buffers.newSettings, kKeyIpAddress);
-  if (!moved.empty() && moved != buffers.selectedDeviceIp) target.addresses.push_back(moved);
+  if (moved.empty() || moved == buffers.selectedDeviceIp) return target;
+  target.addresses.push_back(moved);
+  // On DHCP the entry is only what the device last had; on a fixed address it is where it goes.
+  if (GetSettingValue(buffers.newSettings, kKeyBootProto) != kBootProtoDhcp) target.movedTo = moved;
   return target;
 }
 
@@ -84,6 +87,10 @@ const DeviceRecord* ReadBack::Find(const ReadBackTarget& target) const {
 // "" when `record` holds every entry; otherwise the first that differs.
 std::string ReadBack::Difference(const ReadBackTarget& target, const DeviceRecord* record) {
   if (!record) return "not found";
+  // Still at the old address with the new settings: it has not restarted there yet.
+  if (!target.movedTo.empty() && record->address != target.movedTo) {
+    return "answered at " + record->address + ", not at " + target.movedTo;
+  }
   const auto tolerance = kClockTolerance + m_wait;
   for (const SettingAssignment& entry : target.entries) {
     const std::string reported = GetSettingValue(record->settingsText, entry.key);

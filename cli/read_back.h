@@ -19,10 +19,12 @@ struct ReadBackTarget {
   std::string mac;                     // nwk.mac before the save, any case; empty: by address
   std::vector<std::string> addresses;  // where it may answer when it reports no MAC
   std::vector<SettingAssignment> entries;
+  std::string movedTo;  // a new fixed address: it must answer from there
 };
 
 // The device selected into `buffers`, after its save of `newSettings`: by the MAC it reported,
-// else at its old address or the fixed one it was given. No entries yet.
+// else at its old address or the fixed one it was given, where it must then answer. No entries
+// yet.
 ReadBackTarget TargetAfterSave(const SharedBuffers& buffers);
 
 struct ReadBackOutcome {

@@ -209,6 +209,10 @@ TEST_F(CommandRunTest, SetWaitReadsTheEntriesBackAndFailsWhenTheyDidNotTake) {
   EXPECT_EQ(err.str(),
             "Read back: answered at 192.168.0.43 with sys.hostname=FORGETFUL, not RENAMED\n");
   EXPECT_GE(ticks, 16 + 40);
+  // It reports the new fixed address, but has not moved there.
+  err.str("");
+  EXPECT_EQ(Run({"set", "--wait", "1", kFirst, "nwk.ipaddr=192.168.0.61"}, {"admin"}), kExitFailed);
+  EXPECT_EQ(err.str(), "Read back: answered at 192.168.0.21, not at 192.168.0.61\n");
 }
 
 }  // namespace
