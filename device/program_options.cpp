@@ -281,8 +281,8 @@ Misbehaviours for tests:
   --help                    show this text
 
 A SET replaces the settings the device reports (and its name); without --apply-network a new
-nwk.ipaddr does not move the device, which keeps answering at its address. A SET whose body is not a settings
-text is answered SETFAIL and changes nothing.
+nwk.ipaddr does not move the device, which keeps answering at its address. A SET whose body is
+not a settings text is answered SETFAIL and changes nothing.
 Each datagram received and sent is printed on one line; bytes outside printable ASCII and the
 backslash are shown as \xHH.
 )";
