@@ -7,7 +7,8 @@ DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   libglib2.0-dev python3 iproute2 fonts-liberation fonts-nanum fonts-comic-neue xvfb xauth \
   scdoc dpkg-dev desktop-file-utils appstream lintian man-db \
   samba gvfs gvfs-backends gvfs-fuse dbus-daemon libglib2.0-bin \
-  xdotool imagemagick jq qt6-wayland at-spi2-core python3-pyatspi
+  xdotool imagemagick jq qt6-wayland at-spi2-core python3-pyatspi \
+  ansible-core
 
 .PHONY: deps build asan tsan fuzz test test-asan test-tsan demo bench screenshots format clean \
   package install
