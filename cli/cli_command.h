@@ -5,20 +5,31 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/apply_file.h"
 #include "cli/search_options.h"
 #include "cli/setting_assignment.h"
 
 namespace tamberlyx::cli {
 
-enum class CommandKind { kHelp, kDiscover, kVerify, kSet };
+enum class CommandKind { kHelp, kDiscover, kVerify, kSet, kApply };
+
+inline constexpr int kDefaultParallel = 8;
+inline constexpr int kDefaultApplyWaitSeconds = 30;
 
 struct CliCommand {
   CommandKind kind = CommandKind::kHelp;
-  bool json = false;   // discover: machine-readable output
+  bool json = false;   // discover, apply: machine-readable output
   bool stats = false;  // discover: listed count and window length on stderr
   std::string address;
   std::vector<SettingAssignment> assignments;
   SearchOptions search;  // every command searches first
+  int waitSeconds = 0;   // set, apply: how long the read-back may search; 0: none
+  // apply
+  bool check = false;  // the plan only, nothing sent after the search
+  int parallel = kDefaultParallel;
+  std::string file;          // "-": standard input
+  std::string passwordFile;  // the common password, instead of standard input
+  ApplyFile applyFile;       // filled in by LoadApplyFile before the command runs
 };
 
 struct ParseOutcome {

@@ -1,5 +1,6 @@
 #include "cli/command.h"
 
+#include "cli/apply_command.h"
 #include "cli/device_command.h"
 #include "cli/discover_command.h"
 
@@ -14,6 +15,9 @@ std::unique_ptr<Command> MakeCommand(const CliCommand& command, CliContext& cont
     case CommandKind::kSet:
       return std::make_unique<DeviceCommand>(command, context, std::move(credentials),
                                              std::move(finish));
+    case CommandKind::kApply:
+      return std::make_unique<ApplyCommand>(command, context, std::move(credentials),
+                                            std::move(finish));
     case CommandKind::kHelp:
       break;
   }

@@ -3,10 +3,7 @@
 #include <algorithm>
 
 #include "cli/exit_codes.h"
-#include "protocol/answer_sources.h"
-#include "protocol/constants.h"
 #include "protocol/messages.h"
-#include "protocol/requests.h"
 
 namespace tamberlyx::cli {
 
@@ -19,8 +16,8 @@ DeviceCommand::DeviceCommand(const CliCommand& command, CliContext& context,
       m_search(context.transport, context.interfaces, command.search),
       m_searchContext(WithTransport(context, m_search)),
       m_discovery(m_searchContext),
-      m_verify(VerifyExchange(), context, "Checking the password"),
-      m_set(SetExchange(), context, "Saving") {}
+      m_save(context),
+      m_readBack(m_searchContext, std::chrono::seconds(command.waitSeconds)) {}
 
 void DeviceCommand::Start() {
   m_discovery.Run([this](const DiscoveryResult&) { OnDiscovered(); });
@@ -34,47 +31,36 @@ void DeviceCommand::OnDiscovered() {
     return Fail(kExitFailed, "no device answered at " + m_command.address);
   }
   SelectIntoSharedBuffers(devices, static_cast<int>(found - records.begin()), m_buffers);
-  // Refused edits must stop us before the password is even sent.
-  const std::string refused = ApplyAssignments(m_buffers.newSettings, m_command.assignments);
-  if (!refused.empty()) return Fail(kExitUsage, refused);
-  if (m_command.kind == CommandKind::kSet &&
-      !LocaleRewriteFits(m_buffers.newSettings, m_credentials.korean)) {
-    return Fail(kExitUsage, "locale=" + std::string(m_credentials.korean ? "kor" : "en") +
-                                " would make the settings longer than " +
-                                std::to_string(kMaxSettingsLength) +
-                                " characters; shorten another entry");
+  if (m_command.kind == CommandKind::kVerify) {
+    return m_save.Verify(m_buffers, m_credentials.password,
+                         [this](const SaveOutcome& outcome) { OnSaved(outcome); });
   }
-  StartVerify();
+  // Refused edits must stop us before the password is even sent.
+  const std::string refused =
+      EditForSave(m_buffers.newSettings, m_command.assignments, m_credentials.korean);
+  if (!refused.empty()) return Fail(kExitUsage, refused);
+  m_save.VerifyAndSet(m_buffers, m_credentials.password, m_credentials.korean,
+                      [this](const SaveOutcome& outcome) { OnSaved(outcome); });
 }
 
-void DeviceCommand::StartVerify() {
-  m_verify.Start(
-      BuildVerifyRequest(m_buffers, m_credentials.password), m_buffers.selectedDeviceIp,
-      VerifyAnswerSources(m_buffers), [this](const Reply& reply) { OnVerifyReply(reply); },
-      [this](bool) { Fail(kExitFailed, messages::VerifyNoAnswer().text); });
+void DeviceCommand::OnSaved(const SaveOutcome& outcome) {
+  if (!outcome.done) return Fail(kExitFailed, outcome.error);
+  if (m_command.kind == CommandKind::kVerify) {
+    m_context.out << "Password accepted by " << m_buffers.selectedDeviceIp << ".\n" << std::flush;
+    return m_finish(kExitOk);
+  }
+  m_context.out << messages::SavedSuccessfully().text << '\n' << std::flush;
+  if (m_command.waitSeconds == 0) return m_finish(kExitOk);
+  ReadBackTarget target = TargetAfterSave(m_buffers);
+  target.entries = m_command.assignments;
+  m_readBack.Await(std::move(target), [this](const ReadBackOutcome& back) { OnReadBack(back); });
 }
 
-void DeviceCommand::OnVerifyReply(const Reply& reply) {
-  // Any other word leaves the exchange waiting for a decisive one.
-  if (reply.word == kWordVerifyFail) return Fail(kExitFailed, messages::WrongPassword().text);
-  if (reply.word != kWordVerifyOk) return;
-  if (m_command.kind == CommandKind::kSet) return StartSet();
-  m_context.out << "Password accepted by " << m_buffers.selectedDeviceIp << ".\n" << std::flush;
+void DeviceCommand::OnReadBack(const ReadBackOutcome& outcome) {
+  if (!outcome.confirmed) return Fail(kExitFailed, "Read back: " + outcome.error);
+  m_context.out << "Read back from " << outcome.nowAt << ": every entry as written.\n"
+                << std::flush;
   m_finish(kExitOk);
-}
-
-void DeviceCommand::StartSet() {
-  const AnswerSources sources = SetAnswerSources(m_buffers);
-  m_set.Start(
-      BuildSetRequest(m_buffers, m_credentials.korean), m_buffers.selectedDeviceIp, sources,
-      [this](const Reply& reply) {
-        if (reply.word != kWordSetOk) return;
-        m_context.out << messages::SavedSuccessfully().text << '\n' << std::flush;
-        m_finish(kExitOk);
-      },
-      [this](bool socketWasOpen) {
-        Fail(kExitFailed, (socketWasOpen ? messages::SetNoAnswer() : messages::SaveFailed()).text);
-      });
 }
 
 void DeviceCommand::Fail(int exitCode, const std::string& text) {

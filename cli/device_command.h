@@ -3,15 +3,16 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/device_save.h"
 #include "cli/discovery.h"
-#include "cli/exchange_step.h"
+#include "cli/read_back.h"
 #include "cli/search_transport.h"
 #include "protocol/shared_buffers.h"
 
 namespace tamberlyx::cli {
 
 // verify and set: search, select the device at the given source address, VERIFY the admin
-// password and, for set, write the edited settings with SET.
+// password and, for set, write the edited settings with SET and, with --wait, read them back.
 class DeviceCommand : public Command {
  public:
   DeviceCommand(const CliCommand& command, CliContext& context, Credentials credentials,
@@ -20,9 +21,8 @@ class DeviceCommand : public Command {
 
  private:
   void OnDiscovered();
-  void StartVerify();
-  void OnVerifyReply(const Reply& reply);
-  void StartSet();
+  void OnSaved(const SaveOutcome& outcome);
+  void OnReadBack(const ReadBackOutcome& outcome);
   void Fail(int exitCode, const std::string& text);
 
   CliCommand m_command;
@@ -33,8 +33,8 @@ class DeviceCommand : public Command {
   SearchTransport m_search;  // the search goes as wide as asked; VERIFY and SET go direct
   CliContext m_searchContext;
   Discovery m_discovery;
-  ExchangeStep m_verify;
-  ExchangeStep m_set;
+  DeviceSave m_save;
+  ReadBack m_readBack;  // set --wait
 };
 
 }  // namespace tamberlyx::cli

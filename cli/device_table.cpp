@@ -11,14 +11,12 @@
 namespace tamberlyx::cli {
 namespace {
 
-using Row = std::array<std::string, 4>;
-
-Row MakeRow(const DeviceRecord& record) {
+TableRow MakeRow(const DeviceRecord& record) {
   return {PrintableText(record.hostName), record.address, AddressingMode(record),
           PrintableText(GetSettingValue(record.settingsText, kKeyMac))};
 }
 
-std::string FormatRow(const Row& row, const std::array<std::size_t, 4>& widths) {
+std::string FormatRow(const TableRow& row, const std::array<std::size_t, 4>& widths) {
   std::string line;
   for (std::size_t column = 0; column < row.size(); ++column) {
     line += row[column];
@@ -35,18 +33,22 @@ std::string AddressingMode(const DeviceRecord& record) {
   return GetSettingValue(record.settingsText, kKeyBootProto) == kBootProtoDhcp ? "DHCP" : "fixed";
 }
 
-std::string FormatDeviceTable(const std::vector<DeviceRecord>& records) {
-  std::vector<Row> rows{{"NAME", "ADDRESS", "MODE", "MAC"}};
-  for (const DeviceRecord& record : records) rows.push_back(MakeRow(record));
+std::string FormatTable(const std::vector<TableRow>& rows) {
   std::array<std::size_t, 4> widths{};
-  for (const Row& row : rows) {
+  for (const TableRow& row : rows) {
     for (std::size_t column = 0; column < row.size(); ++column) {
       widths[column] = std::max(widths[column], Utf8CharacterCount(row[column]));
     }
   }
   std::string table;
-  for (const Row& row : rows) table += FormatRow(row, widths);
+  for (const TableRow& row : rows) table += FormatRow(row, widths);
   return table;
+}
+
+std::string FormatDeviceTable(const std::vector<DeviceRecord>& records) {
+  std::vector<TableRow> rows{{"NAME", "ADDRESS", "MODE", "MAC"}};
+  for (const DeviceRecord& record : records) rows.push_back(MakeRow(record));
+  return FormatTable(rows);
 }
 
 }  // namespace tamberlyx::cli

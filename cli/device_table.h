@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,11 @@ namespace tamberlyx::cli {
 
 // "DHCP" when the device reports nwk.bootproto=dhcp; any other value is a fixed address.
 std::string AddressingMode(const DeviceRecord& record);
+
+// Four columns, the first row a heading; each column as wide as its widest text (in characters),
+// two spaces between columns, no trailing blanks. The texts must already be printable.
+using TableRow = std::array<std::string, 4>;
+std::string FormatTable(const std::vector<TableRow>& rows);
 
 // One line per record in list order under a heading: server name, source address, addressing
 // mode and hardware address. Control characters from the device are shown as "?" so that a

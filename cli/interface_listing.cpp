@@ -39,17 +39,15 @@ std::string FormatDeviceTableWithInterfaces(const std::vector<DeviceRecord>& rec
 
 std::string DevicesWithInterfacesAsJson(const std::vector<DeviceRecord>& records,
                                         const std::vector<std::string>& interfaces) {
-  if (records.empty()) return "[]\n";
-  std::string out = "[\n";
+  std::vector<JsonValue> elements;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const std::string name = i < interfaces.size() ? interfaces[i] : std::string();
-    out += "  {\"address\": " + JsonString(records[i].address) +
-           ", \"name\": " + JsonString(records[i].hostName) +
-           ", \"interface\": " + (name.empty() ? "null" : JsonString(name)) +
-           ", \"settings\": " + JsonString(records[i].settingsText) + "}";
-    out += i + 1 < records.size() ? ",\n" : "\n";
+    elements.push_back({{"address", JsonText(records[i].address)},
+                        {"name", JsonText(records[i].hostName)},
+                        {"interface", name.empty() ? JsonValue() : JsonText(name)},
+                        {"settings", JsonText(records[i].settingsText)}});
   }
-  return out + "]\n";
+  return JsonLines(elements);
 }
 
 }  // namespace tamberlyx::cli

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "cli/apply_input.h"
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
@@ -25,18 +26,23 @@ int UsageError(const std::string& error) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const cli::ParseOutcome parsed = cli::ParseCommandLine(args);
+  cli::ParseOutcome parsed = cli::ParseCommandLine(args);
   if (!parsed.command) return UsageError(parsed.error);
   if (parsed.command->kind == cli::CommandKind::kHelp) {
     std::cout << cli::UsageText();
     return cli::kExitOk;
   }
   cli::Credentials credentials;
+  credentials.korean = IsKoreanSystem();
   if (cli::NeedsPassword(parsed.command->kind)) {
     cli::PasswordOutcome password = cli::ReadPasswordFromStdin();
     if (!password.password) return UsageError(password.error);
     credentials.password = std::move(*password.password);
-    credentials.korean = IsKoreanSystem();
+  }
+  if (parsed.command->kind == cli::CommandKind::kApply) {
+    const auto errors = cli::LoadApplyFile(*parsed.command, cli::ReadPasswordFromStdin);
+    for (const std::string& error : errors) std::cerr << "tamberlyx-cli: " << error << '\n';
+    if (!errors.empty()) return cli::kExitUsage;
   }
 
   QCoreApplication application(argc, argv);

@@ -1,6 +1,7 @@
 #include "cli/setting_assignment.h"
 
 #include "protocol/constants.h"
+#include "protocol/requests.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
@@ -35,6 +36,19 @@ std::string ApplyAssignments(std::string& settings,
       return "setting " + assignment.key + " would make the settings longer than " +
              std::to_string(kMaxSettingsLength) + " characters";
     }
+  }
+  settings = std::move(edited);
+  return {};
+}
+
+std::string EditForSave(std::string& settings, const std::vector<SettingAssignment>& assignments,
+                        bool korean) {
+  std::string edited = settings;
+  if (std::string refused = ApplyAssignments(edited, assignments); !refused.empty()) return refused;
+  if (!LocaleRewriteFits(edited, korean)) {
+    return "locale=" + std::string(korean ? "kor" : "en") +
+           " would make the settings longer than " + std::to_string(kMaxSettingsLength) +
+           " characters; shorten another entry";
   }
   settings = std::move(edited);
   return {};

@@ -26,4 +26,10 @@ AssignmentOutcome ParseAssignment(std::string_view argument);
 std::string ApplyAssignments(std::string& settings,
                              const std::vector<SettingAssignment>& assignments);
 
+// What a save does to the device's settings before anything is sent: every assignment, then a
+// check that the save's own rewrite of the locale entry (to "kor" or "en") still fits. Returns
+// "" or why nothing may be sent; `settings` is untouched on a refusal.
+std::string EditForSave(std::string& settings, const std::vector<SettingAssignment>& assignments,
+                        bool korean);
+
 }  // namespace tamberlyx::cli

@@ -95,7 +95,7 @@ source "$root/usr/share/bash-completion/completions/tamberlyx-cli"
 while IFS='|' read -r words expected; do
   check "completes '$words'" completes "$words" "$expected"
 done <<'CASES'
-tamberlyx-cli |discover verify set --help
+tamberlyx-cli |discover verify set apply --help
 tamberlyx-cli v|verify
 tamberlyx-cli discover |--json --stats --every-interface --address
 tamberlyx-cli discover --json |--stats --every-interface --address
@@ -105,7 +105,10 @@ tamberlyx-cli discover --address |
 tamberlyx-cli verify |
 tamberlyx-cli verify --|--every-interface --address
 tamberlyx-cli set 10.0.0.1 |
-tamberlyx-cli set --every-interface 10.0.0.1 --|--address
+tamberlyx-cli set --every-interface 10.0.0.1 --|--address --wait
+tamberlyx-cli apply --|--check --json --parallel --wait --every-interface --address --password-file
+tamberlyx-cli apply --check --json --|--parallel --wait --every-interface --address --password-file
+tamberlyx-cli apply --wait |
 CASES
 
 ((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }

@@ -27,29 +27,56 @@ TEST_P(ParseCommandLineTest, KindOrError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseCommandLineTest,
-    ::testing::Values(ParseCase{{}, std::nullopt, "missing command"},
-                      ParseCase{{"--help"}, CommandKind::kHelp},
-                      ParseCase{{"set", "10.0.0.2", "-h"}, CommandKind::kHelp},
-                      ParseCase{{"discover"}, CommandKind::kDiscover},
-                      ParseCase{{"discover", "--json", "--stats"}, CommandKind::kDiscover},
-                      ParseCase{{"discover", "--xml"}, std::nullopt, "--xml"},
-                      ParseCase{{"verify", "10.0.0.2"}, CommandKind::kVerify},
-                      ParseCase{{"verify"}, std::nullopt, "missing ADDRESS"},
-                      ParseCase{{"verify", "10.0.0.2", "extra"}, std::nullopt, "extra"},
-                      ParseCase{{"verify", "10.0.0.256"}, std::nullopt, "not an IPv4 address"},
-                      ParseCase{{"verify", "host.local"}, std::nullopt, "not an IPv4 address"},
-                      ParseCase{{"set", "10.0.0.2"}, std::nullopt, "missing KEY=VALUE"},
-                      ParseCase{{"set", "10.0.0.2", "sys.hostname=A"}, CommandKind::kSet},
-                      ParseCase{{"set", "10.0.0.2", "novalue"}, std::nullopt, "KEY=VALUE"},
-                      ParseCase{{"set", "10.0.0.2", "k=a&b=c"}, std::nullopt, "\"&\""},
-                      ParseCase{{"set", "10.0.0.2", "locale=kor"}, std::nullopt, "locale"},
-                      ParseCase{{"wizard"}, std::nullopt, "unknown command"},
-                      ParseCase{{"discover", "--address"}, std::nullopt, "missing ADDRESS"},
-                      ParseCase{{"discover", "--address", "0.0.0.0"}, std::nullopt, "0.0.0.0"},
-                      ParseCase{{"set", "--address=nas", "10.0.0.2", "a=b"}, std::nullopt, "nas"},
-                      ParseCase{{"verify", "--every-interface"}, std::nullopt, "missing ADDRESS"},
-                      ParseCase{
-                          {"verify", "--address", "10.0.0.9"}, std::nullopt, "missing ADDRESS"}));
+    ::testing::Values(
+        ParseCase{{}, std::nullopt, "missing command"}, ParseCase{{"--help"}, CommandKind::kHelp},
+        ParseCase{{"set", "10.0.0.2", "-h"}, CommandKind::kHelp},
+        ParseCase{{"discover"}, CommandKind::kDiscover},
+        ParseCase{{"discover", "--json", "--stats"}, CommandKind::kDiscover},
+        ParseCase{{"discover", "--xml"}, std::nullopt, "--xml"},
+        ParseCase{{"verify", "10.0.0.2"}, CommandKind::kVerify},
+        ParseCase{{"verify"}, std::nullopt, "missing ADDRESS"},
+        ParseCase{{"verify", "10.0.0.2", "extra"}, std::nullopt, "extra"},
+        ParseCase{{"verify", "10.0.0.256"}, std::nullopt, "not an IPv4 address"},
+        ParseCase{{"verify", "host.local"}, std::nullopt, "not an IPv4 address"},
+        ParseCase{{"set", "10.0.0.2"}, std::nullopt, "missing KEY=VALUE"},
+        ParseCase{{"set", "10.0.0.2", "sys.hostname=A"}, CommandKind::kSet},
+        ParseCase{{"set", "10.0.0.2", "novalue"}, std::nullopt, "KEY=VALUE"},
+        ParseCase{{"set", "10.0.0.2", "k=a&b=c"}, std::nullopt, "\"&\""},
+        ParseCase{{"set", "10.0.0.2", "locale=kor"}, std::nullopt, "locale"},
+        ParseCase{{"wizard"}, std::nullopt, "unknown command"},
+        ParseCase{{"discover", "--address"}, std::nullopt, "missing ADDRESS"},
+        ParseCase{{"discover", "--address", "0.0.0.0"}, std::nullopt, "0.0.0.0"},
+        ParseCase{{"set", "--address=nas", "10.0.0.2", "a=b"}, std::nullopt, "nas"},
+        ParseCase{{"verify", "--every-interface"}, std::nullopt, "missing ADDRESS"},
+        ParseCase{{"verify", "--address", "10.0.0.9"}, std::nullopt, "missing ADDRESS"},
+        ParseCase{{"set", "--wait", "5", "10.0.0.2", "a=b"}, CommandKind::kSet},
+        ParseCase{{"set", "10.0.0.2", "a=b", "--wait"}, std::nullopt, "needs a value"},
+        ParseCase{{"verify", "--wait", "5", "10.0.0.2"}, std::nullopt, "--wait"},
+        ParseCase{{"apply", "-"}, CommandKind::kApply},
+        ParseCase{{"apply"}, std::nullopt, "missing FILE"},
+        ParseCase{{"apply", "a.json", "b.json"}, std::nullopt, "b.json"},
+        ParseCase{{"apply", "--force", "a.json"}, std::nullopt, "--force"},
+        ParseCase{{"apply", "--parallel", "0", "a.json"}, std::nullopt, "1 to 256"},
+        ParseCase{{"apply", "--wait=-1", "a.json"}, std::nullopt, "0 to 3600"},
+        ParseCase{{"apply", "--wait", "5s", "a.json"}, std::nullopt, "\"5s\""}));
+
+TEST(ParseCommandLine, ApplyTakesItsOptionsAnywhereAndDefaults) {
+  const auto plain = ParseCommandLine({"apply", "site.json"});
+  ASSERT_TRUE(plain.command);
+  EXPECT_EQ(plain.command->parallel, 8);
+  EXPECT_EQ(plain.command->waitSeconds, 30);
+  EXPECT_FALSE(plain.command->check);
+  const auto all =
+      ParseCommandLine({"apply", "--json", "site.json", "--check", "--parallel=3", "--wait", "0",
+                        "--password-file", "pw", "--address", "10.0.0.9"});
+  ASSERT_TRUE(all.command) << all.error;
+  EXPECT_TRUE(all.command->json && all.command->check);
+  EXPECT_EQ(all.command->parallel, 3);
+  EXPECT_EQ(all.command->waitSeconds, 0);
+  EXPECT_EQ(all.command->passwordFile, "pw");
+  EXPECT_EQ(all.command->file, "site.json");
+  EXPECT_EQ(all.command->search.addresses, std::vector<std::string>{"10.0.0.9"});
+}
 
 TEST(ParseCommandLine, KeepsOptionsAddressAndAssignmentsInOrder) {
   const auto discover = ParseCommandLine({"discover", "--stats"});

@@ -2,19 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
-#include <sstream>
 
-#include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "device/fake_devices.h"
-#include "platform/fakenet/fake_network.h"
-#include "platform/fakenet/fake_transport.h"
-#include "platform/fakenet/manual_scheduler.h"
-#include "platform/fakenet/manual_timer.h"
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
 #include "protocol/settings_text.h"
+#include "tests/unit/cli/run_harness.h"
 
 namespace tamberlyx::cli {
 namespace {
@@ -31,7 +25,7 @@ device::DeviceOptions Device(std::string name,
   return options;
 }
 
-class CommandRunTest : public ::testing::Test {
+class CommandRunTest : public ::testing::Test, public RunHarness {
  protected:
   CommandRunTest() {
     device::AddDevice(network, kFirst, Device("FIRST", [](auto& o) { o.delayMs = 120; }));
@@ -45,15 +39,7 @@ class CommandRunTest : public ::testing::Test {
   int Run(std::vector<std::string_view> args, Credentials credentials = {}) {
     const ParseOutcome parsed = ParseCommandLine(args);
     EXPECT_TRUE(parsed.command) << parsed.error;
-    std::optional<int> exitCode;
-    const auto command = MakeCommand(*parsed.command, context, std::move(credentials),
-                                     [&exitCode](int code) { exitCode = code; });
-    command->Start();
-    for (ticks = 0; !exitCode && ticks < 1000; ++ticks) {
-      scheduler.RunDue(scheduler.Now() + timer.PeriodMs());
-      timer.Fire();
-    }
-    return exitCode.value_or(-1);
+    return RunCommand(*parsed.command, std::move(credentials), 1000);
   }
 
   std::vector<std::string> SentWords() const {
@@ -61,16 +47,6 @@ class CommandRunTest : public ::testing::Test {
     for (const SentDatagram& sent : network.Sent()) words.push_back(sent.bytes.substr(15, 10));
     return words;
   }
-
-  ManualScheduler scheduler;
-  FakeNetwork network{scheduler.Function()};
-  FakeTransport transport{network};
-  ManualTimer timer;
-  std::ostringstream out;
-  std::ostringstream err;
-  ProgressIndicator progress{err, false};
-  CliContext context{transport, timer, out, err, progress};
-  int ticks = 0;
 };
 
 TEST_F(CommandRunTest, DiscoverListsDevicesInArrivalOrderAfterSixteenTicks) {
@@ -202,6 +178,37 @@ TEST_F(CommandRunTest, SetWithoutAnswerEndsAfterItsTimeLimit) {
   EXPECT_EQ(Run({"set", "192.168.0.42", "sys.hostname=X"}, {"admin"}), kExitFailed);
   EXPECT_EQ(err.str(), "Server does not exist!!\n");
   EXPECT_GE(ticks, 16 + 301);
+}
+
+// Says SETOK and keeps its old settings: only a read-back can tell.
+class ForgetfulDevice : public NetworkPeer {
+ public:
+  explicit ForgetfulDevice(std::string address)
+      : m_device(Device("FORGETFUL"), address), m_address(std::move(address)) {}
+  const std::string& Address() const override { return m_address; }
+  std::vector<PeerReply> Handle(std::string_view datagram, std::string_view requester) override {
+    if (FieldToken(datagram.substr(15, 10)) != "SET") return m_device.Handle(datagram, requester);
+    return {{BuildDatagram(requester, "SETOK", ""), false, 0}};
+  }
+
+ private:
+  device::DevicePeer m_device;
+  std::string m_address;
+};
+
+TEST_F(CommandRunTest, SetWaitReadsTheEntriesBackAndFailsWhenTheyDidNotTake) {
+  network.AddPeer(std::make_unique<ForgetfulDevice>("192.168.0.43"));
+  EXPECT_EQ(Run({"set", "--wait", "3", kFirst, "sys.hostname=RENAMED"}, {"admin"}), kExitOk);
+  EXPECT_EQ(out.str(),
+            "Configurations have saved successfully!\n"
+            "Read back from 192.168.0.21: every entry as written.\n");
+  out.str("");
+  EXPECT_EQ(Run({"set", "--wait", "2", "192.168.0.43", "sys.hostname=RENAMED"}, {"admin"}),
+            kExitFailed);
+  EXPECT_EQ(out.str(), "Configurations have saved successfully!\n");
+  EXPECT_EQ(err.str(),
+            "Read back: answered at 192.168.0.43 with sys.hostname=FORGETFUL, not RENAMED\n");
+  EXPECT_GE(ticks, 16 + 40);
 }
 
 }  // namespace

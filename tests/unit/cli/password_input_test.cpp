@@ -1,7 +1,13 @@
 #include "cli/password_input.h"
 
+#include "cli/apply_input.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace tamberlyx::cli {
@@ -32,6 +38,30 @@ TEST(ReadPassword, TakesTheFirstLineWithinSixteenCharacters) {
     EXPECT_EQ(outcome.password, c.password) << c.input;
     EXPECT_EQ(outcome.error.empty(), c.password.has_value()) << outcome.error;
   }
+}
+
+// A password in a file the group or others may read is no secret: refused, and not read.
+TEST(ReadPasswordFile, TakesTheFirstLineOfAPrivateFileOnly) {
+  const std::string path = testing::TempDir() + "apply-password";
+  struct Case {
+    mode_t mode;
+    std::optional<std::string> password;
+  };
+  const Case cases[] = {
+      {0600, "s3cret"}, {0400, "s3cret"}, {0640, std::nullopt}, {0604, std::nullopt}};
+  for (const Case& c : cases) {
+    std::remove(path.c_str());
+    std::ofstream(path) << "s3cret\nignored\n";
+    ASSERT_EQ(chmod(path.c_str(), c.mode), 0);
+    const PasswordOutcome outcome = ReadPasswordFile(path);
+    EXPECT_EQ(outcome.password, c.password) << std::oct << c.mode;
+    if (!c.password) {
+      EXPECT_NE(outcome.error.find("can be read by others"), std::string::npos);
+    }
+    EXPECT_EQ(outcome.error.find("s3cret"), std::string::npos);
+  }
+  std::remove(path.c_str());
+  EXPECT_FALSE(ReadPasswordFile(path).password);
 }
 
 }  // namespace

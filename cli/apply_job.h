@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "cli/answer_channel.h"
+#include "cli/apply_plan.h"
+#include "cli/device_save.h"
+#include "cli/read_back.h"
+
+namespace tamberlyx::cli {
+
+// One device of a parallel run: VERIFY and SET on a channel and a timer of its own, then the
+// shared read-back. Leaves its outcome in the planned device.
+class ApplyJob {
+ public:
+  // `readBack` null: no read-back.
+  ApplyJob(PlannedDevice& device, std::unique_ptr<AnswerChannel> channel,
+           std::unique_ptr<ExchangeTimer> timer, const CliContext& context, ReadBack* readBack);
+
+  // `saveEnded` once VERIFY and SET are over, `finished` once the outcome is known.
+  void Start(bool korean, std::function<void()> saveEnded, std::function<void()> finished);
+  // Whether its SET believes an answer from any address (a switch to DHCP).
+  bool HearsAnyAddress() const;
+
+ private:
+  void OnSaved(const SaveOutcome& outcome);
+  void OnReadBack(const ReadBackOutcome& outcome);
+  void Fail(std::string error);
+
+  PlannedDevice& m_device;
+  std::unique_ptr<AnswerChannel> m_channel;
+  std::unique_ptr<ExchangeTimer> m_timer;
+  ProgressIndicator m_quiet;  // many at once would only scramble one line
+  CliContext m_context;
+  ReadBack* m_readBack;
+  DeviceSave m_save;
+  std::function<void()> m_saveEnded;
+  std::function<void()> m_finished;
+};
+
+}  // namespace tamberlyx::cli
