@@ -20,7 +20,7 @@ cat >"$NETNS_TMP/site-a.json" <<'JSON'
 {"devices": [{"mac": "02:4c:0a:42:00:0b", "settings": {"sys.hostname": "ARCHIVE"}}]}
 JSON
 cat >"$NETNS_TMP/site-b.json" <<'JSON'
-{"devices": [{"name": "BACK", "settings": {"sys.hostname": "SCANS", "sys.dns": "10.77.0.53"}}]}
+{"devices": [{"mac": "02:4c:0a:4d:00:0c", "settings": {"sys.hostname": "SCANS", "sys.dns": "10.77.0.53"}}]}
 JSON
 printf 'admin\n' >"$NETNS_TMP/admin.pw"
 chmod 600 "$NETNS_TMP/admin.pw"
@@ -42,7 +42,7 @@ run_playbook() {
   # One fork: both sites' hosts are this one pc, and one program at a time holds the port.
   netns_exec pc env HOME="$NETNS_TMP/home" ANSIBLE_CONFIG="$NETNS_TMP/ansible.cfg" ANSIBLE_NOCOLOR=1 \
     ANSIBLE_LOCAL_TEMP="$NETNS_TMP/home/tmp" ansible-playbook --forks 1 \
-    -i "$NETNS_TMP/inventory.ini" -e "tamberlyx_cli=$CLI" "$@" "$playbook" \
+    -i "$NETNS_TMP/inventory.ini" -e "tamberlyx_cli=$(realpath "$CLI")" "$@" "$playbook" \
     >"$NETNS_TMP/ansible.out" 2>&1
   PLAY_CODE=$?
   RECAP=$(sed -n 's/^\(site_[ab]\) *: .*\(changed=[0-9]*\).*/\1 \2/p' "$NETNS_TMP/ansible.out" |
