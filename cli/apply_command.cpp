@@ -4,6 +4,7 @@
 
 #include "cli/apply_report.h"
 #include "cli/exit_codes.h"
+#include "protocol/answer_sources.h"
 
 namespace tamberlyx::cli {
 namespace {
@@ -12,6 +13,16 @@ CliContext WithTimer(const CliContext& context, Transport& transport, ExchangeTi
   CliContext with = WithTransport(context, transport);
   return {with.transport,    timer,          with.out, with.err, with.progress,
           with.tickPeriodMs, with.interfaces};
+}
+
+// The addresses whose answers are this device's. Its own address is always named, so its answers
+// go to it even while it hears any address (a switch to DHCP).
+AnswerSources DeviceClaim(const SharedBuffers& buffers) {
+  AnswerSources claim = SetAnswerSources(buffers);
+  if (std::ranges::find(claim.addresses, buffers.selectedDeviceIp) == claim.addresses.end()) {
+    claim.addresses.push_back(buffers.selectedDeviceIp);
+  }
+  return claim;
 }
 
 }  // namespace
@@ -43,7 +54,7 @@ void ApplyCommand::OnSearched() {
   for (PlannedDevice& device : m_plan.devices) {
     if (device.result != ApplyResult::kChanged) continue;
     m_jobs.push_back(std::make_unique<ApplyJob>(
-        device, m_dispatcher.Channel(false, SetAnswerSources(device.buffers)), m_timers.MakeTimer(),
+        device, m_dispatcher.Channel(false, DeviceClaim(device.buffers)), m_timers.MakeTimer(),
         m_context, m_command.waitSeconds > 0 ? &m_readBack : nullptr));
     m_waiting.push_back(m_jobs.back().get());
   }
