@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "device/http_page.h"
+#include "device/interface_move.h"
 #include "device/printable.h"
 #include "protocol/ipv4_text.h"
 
@@ -44,6 +45,7 @@ void DeviceHost::Run(const volatile std::sig_atomic_t& stop, const sigset_t& wai
     }
     if (ready > 0 && (fds[0].revents & POLLIN)) ReceiveAll();
     SendDue();
+    FinishRestarts();
     if (m_http && ready > 0) {
       m_http->ServeReady(fds, 1, [this](const std::string& request, std::uint32_t local) {
         return RespondHttp(request, local);
@@ -55,7 +57,11 @@ void DeviceHost::Run(const volatile std::sig_atomic_t& stop, const sigset_t& wai
 }
 
 int DeviceHost::WaitTimeout() const {
-  const std::optional<int> next = m_schedule.MillisecondsUntilNext(Clock::now());
+  const Clock::time_point now = Clock::now();
+  std::optional<int> next = m_schedule.MillisecondsUntilNext(now);
+  if (const std::optional<int> restart = m_restarts.MillisecondsUntilNext(now)) {
+    next = std::min(next.value_or(*restart), *restart);
+  }
   if (m_http && m_http->HasConnections())
     return std::min(next.value_or(kHttpCheckMs), kHttpCheckMs);
   return next.value_or(-1);
@@ -77,7 +83,9 @@ void DeviceHost::Dispatch(const ReceivedDatagram& datagram) {
   const std::string requester = FormatIpv4(datagram.source);
   const Clock::time_point now = Clock::now();
   for (const std::size_t index : Recipients(datagram.destination)) {
+    if (m_restarts.IsRestarting(index)) continue;
     FleetMember& member = m_fleet[index];
+    const std::string before = m_config.network.apply ? member.peer.Settings() : std::string();
     const std::uint32_t source = m_config.fixedSource ? member.address : datagram.localAddress;
     for (OutgoingReply& reply : member.peer.Handle(datagram.bytes, requester)) {
       PendingSend send{std::move(reply.bytes), source, datagram.source,
@@ -88,7 +96,67 @@ void DeviceHost::Dispatch(const ReceivedDatagram& datagram) {
         SendNow(send);
       }
     }
+    if (m_config.network.apply) {
+      BeginRestart(index, before, now + std::chrono::milliseconds(member.peer.Options().delayMs));
+    }
   }
+}
+
+// A SET that moves the device is answered first; the device then restarts, silent.
+void DeviceHost::BeginRestart(std::size_t index, const std::string& before,
+                              Clock::time_point answered) {
+  const FleetMember& member = m_fleet[index];
+  const std::optional<NetworkMove> move =
+      MoveAfterSet(before, member.peer.Settings(), member.address);
+  if (!move) return;
+  m_restarts.Begin(index, *move, answered + std::chrono::milliseconds(m_config.network.restartMs));
+  std::fprintf(m_log, "restart %s for %d ms\n", FormatIpv4(member.address).c_str(),
+               m_config.network.restartMs);
+}
+
+void DeviceHost::FinishRestarts() {
+  for (const RestartSchedule::Restart& restart : m_restarts.TakeDue(Clock::now())) {
+    Move(restart.member, restart.move);
+  }
+}
+
+// Where it fails, the device comes back where it was.
+void DeviceHost::Move(std::size_t index, const NetworkMove& move) {
+  FleetMember& member = m_fleet[index];
+  const std::uint32_t from = member.address;
+  const std::optional<std::uint32_t> to = Destination(member, move);
+  std::string error;
+  if (!to) {
+    error = "no free address in the DHCP pool";
+  } else if (*to != from) {
+    error = Taken(*to) ? FormatIpv4(*to) + " is taken" : MoveInterfaceAddress(from, *to);
+  }
+  const std::uint32_t now = error.empty() ? *to : from;
+  m_byAddress.erase(from);
+  m_byAddress.emplace(now, index);
+  std::replace(m_config.localAddresses.begin(), m_config.localAddresses.end(), from, now);
+  member.address = now;
+  member.peer.MoveTo(FormatIpv4(now));
+  if (error.empty()) {
+    std::fprintf(m_log, "move %s > %s\n", FormatIpv4(from).c_str(), FormatIpv4(now).c_str());
+  } else {
+    std::fprintf(m_log, "fail move %s: %s\n", FormatIpv4(from).c_str(), error.c_str());
+  }
+}
+
+// A switch to DHCP without a pool keeps the address, as a server that leases it again would.
+std::optional<std::uint32_t> DeviceHost::Destination(const FleetMember& member,
+                                                     const NetworkMove& move) const {
+  if (!move.dhcp) return move.address;
+  if (!m_config.network.dhcpPool) return member.address;
+  return NextFreeAddress(*m_config.network.dhcpPool,
+                         [this](std::uint32_t address) { return Taken(address); });
+}
+
+bool DeviceHost::Taken(std::uint32_t address) const {
+  const auto& local = m_config.localAddresses;
+  return m_byAddress.contains(address) ||
+         std::find(local.begin(), local.end(), address) != local.end();
 }
 
 // A device's own address reaches that device alone; a broadcast reaches all. A single device

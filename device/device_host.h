@@ -9,7 +9,9 @@
 
 #include "device/device_fleet.h"
 #include "device/http_server.h"
+#include "device/network_move.h"
 #include "device/reply_schedule.h"
+#include "device/restart_schedule.h"
 #include "device/udp_endpoint.h"
 #include "protocol/constants.h"
 
@@ -21,6 +23,7 @@ struct HostConfig {
   // arrived on.
   bool fixedSource = false;
   std::vector<std::uint32_t> localAddresses;  // this namespace's own unicast addresses
+  NetworkOptions network;
 };
 
 // Runs the devices on one UDP socket (and the web page) in a poll loop until `stop` is set.
@@ -39,6 +42,12 @@ class DeviceHost {
   std::vector<std::size_t> Recipients(std::uint32_t destination) const;
   void SendNow(const PendingSend& send);
   void SendDue();
+  void BeginRestart(std::size_t index, const std::string& before, Clock::time_point answered);
+  void FinishRestarts();
+  void Move(std::size_t index, const NetworkMove& move);
+  std::optional<std::uint32_t> Destination(const FleetMember& member,
+                                           const NetworkMove& move) const;
+  bool Taken(std::uint32_t address) const;
   std::string RespondHttp(const std::string& request, std::uint32_t localAddress);
   int WaitTimeout() const;
 
@@ -48,6 +57,7 @@ class DeviceHost {
   UdpEndpoint m_udp;
   std::optional<HttpServer> m_http;
   ReplySchedule m_schedule;
+  RestartSchedule m_restarts;
   std::FILE* m_log;
 };
 

@@ -28,6 +28,13 @@ std::string DevicePeer::Name() const {
   return name.empty() ? m_options.name : name;
 }
 
+void DevicePeer::MoveTo(std::string address) {
+  m_address = std::move(address);
+  if (GetSettingValue(m_settings, kKeyBootProto) == kBootProtoDhcp) {
+    ReplaceSettingValue(m_settings, kKeyIpAddress, m_address);
+  }
+}
+
 std::vector<OutgoingReply> DevicePeer::Handle(std::string_view datagram,
                                               std::string_view requester) {
   const std::optional<ParsedDatagram> request = ParseDatagram(datagram);

@@ -47,6 +47,8 @@ class DevicePeer : public NetworkPeer {
   const std::string& Settings() const { return m_settings; }
   const std::string& Address() const override { return m_address; }
   const DeviceOptions& Options() const { return m_options; }
+  // The device now stands at `address`; on DHCP it reports it as its nwk.ipaddr.
+  void MoveTo(std::string address);
   // `sys.hostname` of the current settings; the configured name when the settings have none.
   std::string Name() const;
 

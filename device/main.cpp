@@ -69,7 +69,8 @@ void PrintFleet(const std::vector<FleetMember>& fleet, const HostConfig& config)
 
 int Serve(const ProgramOptions& options) {
   const std::vector<tamberlyx::InterfaceAddress> addresses = tamberlyx::InterfaceIpv4Addresses();
-  HostConfig config{options.clientPort, options.firstAddress.has_value(), Unicast(addresses)};
+  HostConfig config{options.clientPort, options.firstAddress.has_value(), Unicast(addresses),
+                    options.network};
   std::vector<FleetMember> fleet =
       MakeFleet(options, tamberlyx::FirstNonLoopbackAddress(addresses));
   std::string error;

@@ -142,6 +142,24 @@ std::string SetSmbDir(ProgramOptions& options, const std::string& value) {
   return {};
 }
 
+std::string SetApplyNetwork(ProgramOptions& options, const std::string&) {
+  options.network.apply = true;
+  return {};
+}
+
+std::string SetDhcpPool(ProgramOptions& options, const std::string& value) {
+  options.network.dhcpPool = ParseAddressRange(value);
+  if (!options.network.dhcpPool) return "not a range FIRST-LAST of IPv4 addresses: " + value;
+  return {};
+}
+
+std::string SetRestart(ProgramOptions& options, const std::string& value) {
+  const auto pause = ParseNumber(value, 0, kMaxDelayMs);
+  if (!pause) return "the pause must be 0 to 600000 milliseconds";
+  options.network.restartMs = static_cast<int>(*pause);
+  return {};
+}
+
 std::string SetHelp(ProgramOptions& options, const std::string&) {
   options.help = true;
   return {};
@@ -166,6 +184,9 @@ const std::vector<OptionRule>& OptionTable() {
       {"--oversized", false, Flag(&DeviceOptions::oversized)},
       {"--smb-dir", true, SetSmbDir},
       {"--smb-password", true, SetSmbPassword},
+      {"--apply-network", false, SetApplyNetwork},
+      {"--dhcp-pool", true, SetDhcpPool},
+      {"--restart-ms", true, SetRestart},
       {"--help", false, SetHelp},
   };
   return table;
@@ -182,6 +203,12 @@ std::string CheckCombination(const ProgramOptions& options) {
   if (options.count > 1 && !options.firstAddress) return "--count needs --first-address";
   if (options.count > 1 && !options.smbDir.empty()) return "--smb-dir serves a single device";
   if (options.smbPassword && options.smbDir.empty()) return "--smb-password needs --smb-dir";
+  const NetworkOptions& network = options.network;
+  if (!network.apply && (network.dhcpPool || network.restartMs != kDefaultRestartMs)) {
+    return "--dhcp-pool and --restart-ms need --apply-network";
+  }
+  // The shares' smbd stays bound to the address the device leaves.
+  if (network.apply && !options.smbDir.empty()) return "--apply-network cannot move --smb-dir";
   if (options.firstAddress &&
       std::uint64_t{*options.firstAddress} + std::uint64_t(options.count - 1) > 0xFFFFFFFEu) {
     return "--count runs past the last IPv4 address";
@@ -235,6 +262,13 @@ A simulated storage device answering the set-up wizard on UDP.
                             SMB for user admin with the admin password, through a private
                             smbd bound to the device's own address (needs root and samba)
   --smb-password PASSWORD   the shares' password instead of the admin password
+  --apply-network           a SET that names a new nwk.ipaddr moves the device there, one
+                            that switches nwk.bootproto to dhcp moves it to a pool address;
+                            needs root, inside the device's own network namespace only
+  --dhcp-pool FIRST-LAST    addresses a switch to DHCP takes, the first free one (without
+                            it the device keeps its address and reports it)
+  --restart-ms MS           pause after the SETOK of a move, answering nothing (default )" +
+         std::to_string(kDefaultRestartMs) + R"()
 Misbehaviours for tests:
   --delay MS                send every reply MS milliseconds late
   --silent WORD             leave requests with WORD unanswered (Tamberlyx, VERIFY, SET);
@@ -246,9 +280,9 @@ Misbehaviours for tests:
   --oversized               pad discovery replies past 1024 bytes
   --help                    show this text
 
-A SET replaces the settings the device reports (and its name); a new nwk.ipaddr does not
-move the device, which keeps answering at its address. A SET whose body is not a settings
-text is answered SETFAIL and changes nothing.
+A SET replaces the settings the device reports (and its name); without --apply-network a new
+nwk.ipaddr does not move the device, which keeps answering at its address. A SET whose body is
+not a settings text is answered SETFAIL and changes nothing.
 Each datagram received and sent is printed on one line; bytes outside printable ASCII and the
 backslash are shown as \xHH.
 )";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/device_peer.h"
+#include "device/network_move.h"
 #include "protocol/constants.h"
 
 namespace tamberlyx::device {
@@ -26,6 +27,7 @@ struct ProgramOptions {
   std::uint16_t httpPort = kDefaultHttpPort;  // 0: no web page
   std::string smbDir;                         // empty: no network shares
   std::optional<std::string> smbPassword;     // unset: the admin password
+  NetworkOptions network;
   bool help = false;
 };
 

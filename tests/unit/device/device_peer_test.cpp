@@ -110,6 +110,16 @@ TEST(DevicePeer, SetReplacesTheSettingsThatDiscoveryThenReports) {
   EXPECT_EQ(OnlyReply(peer, kDiscovery), Header(kPc, "GETOK") + next);
 }
 
+TEST(DevicePeer, AMovedDeviceOnDhcpReportsItsLease) {
+  DevicePeer peer = MakePeer();
+  peer.MoveTo("10.0.0.7");
+  EXPECT_EQ(peer.Address(), "10.0.0.7");
+  EXPECT_EQ(peer.Settings(), kSettings);  // a fixed address is the one SET gave
+  OnlyReply(peer, Set("nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.7"));
+  peer.MoveTo("10.0.9.1");
+  EXPECT_EQ(peer.Settings(), "nwk.bootproto=dhcp&nwk.ipaddr=10.0.9.1");
+}
+
 TEST(DevicePeer, SetTakesTheLongestSettingsTextADatagramCarries) {
   DevicePeer peer = MakePeer();
   const std::string longest = "a=" + std::string(997, 'x');

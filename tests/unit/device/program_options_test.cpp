@@ -54,6 +54,10 @@ TEST(ProgramOptions, ReadsEveryOption) {
                                             "HELLO",
                                             "--reply-to-source-port",
                                             "--oversized",
+                                            "--apply-network",
+                                            "--dhcp-pool=10.0.2.1-10.0.2.9",
+                                            "--restart-ms",
+                                            "150",
                                             "--help"});
   EXPECT_EQ(options.device.name, "LAB");
   EXPECT_EQ(options.device.password, "");
@@ -70,7 +74,14 @@ TEST(ProgramOptions, ReadsEveryOption) {
   EXPECT_EQ(options.device.unknownWord, "HELLO");
   EXPECT_TRUE(options.device.replyToSourcePort);
   EXPECT_TRUE(options.device.oversized);
+  EXPECT_TRUE(options.network.apply);
+  ASSERT_TRUE(options.network.dhcpPool);
+  EXPECT_EQ(options.network.dhcpPool->first, 0x0A000201u);
+  EXPECT_EQ(options.network.dhcpPool->last, 0x0A000209u);
+  EXPECT_EQ(options.network.restartMs, 150);
   EXPECT_TRUE(options.help);
+  EXPECT_FALSE(ParseGood({}).network.apply);
+  EXPECT_EQ(ParseGood({"--apply-network"}).network.restartMs, 2000);
   EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas"}).smbDir, "/srv/nas");
   EXPECT_FALSE(ParseGood({"--smb-dir=/srv/nas"}).smbPassword);
   EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas", "--smb-password="}).smbPassword, "");
@@ -108,6 +119,11 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
       {"--smb-dir", "/srv", "--count", "2", "--first-address", "10.0.0.2"},
       {"--smb-password", "other"},  // no shares to protect
       {"--smb-dir", "/srv", "--smb-password", std::string(65, 'p')},
+      {"--dhcp-pool", "10.0.0.1-10.0.0.9"},  // without --apply-network: nothing to use it
+      {"--restart-ms", "100"},
+      {"--apply-network", "--dhcp-pool", "10.0.0.9-10.0.0.1"},
+      {"--apply-network", "--restart-ms", "-1"},
+      {"--apply-network", "--smb-dir", "/srv"},  // smbd would stay at the old address
   };
   for (const Args& args : bad) {
     const ParsedCommandLine parsed = ParseProgramOptions(args);
@@ -118,11 +134,17 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
 
 TEST(ProgramOptions, UsageNamesEveryOption) {
   const std::string usage = UsageText();
-  for (const char* option :
-       {"--name", "--password", "--settings", "--count", "--first-address", "--port-device",
-        "--port-client", "--http", "--delay", "--silent", "--duplicate", "--foreign-address",
-        "--unknown-word", "--reply-to-source-port", "--oversized", "--smb-dir", "--smb-password",
-        "--help"}) {
+  for (const char* option : {"--name",          "--password",
+                             "--settings",      "--count",
+                             "--first-address", "--port-device",
+                             "--port-client",   "--http",
+                             "--delay",         "--silent",
+                             "--duplicate",     "--foreign-address",
+                             "--unknown-word",  "--reply-to-source-port",
+                             "--oversized",     "--smb-dir",
+                             "--smb-password",  "--apply-network",
+                             "--dhcp-pool",     "--restart-ms",
+                             "--help"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }
