@@ -37,8 +37,8 @@ QLineEdit* MakeField(QWidget& parent, QValidator& validator) {
   field->setAlignment(Qt::AlignCenter);
   field->setValidator(&validator);
   field->setMaxLength(kFullLength);
-  // The control is one tab stop: the first field takes the keyboard, the others only clicks.
-  field->setFocusPolicy(Qt::ClickFocus);
+  // Each field is a tab stop of its own, so Tab and Shift+Tab walk the fields in order.
+  field->setFocusPolicy(Qt::StrongFocus);
   return field;
 }
 
@@ -85,8 +85,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     connect(m_fields[i], &QLineEdit::textEdited, this, [this, i] { OnFieldEdited(i); });
     layout->addWidget(m_fields[i], 1);
   }
-  m_fields[0]->setFocusPolicy(Qt::StrongFocus);
-  // A tab stop of its own, so that a tab chain can place the control as one compound stop.
+  // A tab stop of its own, so that a tab chain can place the control, fields and all, as one.
   setFocusPolicy(Qt::StrongFocus);
   setFocusProxy(m_fields[0]);
   m_frame = new FrameOverlay(*this);
@@ -170,12 +169,6 @@ bool IpAddressEdit::OnFieldKey(std::size_t index, const QKeyEvent& key) {
   }
   if (plain && index < kLast && atEnd && key.key() == Qt::Key_Right) {
     MoveTo(index + 1, 0, false);
-    return true;
-  }
-  if (key.key() == Qt::Key_Backtab && index > 0) {
-    // Leave the control backwards, as from its first field, not into the field before.
-    m_fields[0]->setFocus(Qt::OtherFocusReason);
-    focusNextPrevChild(false);
     return true;
   }
   return false;

@@ -9,8 +9,8 @@ class QLineEdit;
 
 namespace tamberlyx {
 
-// An IPv4 address field: four fields of 0 to 255 between dots, each of which may be blank. One
-// tab stop for the whole control. Typing "." moves to the next field, a third digit moves on by
+// An IPv4 address field: four fields of 0 to 255 between dots, each of which may be blank, and
+// each a tab stop. Typing "." moves to the next field, a third digit moves on by
 // itself, Backspace at the start of a field and the arrow keys at its edges cross into the
 // neighbour, and pasting a dotted address fills all four fields. Its frame is drawn over the
 // fields, so that it stays whole at every scale.

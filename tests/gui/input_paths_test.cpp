@@ -63,6 +63,7 @@ class InputPathsTest : public ShellFixture {
   CIpSettingDlg& Step2() { return m_wizard.Step2(); }
   QWidget& Open(WizardPage& page, unsigned templateId, const std::string& settings = kManual) {
     m_wizard.Buffers() = {settings, settings, "192.168.0.20", "admin"};
+    m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
     EXPECT_TRUE(SwitchToPage(nullptr, page, templateId));
     QApplication::setActiveWindow(page.Window());
     return *page.Window();
@@ -141,16 +142,13 @@ TEST_F(InputPathsTest, EveryWayTicksTheDriveBox) {
 TEST_F(InputPathsTest, TabVisitsStepsTwoAndFourInReadingOrder) {
   QWidget& step2 = Open(Step2(), kIpSettingTemplateId);
   QWidget* name = Step2().Control(kIdServerName);
-  const std::vector<QWidget*> order2 = {name,
-                                        Step2().Control(kIdManualAddress),
-                                        Step2().Control(kIdDhcpAddress),
-                                        Address(0).Field(0),
-                                        Address(1).Field(0),
-                                        Address(2).Field(0),
-                                        Address(3).Field(0),
-                                        Step2().Control(kIdIpBack),
-                                        Step2().Control(kIdIpNext),
-                                        name};
+  std::vector<QWidget*> order2 = {name, Step2().Control(kIdManualAddress),
+                                  Step2().Control(kIdDhcpAddress)};
+  for (int control = 0; control < 4; ++control) {
+    for (int field = 0; field < 4; ++field) order2.push_back(Address(control).Field(field));
+  }
+  for (const int id : {kIdIpBack, kIdIpNext}) order2.push_back(Step2().Control(id));
+  order2.push_back(name);
   EXPECT_EQ(TabWalk(step2, *name, order2.size()), order2);
 
   QWidget& step4 = Open(m_wizard.Step4(), kSaveTemplateId);

@@ -85,10 +85,11 @@ TEST_F(IpAddressEditTest, KeyboardRules) {
       {"9^", " 192.168.0.20\n", "192|168|0|20", 3},
       {"9^", "10.1.2.300", "9|||", 0},  // not an address: nothing changes
       {"9^", "1.2.3", "9|||", 0},
-      {"^", "42", "42|||", 0},    // a plain number pastes into the field
-      {"1.2~", "", "1|2||", -1},  // Shift+Tab leaves the control, not the field
-      {"1.2\t", "", "1|2||", 4},  // so does Tab: one tab stop
-  };
+      {"^", "42", "42|||", 0},          // a plain number pastes into the field
+      {"1.2~", "", "1|2||", 0},         // Shift+Tab goes back a field
+      {"1.2\t", "", "1|2||", 2},        // Tab goes on a field
+      {"1.2.3.4\t", "", "1|2|3|4", 4},  // and from the last leaves the control
+      {"~", "", "|||", -1}};
   for (const Case& c : cases) {
     m_edit->ClearAddress();
     m_edit->setFocus();
