@@ -59,7 +59,9 @@ std::string ReportTable(const Plan& plan) {
 std::string ReportJson(const Plan& plan) {
   std::vector<JsonValue> elements;
   for (const PlannedDevice& device : plan.devices) {
-    elements.push_back({{"mac", OrNull(device.mac)},
+    // "device" names the file's entry, so one that was never found can still be told apart.
+    elements.push_back({{"device", JsonText(DeviceLabel(*device.file))},
+                        {"mac", OrNull(device.mac)},
                         {"address", OrNull(device.address)},
                         {"result", ResultWord(device.result)},
                         {"changes", Changes(device)},

@@ -79,11 +79,13 @@ const std::string kSite = R"({"devices": [
 TEST_F(ApplyRunTest, ChangesWhatDiffersReadsItBackAndASecondRunSendsOnlyTheSearch) {
   EXPECT_EQ(Run({"--json", "--wait", "5"}, kSite), kExitOk) << err.str();
   const std::string report = out.str();
-  EXPECT_NE(report.find(R"({"mac": "02:4c:c0:a8:00:15", "address": "192.168.0.21", "result": )"
-                        R"("changed", "changes": [{"key": "sys.hostname", "old": "ALPHA", "new": )"
-                        R"("ARCHIVE"}, {"key": "sys.Time.timeZone", "old": "Seoul", "new": )"
-                        R"("Tokyo"}], "now_at": "192.168.0.21", "error": null})"),
-            std::string::npos)
+  EXPECT_NE(
+      report.find(
+          R"({"device": "mac 02:4C:C0:A8:00:15", "mac": "02:4c:c0:a8:00:15", "address": "192.168.0.21", "result": )"
+          R"("changed", "changes": [{"key": "sys.hostname", "old": "ALPHA", "new": )"
+          R"("ARCHIVE"}, {"key": "sys.Time.timeZone", "old": "Seoul", "new": )"
+          R"("Tokyo"}], "now_at": "192.168.0.21", "error": null})"),
+      std::string::npos)
       << report;
   EXPECT_NE(report.find(R"("address": "192.168.0.22", "result": "changed")"), std::string::npos);
   EXPECT_NE(report.find(R"("now_at": "192.168.0.52")"), std::string::npos) << report;
