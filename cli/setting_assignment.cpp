@@ -1,5 +1,7 @@
 #include "cli/setting_assignment.h"
 
+#include <optional>
+
 #include "protocol/constants.h"
 #include "protocol/requests.h"
 #include "protocol/settings_keys.h"
@@ -27,17 +29,18 @@ AssignmentOutcome ParseAssignment(std::string_view argument) {
 
 std::string ApplyAssignments(std::string& settings,
                              const std::vector<SettingAssignment>& assignments) {
-  std::string edited = settings;
+  std::vector<SettingValue> values;
   for (const SettingAssignment& assignment : assignments) {
-    if (!HasSettingKey(edited, assignment.key)) {
+    if (!HasSettingKey(settings, assignment.key)) {
       return "the device does not report the key \"" + assignment.key + "\"";
     }
-    if (!ReplaceSettingValue(edited, assignment.key, assignment.value)) {
-      return "setting " + assignment.key + " would make the settings longer than " +
-             std::to_string(kMaxSettingsLength) + " characters";
-    }
+    values.push_back({assignment.key, assignment.value});
   }
-  settings = std::move(edited);
+  // All together or none, as the wizard's pages write theirs: only the final length counts.
+  if (const std::optional<std::size_t> overflow = ReplaceSettingValues(settings, values)) {
+    return "setting " + assignments[*overflow].key + " would make the settings longer than " +
+           std::to_string(kMaxSettingsLength) + " characters";
+  }
   return {};
 }
 

@@ -21,7 +21,7 @@ struct AssignmentOutcome {
 AssignmentOutcome ParseAssignment(std::string_view argument);
 
 // Replaces each entry of `settings` in order, all or nothing: a key the device did not report,
-// or a text that would grow past 999 characters, leaves `settings` untouched and names the
+// or a final text longer than 999 characters, leaves `settings` untouched and names the
 // reason. Returns "" on success.
 std::string ApplyAssignments(std::string& settings,
                              const std::vector<SettingAssignment>& assignments);
