@@ -4,6 +4,7 @@
 
 #include "protocol/constants.h"
 #include "protocol/datagram.h"
+#include "protocol/events.h"
 #include "protocol/messages.h"
 
 namespace tamberlyx {
@@ -12,6 +13,22 @@ namespace {
 // Readiness is level-triggered, so what is left is announced again; the bound returns to the
 // event loop in time for the timer when a peer floods CLIENT_PORT.
 constexpr int kMaxReadsPerNotification = 256;
+
+void ReportDrop(const Datagram& datagram, DropReason reason) {
+  ReportEvent({.kind = EventKind::kAnswerDropped,
+               .address = datagram.source,
+               .length = datagram.bytes.size(),
+               .reason = reason});
+}
+
+void ReportReceiveDrops(const ReceiveDrops& drops) {
+  if (drops.kernel != 0) {
+    ReportEvent({.kind = EventKind::kReceiveDropped, .detail = "kernel", .count = drops.kernel});
+  }
+  if (drops.queue != 0) {
+    ReportEvent({.kind = EventKind::kReceiveDropped, .detail = "queue", .count = drops.queue});
+  }
+}
 
 }  // namespace
 
@@ -60,6 +77,13 @@ void Exchange::Start(std::string_view request, std::string_view destination,
   // and walk the interfaces a thousand times on the event loop.
   m_ownAddresses = m_kind.ownAddressCheck ? m_transport.OwnAddresses() : std::vector<std::string>{};
   m_started = m_timer.Now();
+  const std::optional<ParsedDatagram> sent = ParseDatagram(request);
+  m_word = sent ? std::string(sent->wordToken) : std::string();
+  m_answers = 0;
+  ReportEvent({.kind = EventKind::kWindowOpened,
+               .address = std::string(destination),
+               .word = m_word,
+               .count = static_cast<std::uint64_t>(m_kind.tickLimit + 1)});
   m_timer.Start(m_tickPeriodMs, [this] { OnTick(); });
   // Listening before the request leaves: a device on a fast network answers before a socket
   // opened afterwards would be bound, and its reply would be lost. A failed send still leaves
@@ -101,10 +125,20 @@ void Exchange::OnSocketNotify(unsigned event, unsigned error) {
 
 void Exchange::HandleDatagram(const Datagram& datagram) {
   // A third host must not decide a password check or report a save that never happened.
-  if (!m_sources.Accepts(datagram.source)) return;
+  if (!m_sources.Accepts(datagram.source)) return ReportDrop(datagram, DropReason::kOtherSource);
   const std::optional<ParsedDatagram> reply = ParseDatagram(datagram.bytes);
-  if (!reply) return;
-  if (m_kind.ownAddressCheck && !IsOwnAddress(reply->addressToken)) return;
+  if (!reply) return ReportDrop(datagram, DropReason::kTooLong);
+  if (m_kind.ownAddressCheck && !IsOwnAddress(reply->addressToken)) {
+    return ReportDrop(datagram, DropReason::kNotForThisPc);
+  }
+  ++m_answers;
+  if (EventsWanted()) {
+    ReportEvent({.kind = EventKind::kAnswerAccepted,
+                 .address = datagram.source,
+                 .word = std::string(reply->wordToken),
+                 .length = datagram.bytes.size(),
+                 .detail = SafeBody(reply->wordToken, reply->body)});
+  }
   const bool ending =
       std::ranges::find(m_kind.endingWords, reply->wordToken) != m_kind.endingWords.end();
   if (ending) End();
@@ -145,9 +179,18 @@ void Exchange::RunTick() {
 }
 
 void Exchange::End() {
-  if (m_running) m_timer.Stop();
+  if (m_running) {
+    m_timer.Stop();
+    ReportEvent({.kind = EventKind::kWindowClosed, .word = m_word, .count = m_answers});
+  }
   m_running = false;
-  if (m_listener) m_drops = m_listener->Drops();
+  if (!m_listener) return;
+  // What still waits came too late; said once each, so that a late answer is no mystery.
+  while (std::optional<Datagram> late = m_listener->Receive()) {
+    ReportDrop(*late, DropReason::kAfterWindow);
+  }
+  m_drops = m_listener->Drops();
+  ReportReceiveDrops(m_drops);
   m_listener.reset();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -94,6 +95,8 @@ class Exchange {
   long m_ticksRun = 0;    // tick paths run, including the one that ended the exchange
   unsigned m_starts = 0;  // tells a tick of this exchange from one of the next
   ReceiveDrops m_drops;   // of the listener last closed
+  std::string m_word;     // of the request, for the log
+  std::uint64_t m_answers = 0;
   int m_ticks = 0;
   bool m_running = false;
 };
