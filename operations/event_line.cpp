@@ -44,6 +44,9 @@ std::string EventLine(const Event& e) {
                             std::to_string(e.port) +
                             (e.interfaceName.empty() ? "" : " via " + Shown(e.interfaceName)),
                         e.detail);
+    case EventKind::kSendFailed:
+      return "could not send " + Shown(e.word) + " " + Bytes(e.length) + " to " + e.address +
+             (e.interfaceName.empty() ? "" : " via " + Shown(e.interfaceName));
     case EventKind::kAnswerAccepted:
       return WithDetail(
           "answer " + Shown(e.word) + " " + Bytes(e.length) + " from " + e.address + " accepted",

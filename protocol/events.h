@@ -12,6 +12,7 @@ namespace tamberlyx {
 enum class EventKind {
   kInterface,         // an interface of this PC and its address, named at the start of a log
   kSent,              // a datagram left: interfaceName (may be empty), address, port, word, length
+  kSendFailed,        // the same fields, for a send the system refused
   kAnswerAccepted,    // an answer the exchange took: address (its source), word, length
   kAnswerDropped,     // an answer the exchange dropped: address, length, reason
   kWindowOpened,      // word (of the request), address (its destination), count (ticks)

@@ -13,6 +13,12 @@ struct LocalInterface {
   bool operator==(const LocalInterface&) const = default;
 };
 
+// An interface a widened search leaves out, and why ("down", "cannot broadcast").
+struct SkippedInterface {
+  std::string name;
+  std::string reason;
+};
+
 // The PC's interfaces as a widened search sees them. Every call happens on the one UI thread.
 class InterfaceNetwork {
  public:
@@ -25,6 +31,8 @@ class InterfaceNetwork {
                        std::string_view destination) = 0;
   // The interface this PC reaches `address` through; empty when it has no route there.
   virtual std::string InterfaceTowards(std::string_view address) = 0;
+  // The interfaces BroadcastInterfaces leaves out, loopback aside; for the log only.
+  virtual std::vector<SkippedInterface> SkippedInterfaces() { return {}; }
 };
 
 }  // namespace tamberlyx

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "protocol/constants.h"
+#include "protocol/datagram.h"
+#include "protocol/events.h"
+
 namespace tamberlyx {
 
 SearchTransport::SearchTransport(Transport& inner, InterfaceNetwork* interfaces,
@@ -23,13 +27,18 @@ bool SearchTransport::Send(std::string_view datagram, std::string_view destinati
 }
 
 bool SearchTransport::SendEveryInterface(std::string_view datagram, std::string_view destination) {
+  for (const SkippedInterface& skipped : m_interfaces->SkippedInterfaces()) {
+    ReportEvent({.kind = EventKind::kInterfaceSkipped,
+                 .interfaceName = skipped.name,
+                 .detail = skipped.reason});
+  }
   const std::vector<LocalInterface> interfaces = m_interfaces->BroadcastInterfaces();
   // Never narrower than the plain search: without a usable interface the routes decide.
   if (interfaces.empty()) return SendRouted(datagram, destination, true);
   bool sent = false;
   for (const LocalInterface& via : interfaces) {
     const bool ok = m_interfaces->SendVia(via, datagram, destination);
-    m_routes.push_back({std::string(destination), via.name, via.address, ok});
+    Record(datagram, {std::string(destination), via.name, via.address, ok});
     sent = sent || ok;
   }
   return sent;
@@ -41,14 +50,14 @@ bool SearchTransport::SendToDevice(std::string_view datagram, std::string_view d
   const std::optional<LocalInterface> via = DeviceInterface(destination);
   if (!via) return SendRouted(datagram, destination, false);
   const bool ok = m_interfaces->SendVia(*via, datagram, destination);
-  m_routes.push_back({std::string(destination), via->name, via->address, ok});
+  Record(datagram, {std::string(destination), via->name, via->address, ok});
   return ok;
 }
 
 bool SearchTransport::SendRouted(std::string_view datagram, std::string_view destination,
                                  bool broadcast) {
   const bool ok = m_inner.Send(datagram, destination, broadcast);
-  m_routes.push_back({std::string(destination), InterfaceTowards(destination), {}, ok});
+  Record(datagram, {std::string(destination), InterfaceTowards(destination), {}, ok});
   return ok;
 }
 
@@ -61,6 +70,21 @@ std::optional<LocalInterface> SearchTransport::DeviceInterface(std::string_view 
   const auto found = std::ranges::find(interfaces, name, &LocalInterface::name);
   if (found == interfaces.end()) return std::nullopt;
   return *found;
+}
+
+void SearchTransport::Record(std::string_view datagram, SearchRoute route) {
+  if (EventsWanted()) {
+    const std::optional<ParsedDatagram> parsed = ParseDatagram(datagram);
+    const std::string_view word = parsed ? parsed->wordToken : std::string_view();
+    ReportEvent({.kind = route.sent ? EventKind::kSent : EventKind::kSendFailed,
+                 .interfaceName = route.interfaceName,
+                 .address = route.destination,
+                 .port = DEVICE_PORT,
+                 .word = std::string(word),
+                 .length = datagram.size(),
+                 .detail = parsed ? SafeBody(word, parsed->body) : std::string()});
+  }
+  m_routes.push_back(std::move(route));
 }
 
 ListenResult SearchTransport::Listen(ReadyCallback onReady) {

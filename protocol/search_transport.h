@@ -45,6 +45,8 @@ class SearchTransport : public Transport {
   bool SendToDevice(std::string_view datagram, std::string_view destination);
   bool SendRouted(std::string_view datagram, std::string_view destination, bool broadcast);
   std::optional<LocalInterface> DeviceInterface(std::string_view address) const;
+  // Keeps the way a request went, and says so to the log.
+  void Record(std::string_view datagram, SearchRoute route);
 
   Transport& m_inner;
   InterfaceNetwork* m_interfaces;

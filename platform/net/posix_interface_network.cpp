@@ -70,6 +70,19 @@ std::vector<LocalInterface> PosixInterfaceNetwork::BroadcastInterfaces() {
   return interfaces;
 }
 
+std::vector<SkippedInterface> PosixInterfaceNetwork::SkippedInterfaces() {
+  std::vector<SkippedInterface> skipped;
+  for (const InterfaceAddress& local : InterfaceIpv4Addresses()) {
+    if (local.loopback) continue;
+    if (!local.up) {
+      skipped.push_back({local.interfaceName, "down"});
+    } else if (!local.broadcast) {
+      skipped.push_back({local.interfaceName, "cannot broadcast"});
+    }
+  }
+  return skipped;
+}
+
 bool PosixInterfaceNetwork::SendVia(const LocalInterface& via, std::string_view datagram,
                                     std::string_view destination) {
   const std::optional<sockaddr_in> target = Endpoint(destination, m_devicePort);

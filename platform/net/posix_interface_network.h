@@ -16,6 +16,7 @@ class PosixInterfaceNetwork : public InterfaceNetwork {
   explicit PosixInterfaceNetwork(std::uint16_t devicePort = DEVICE_PORT);
 
   std::vector<LocalInterface> BroadcastInterfaces() override;
+  std::vector<SkippedInterface> SkippedInterfaces() override;
   bool SendVia(const LocalInterface& via, std::string_view datagram,
                std::string_view destination) override;
   std::string InterfaceTowards(std::string_view address) override;
