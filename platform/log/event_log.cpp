@@ -1,4 +1,4 @@
-#include "platform/desktop/event_log.h"
+#include "platform/log/event_log.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,6 +24,8 @@ void MakeRoom(const QDir& folder) {
     QFile::rename(RunFile(folder, run), RunFile(folder, run + 1));
   }
 }
+
+constexpr char kFullNote[] = "(this run's log is full; later events are not kept)\n";
 
 bool IsDriveEvent(EventKind kind) {
   return kind == EventKind::kShareMounted || kind == EventKind::kShareFailed;
@@ -68,8 +70,9 @@ void EventLog::Write(const QString& line) {
   if (!m_file.isOpen() || m_full) return;
   QByteArray bytes = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' +
                      line.toUtf8() + '\n';
-  if (m_written + bytes.size() > kBytesPerRun) {
-    bytes = "(this run's log is full; later events are not kept)\n";
+  // Room is kept for the note that says the log is full.
+  if (m_written + bytes.size() + qsizetype(sizeof kFullNote) > kBytesPerRun) {
+    bytes = kFullNote;
     m_full = true;
   }
   m_written += m_file.write(bytes);
