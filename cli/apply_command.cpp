@@ -27,9 +27,14 @@ AnswerSources DeviceClaim(const SharedBuffers& buffers) {
 
 }  // namespace
 
+ApplyFileSource FileOfCommandLine(const CliCommand& command) {
+  return [command] { return LoadApplyFile(command, ReadPasswordFromStdin); };
+}
+
 ApplyCommand::ApplyCommand(const CliCommand& command, CliContext& context, Credentials credentials,
-                           Finish finish)
+                           Finish finish, ApplyFileSource source)
     : m_command(command),
+      m_source(std::move(source)),
       m_context(context),
       m_credentials(std::move(credentials)),
       m_finish(std::move(finish)),
@@ -42,12 +47,17 @@ ApplyCommand::ApplyCommand(const CliCommand& command, CliContext& context, Crede
       m_discovery(m_searchContext),
       m_readBack(m_searchContext, std::chrono::seconds(command.waitSeconds)) {}
 
+// A file that cannot be used stops the command before anything is sent.
 void ApplyCommand::Start() {
+  LoadedApplyFile loaded = m_source();
+  for (const std::string& error : loaded.errors) m_context.err << kProgramPrefix << error << '\n';
+  if (!loaded.errors.empty()) return m_finish(kExitUsage);
+  m_file = std::move(loaded.file);
   m_discovery.Run([this](const DiscoveryResult&) { OnSearched(); });
 }
 
 void ApplyCommand::OnSearched() {
-  m_plan = MakePlan(m_command.applyFile, m_discovery.Devices().Records(), m_credentials.korean);
+  m_plan = MakePlan(m_file, m_discovery.Devices().Records(), m_credentials.korean);
   if (Refused()) return;
   if (!m_command.json) m_context.out << FormatPlan(m_plan) << std::flush;
   if (m_command.check) return Report();

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "cli/answer_dispatcher.h"
+#include "cli/apply_input.h"
 #include "cli/apply_job.h"
 #include "cli/apply_plan.h"
 #include "cli/command.h"
@@ -15,12 +17,18 @@
 
 namespace tamberlyx::cli {
 
-// apply: one search, the plan, then VERIFY, SET and the read-back for every device to change,
-// several at once over one listening socket, and the report.
+// Where apply gets its file from, read when the command starts.
+using ApplyFileSource = std::function<LoadedApplyFile()>;
+
+// FILE and the passwords as the command line names them, from disk and standard input.
+ApplyFileSource FileOfCommandLine(const CliCommand& command);
+
+// apply: its file, one search, the plan, then VERIFY, SET and the read-back for every device to
+// change, several at once over one listening socket, and the report.
 class ApplyCommand : public Command {
  public:
   ApplyCommand(const CliCommand& command, CliContext& context, Credentials credentials,
-               Finish finish);
+               Finish finish, ApplyFileSource source);
   void Start() override;
 
  private:
@@ -33,6 +41,8 @@ class ApplyCommand : public Command {
   void Report();
 
   CliCommand m_command;
+  ApplyFileSource m_source;
+  ApplyFile m_file;
   CliContext& m_context;
   Credentials m_credentials;
   Finish m_finish;

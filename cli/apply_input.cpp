@@ -54,10 +54,11 @@ std::string Beside(const std::string& file, const std::string& path) {
 }
 
 // Fills in the passwords; the common one is asked for at most once, and only when needed.
-void GivePasswords(CliCommand& command, const std::function<PasswordOutcome()>& readStdin,
-                   std::vector<std::string>& errors) {
+void GivePasswords(const CliCommand& command, const std::function<PasswordOutcome()>& readStdin,
+                   LoadedApplyFile& loaded) {
+  std::vector<std::string>& errors = loaded.errors;
   std::optional<PasswordOutcome> common;
-  for (FileDevice& device : command.applyFile.devices) {
+  for (FileDevice& device : loaded.file.devices) {
     PasswordOutcome outcome;
     if (!device.passwordFile.empty()) {
       outcome = ReadPasswordFile(Beside(command.file, device.passwordFile));
@@ -90,18 +91,21 @@ PasswordOutcome ReadPasswordFile(const std::string& path) {
   return outcome;
 }
 
-std::vector<std::string> LoadApplyFile(CliCommand& command,
-                                       const std::function<PasswordOutcome()>& readStdinPassword) {
+LoadedApplyFile LoadApplyFile(const CliCommand& command,
+                              const std::function<PasswordOutcome()>& readStdinPassword) {
+  LoadedApplyFile loaded;
   const std::optional<std::string> text = ReadText(command.file);
-  if (!text) return {command.file + ": " + std::strerror(errno)};
+  if (!text) {
+    loaded.errors.push_back(command.file + ": " + std::strerror(errno));
+    return loaded;
+  }
   ApplyFileOutcome parsed = ParseApplyFile(*text);
-  std::vector<std::string> errors;
   for (const FileError& error : parsed.errors)
-    errors.push_back(FormatFileError(command.file, error));
-  if (!errors.empty()) return errors;
-  command.applyFile = std::move(parsed.file);
-  if (!command.check) GivePasswords(command, readStdinPassword, errors);
-  return errors;
+    loaded.errors.push_back(FormatFileError(command.file, error));
+  if (!loaded.errors.empty()) return loaded;
+  loaded.file = std::move(parsed.file);
+  if (!command.check) GivePasswords(command, readStdinPassword, loaded);
+  return loaded;
 }
 
 }  // namespace tamberlyx::cli

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/apply_file.h"
 #include "cli/cli_command.h"
 #include "cli/password_input.h"
 
@@ -13,11 +14,15 @@ namespace tamberlyx::cli {
 // file that neither its group nor others may read.
 PasswordOutcome ReadPasswordFile(const std::string& path);
 
-// Reads the apply command's FILE (standard input for "-"), parses it into `command.applyFile`
-// and, unless --check, gives every device its password: its own password_file (relative to
-// FILE), else --password-file, else the one `readStdinPassword` returns. Returns every error,
-// one line each, with its place in FILE where it has one; empty on success.
-std::vector<std::string> LoadApplyFile(CliCommand& command,
-                                       const std::function<PasswordOutcome()>& readStdinPassword);
+struct LoadedApplyFile {
+  ApplyFile file;
+  std::vector<std::string> errors;  // one line each, with its place in FILE where it has one
+};
+
+// Reads the apply command's FILE (standard input for "-"), parses it and, unless --check, gives
+// every device its password: its own password_file (relative to FILE), else --password-file,
+// else the one `readStdinPassword` returns. The file is unusable when there are errors.
+LoadedApplyFile LoadApplyFile(const CliCommand& command,
+                              const std::function<PasswordOutcome()>& readStdinPassword);
 
 }  // namespace tamberlyx::cli

@@ -17,7 +17,7 @@ std::unique_ptr<Command> MakeCommand(const CliCommand& command, CliContext& cont
                                              std::move(finish));
     case CommandKind::kApply:
       return std::make_unique<ApplyCommand>(command, context, std::move(credentials),
-                                            std::move(finish));
+                                            std::move(finish), FileOfCommandLine(command));
     case CommandKind::kHelp:
       break;
   }

@@ -1,47 +1,47 @@
-#include "cli/search_options.h"
+#include "cli/search_arguments.h"
 
 #include <algorithm>
 
+#include "platform/options/option_parser.h"
 #include "protocol/ipv4_text.h"
 
 namespace tamberlyx::cli {
 namespace {
 
-constexpr std::string_view kEveryInterface = "--every-interface";
-constexpr std::string_view kAddress = "--address";
+constexpr char kSearchGroup[] = "Search (every command)";
 
 // 0.0.0.0 would reach this PC itself, not a device.
-std::string AddAddress(std::string_view text, SearchOptions& options) {
+std::string AddressError(const std::string& text) {
   const auto address = ParseIpv4(text);
-  if (!address || *address == 0) {
-    return "--address: not a device's IPv4 address: \"" + std::string(text) + "\"";
-  }
-  if (std::ranges::find(options.addresses, text) == options.addresses.end())
-    options.addresses.emplace_back(text);
+  if (!address || *address == 0) return "not a device's IPv4 address: \"" + text + "\"";
   return {};
 }
 
 }  // namespace
 
-std::string TakeSearchOptions(std::vector<std::string_view>& args, SearchOptions& options) {
-  std::vector<std::string_view> rest;
-  for (std::size_t at = 0; at < args.size(); ++at) {
-    const std::string_view arg = args[at];
-    std::string error;
-    if (arg == kEveryInterface) {
-      options.everyInterface = true;
-    } else if (arg == kAddress) {
-      if (at + 1 == args.size()) return "--address: missing ADDRESS";
-      error = AddAddress(args[++at], options);
-    } else if (arg.starts_with(std::string(kAddress) + "=")) {
-      error = AddAddress(arg.substr(kAddress.size() + 1), options);
-    } else {
-      rest.push_back(arg);
-    }
-    if (!error.empty()) return error;
-  }
-  args = std::move(rest);
-  return {};
+void AddSearchArguments(CLI::App& command, SearchOptions& options) {
+  command
+      .add_flag("--every-interface", options.everyInterface,
+                "Broadcasts out of every interface that is up and can broadcast,\n"
+                "not only the one the default route leaves by; the listing then\n"
+                "names the interface each device answered on.")
+      ->group(kSearchGroup);
+  command
+      .add_option(kAddressOption,
+                  "Also asks ADDRESS directly, for a device behind a router (may be\n"
+                  "given several times).")
+      ->type_name("ADDRESS")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->check(Refusing(AddressError))
+      ->each([&options](const std::string& address) {
+        if (std::ranges::find(options.addresses, address) == options.addresses.end())
+          options.addresses.push_back(address);
+      })
+      ->group(kSearchGroup);
+}
+
+std::string MissingSearchValue(const std::string& option) {
+  return option == kAddressOption ? option + ": missing ADDRESS" : std::string();
 }
 
 }  // namespace tamberlyx::cli

@@ -1,16 +1,18 @@
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "protocol/search_options.h"
 
 namespace tamberlyx::cli {
 
-// Removes --every-interface and every --address ADDRESS (or --address=ADDRESS) from `args`
-// into `options`, leaving the other arguments in order. Returns an error text, empty on
-// success.
-std::string TakeSearchOptions(std::vector<std::string_view>& args, SearchOptions& options);
+inline constexpr char kAddressOption[] = "--address";
+
+// --every-interface and --address ADDRESS (several times): how `command` widens its search.
+void AddSearchArguments(CLI::App& command, SearchOptions& options);
+
+// The text for an option of the search given last without its value; empty for other options.
+std::string MissingSearchValue(const std::string& option);
 
 }  // namespace tamberlyx::cli

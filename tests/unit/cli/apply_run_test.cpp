@@ -2,6 +2,7 @@
 // read-back, and what a second run sends.
 #include <gtest/gtest.h>
 
+#include "cli/apply_command.h"
 #include "cli/exit_codes.h"
 #include "device/fake_devices.h"
 #include "protocol/datagram.h"
@@ -52,11 +53,16 @@ class ApplyRunTest : public ::testing::Test, public RunHarness {
     EXPECT_TRUE(parsed.command) << parsed.error;
     ApplyFileOutcome loaded = ParseApplyFile(file);
     EXPECT_TRUE(loaded.errors.empty());
-    parsed.command->applyFile = std::move(loaded.file);
-    for (FileDevice& device : parsed.command->applyFile.devices) {
+    for (FileDevice& device : loaded.file.devices) {
       device.password = device.identifier == "192.168.0.22" ? "s3cret" : "admin";
     }
-    return RunCommand(*parsed.command, {}, 4000);
+    const ApplyFileSource source = [&loaded] { return LoadedApplyFile{loaded.file, {}}; };
+    return RunWith(
+        [&](Command::Finish finish) {
+          return std::make_unique<ApplyCommand>(*parsed.command, context, Credentials{},
+                                                std::move(finish), source);
+        },
+        4000);
   }
 
   std::vector<std::string> SentTo(std::string_view word) const {
