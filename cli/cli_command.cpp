@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/help_layout.h"
 #include "cli/search_arguments.h"
 #include "platform/options/option_parser.h"
 #include "protocol/ipv4_text.h"
@@ -49,6 +50,7 @@ void AddWait(CLI::App& app, int& waitSeconds, const std::string& description) {
 CLI::App& AddCommand(Declaration& declaration, const std::string& name,
                      const std::string& description) {
   CLI::App& command = *declaration.app.add_subcommand(name, description);
+  command.group("Commands");
   command.allow_extras();
   AddSearchArguments(command, declaration.command.search);
   return command;
@@ -62,7 +64,9 @@ void Declare(Declaration& declaration) {
   app.require_subcommand(0, 1);
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.option_defaults()->disable_flag_override();
+  app.formatter(std::make_shared<HelpLayout>(kSearchGroup));
   app.get_formatter()->column_width(24);
+  app.set_help_flag("-h,--help", "Prints this text and exits.");
 
   CLI::App& discover =
       AddCommand(declaration, "discover",

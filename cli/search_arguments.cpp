@@ -8,8 +8,6 @@
 namespace tamberlyx::cli {
 namespace {
 
-constexpr char kSearchGroup[] = "Search (every command)";
-
 // 0.0.0.0 would reach this PC itself, not a device.
 std::string AddressError(const std::string& text) {
   const auto address = ParseIpv4(text);

@@ -8,8 +8,10 @@
 namespace tamberlyx::cli {
 
 inline constexpr char kAddressOption[] = "--address";
+inline constexpr char kSearchGroup[] = "SEARCH";
 
-// --every-interface and --address ADDRESS (several times): how `command` widens its search.
+// --every-interface and --address ADDRESS (several times): how `command` widens its search, in
+// the group kSearchGroup.
 void AddSearchArguments(CLI::App& command, SearchOptions& options);
 
 // The text for an option of the search given last without its value; empty for other options.
