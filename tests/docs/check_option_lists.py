@@ -1,23 +1,29 @@
 #!/usr/bin/env python3
 """Fails when a page that lists a program's options names other options than the program declares.
 
-Usage: check_option_lists.py SOURCE_DIR TAMBERLYX_CLI TAMBERLYX_DEVICE
+Usage: check_option_lists.py SOURCE_DIR TAMBERLYX_CLI TAMBERLYX_DEVICE [TAMBERLYX_SETUP]
 
 The declared options are read from each program's --help, which is made from its declaration: every
 line of it that starts with an option. A page's options are its --long-option tokens; in a
 Markdown page, those of its "Options" section only, since other sections quote other programs.
 """
+import os
 import pathlib
 import re
 import subprocess
 import sys
 
 HELP_LINE = re.compile(r"^\s+(?:-\w,\s*)?(--[a-z][a-z-]*)")
+# The wizard's --help must come before any display is opened: with no display and the X11
+# platform forced, a wizard that tried to start would fail instead of printing.
+NO_DISPLAY = {key: value for key, value in os.environ.items()
+              if key not in ("DISPLAY", "WAYLAND_DISPLAY")} | {"QT_QPA_PLATFORM": "xcb"}
 TOKEN = re.compile(r"(?<![\w-])--[a-z][a-z-]*")
 
 
 def declared(program):
-    text = subprocess.run([program, "--help"], check=True, capture_output=True, text=True).stdout
+    text = subprocess.run([program, "--help"], check=True, capture_output=True, text=True,
+                          env=NO_DISPLAY, timeout=10).stdout
     return {match.group(1) for match in map(HELP_LINE.match, text.splitlines()) if match}
 
 
@@ -70,6 +76,11 @@ def main():
     wrong += compare(source, "tamberlyx-device", declared(device), [
         (device_page, named(device_page, options_section)),
     ])
+    if len(sys.argv) > 4:
+        setup_man = source / "packaging/tamberlyx-setup.1.scd"
+        wrong += compare(source, "tamberlyx-setup", declared(sys.argv[4]), [
+            (setup_man, named(setup_man, [("SYNOPSIS", 1), ("OPTIONS", 1)])),
+        ])
     for line in wrong:
         print(line, file=sys.stderr)
     if wrong:
