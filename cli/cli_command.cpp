@@ -47,11 +47,13 @@ void AddWait(CLI::App& app, int& waitSeconds, const std::string& description) {
   AddNumber(app, "--wait", waitSeconds, 0, kMaxWaitSeconds, "SECONDS", description);
 }
 
-CLI::App& AddCommand(Declaration& declaration, const std::string& name,
+CLI::App& AddCommand(Declaration& declaration, const std::string& name, CommandKind kind,
                      const std::string& description) {
   CLI::App& command = *declaration.app.add_subcommand(name, description);
   command.group("Commands");
   command.allow_extras();
+  command.preparse_callback(
+      [&parsed = declaration.command, kind](std::size_t) { parsed.kind = kind; });
   AddSearchArguments(command, declaration.command.search);
   return command;
 }
@@ -69,7 +71,7 @@ void Declare(Declaration& declaration) {
   app.set_help_flag("-h,--help", "Prints this text and exits.");
 
   CLI::App& discover =
-      AddCommand(declaration, "discover",
+      AddCommand(declaration, "discover", CommandKind::kDiscover,
                  "Broadcasts one search and lists every device that answered within 0.8 s:\n"
                  "server name, address, addressing mode and hardware address.");
   discover.add_flag("--json", command.json,
@@ -80,12 +82,12 @@ void Declare(Declaration& declaration) {
                     "read (by the kernel's socket queue, by the program's own queue) on\n"
                     "standard error.");
 
-  CLI::App& verify =
-      AddCommand(declaration, "verify", "Searches, then checks the admin password of the device.");
+  CLI::App& verify = AddCommand(declaration, "verify", CommandKind::kVerify,
+                                "Searches, then checks the admin password of the device.");
   verify.add_option("ADDRESS", command.address, "The device's address, as discover lists it.")
       ->type_name("");
 
-  CLI::App& set = AddCommand(declaration, "set",
+  CLI::App& set = AddCommand(declaration, "set", CommandKind::kSet,
                              "Searches, checks the admin password, then replaces each KEY=VALUE\n"
                              "entry in the device's settings and writes them to the device. Only\n"
                              "keys that the device reports can be set.");
@@ -98,13 +100,11 @@ void Declare(Declaration& declaration) {
           "SECONDS; fails when it does not.");
 
   CLI::App& apply = AddCommand(
-      declaration, "apply",
+      declaration, "apply", CommandKind::kApply,
       "Configures every device a JSON file names:\n"
       "{\"devices\": [{\"mac\" | \"address\" | \"name\": ..., \"settings\": {KEY: VALUE},\n"
       "\"password_file\": PATH}]}. One search, then a plan: the entries that\n"
       "differ, per device. Devices already as the file says are sent nothing.");
-  apply.preparse_callback(
-      [&command](std::size_t) { command.waitSeconds = kDefaultApplyWaitSeconds; });
   apply.add_option("FILE", command.file, "The JSON file, or - for standard input.")->type_name("");
   apply.add_flag("--check", command.check, "Prints the plan and sends nothing more.");
   apply.add_flag("--json", command.json,
@@ -126,18 +126,16 @@ ParseOutcome Failure(std::string error) {
   return {std::nullopt, std::move(error)};
 }
 
-const std::vector<std::pair<std::string_view, CommandKind>> kKinds = {
-    {"discover", CommandKind::kDiscover},
-    {"verify", CommandKind::kVerify},
-    {"set", CommandKind::kSet},
-    {"apply", CommandKind::kApply}};
-
-// What the positional arguments of the command `name` must be; `extra` is the first argument
-// the command does not take.
-ParseOutcome Complete(Declaration& declaration, const std::string& name, CommandKind kind,
-                      const std::vector<std::string>& extras) {
+// The checks of the command `parsed` that the parser cannot make: the arguments it does not take,
+// the positional ones, and the defaults that differ between commands.
+ParseOutcome Complete(Declaration& declaration, const CLI::App& parsed) {
   CliCommand& command = declaration.command;
-  command.kind = kind;
+  const CommandKind kind = command.kind;
+  const std::string& name = parsed.get_name();
+  const std::vector<std::string> extras = parsed.remaining();
+  if (kind == CommandKind::kApply && parsed.count("--wait") == 0) {
+    command.waitSeconds = kDefaultApplyWaitSeconds;
+  }
   if (!extras.empty()) {
     const char* problem = kind == CommandKind::kDiscover ? "unknown" : "unexpected";
     return Failure(name + ": " + problem + " argument \"" + extras.front() + "\"");
@@ -153,9 +151,9 @@ ParseOutcome Complete(Declaration& declaration, const std::string& name, Command
     return Failure("set: missing KEY=VALUE");
   }
   for (const std::string& argument : declaration.assignments) {
-    AssignmentOutcome parsed = ParseAssignment(argument);
-    if (!parsed.assignment) return Failure("set: " + parsed.error);
-    command.assignments.push_back(std::move(*parsed.assignment));
+    AssignmentOutcome entry = ParseAssignment(argument);
+    if (!entry.assignment) return Failure("set: " + entry.error);
+    command.assignments.push_back(std::move(*entry.assignment));
   }
   return {std::move(command), {}};
 }
@@ -178,11 +176,7 @@ ParseOutcome ParseCommandLine(const std::vector<std::string_view>& args) {
   if (!app.remaining().empty())
     return Failure("unknown command \"" + app.remaining().front() + "\"");
   if (commands.empty()) return Failure("missing command");
-  const std::string& name = commands.front()->get_name();
-  for (const auto& [word, kind] : kKinds) {
-    if (word == name) return Complete(*declaration, name, kind, commands.front()->remaining());
-  }
-  return Failure("unknown command \"" + name + "\"");
+  return Complete(*declaration, *commands.front());
 }
 
 bool NeedsPassword(CommandKind kind) {

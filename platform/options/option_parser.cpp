@@ -15,7 +15,8 @@ bool TakesValue(const CLI::App& app, const std::string& name) {
       subcommands, [&name](const CLI::App* command) { return TakesValue(*command, name); });
 }
 
-// The parser would take the next argument as the value of "--name=".
+// "--name=" as "--name" and an empty argument: the parser would take the next argument as its
+// value.
 std::vector<std::string> WithEmptyValues(const CLI::App& app,
                                          const std::vector<std::string>& args) {
   std::vector<std::string> split;
