@@ -79,6 +79,16 @@ TEST(ParseCommandLine, UsageErrorsKeepTheirWords) {
   EXPECT_EQ(ParseCommandLine({"apply", "--parallel", "010", "a.json"}).command->parallel, 10);
 }
 
+TEST(UsageText, ShowsEachCommandAsDeclared) {
+  const std::string usage = UsageText();
+  EXPECT_TRUE(
+      usage.starts_with("Usage:\n  tamberlyx-cli discover [SEARCH...] [--json] [--stats]\n"))
+      << usage;
+  EXPECT_NE(usage.find("  tamberlyx-cli set [SEARCH...] [--wait SECONDS] ADDRESS KEY=VALUE...\n"),
+            std::string::npos);
+  EXPECT_EQ(usage.find("--every-interface"), usage.rfind("--every-interface")) << "shown once";
+}
+
 TEST(ParseCommandLine, ApplyTakesItsOptionsAnywhereAndDefaults) {
   const auto plain = ParseCommandLine({"apply", "site.json"});
   ASSERT_TRUE(plain.command);
