@@ -87,8 +87,7 @@ void ApplyCommand::StartJobs() {
   }
   // Started after the queue is settled: a job's handlers come back here.
   for (ApplyJob* job : starting) {
-    job->Start(
-        m_credentials.korean, [this, job] { OnSaveEnded(job); }, [this] { OnJobFinished(); });
+    job->Start([this, job] { OnSaveEnded(job); }, [this] { OnJobFinished(); });
   }
   if (m_unfinished == 0) Report();
 }

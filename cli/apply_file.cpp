@@ -108,17 +108,18 @@ class FileReader {
         continue;
       }
       const std::string text = entry.get<std::string>();
-      const AssignmentOutcome parsed = ParseAssignment(key + "=" + text);
-      if (key.find('=') != std::string::npos ||
-          (parsed.assignment && parsed.assignment->key != key)) {
+      if (key.find('=') != std::string::npos) {
         Error(at, "a key cannot contain \"=\"", true);
-      } else if (!parsed.assignment) {
-        Error(at, parsed.error, true);
+        continue;
+      }
+      const AssignmentOutcome checked = CheckAssignment(key, text);
+      if (!checked.assignment) {
+        Error(at, checked.error, true);
       } else if (text.size() > kMaxSettingsLength) {
         Error(at, "the value of \"" + key + "\" is longer than " +
                       std::to_string(kMaxSettingsLength) + " characters");
       } else {
-        device.settings.push_back({*parsed.assignment, m_positions.Name(at)});
+        device.settings.push_back({*checked.assignment, m_positions.Name(at)});
       }
     }
   }

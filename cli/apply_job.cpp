@@ -15,32 +15,31 @@ ApplyJob::ApplyJob(PlannedDevice& device, std::unique_ptr<AnswerChannel> channel
       m_context{m_route,           *m_timer, context.out,
                 context.err,       m_quiet,  context.tickPeriodMs,
                 context.interfaces},
-      m_readBack(readBack),
-      m_save(m_context) {}
+      m_reading(readBack != nullptr),
+      m_save(m_context, readBack) {}
 
 bool ApplyJob::HearsAnyAddress() const {
   return SetAnswerSources(m_device.buffers).anyAddress;
 }
 
-void ApplyJob::Start(bool korean, std::function<void()> saveEnded, std::function<void()> finished) {
+void ApplyJob::Start(std::function<void()> saveEnded, std::function<void()> finished) {
   m_saveEnded = std::move(saveEnded);
   m_finished = std::move(finished);
-  m_save.VerifyAndSet(m_device.buffers, m_device.file->password, korean,
-                      [this](const SaveOutcome& outcome) { OnSaved(outcome); });
+  std::vector<SettingAssignment> entries;
+  for (const FileSetting& setting : m_device.file->settings) entries.push_back(setting.entry);
+  m_save.VerifyAndSet(
+      m_device.buffers, m_device.file->password, std::move(entries),
+      [this](const SaveOutcome& outcome) { OnSaved(outcome); },
+      [this](const ReadBackOutcome& back) { OnReadBack(back); });
 }
 
 void ApplyJob::OnSaved(const SaveOutcome& outcome) {
   m_saveEnded();
   if (!outcome.done) return Fail(outcome.error);
   m_device.nowAt = outcome.savedFrom;
-  if (!m_readBack) {
-    m_device.result = ApplyResult::kChanged;
-    return m_finished();
-  }
-  ReadBackTarget target = TargetAfterSave(m_device.buffers);
-  for (const FileSetting& setting : m_device.file->settings)
-    target.entries.push_back(setting.entry);
-  m_readBack->Await(std::move(target), [this](const ReadBackOutcome& back) { OnReadBack(back); });
+  if (m_reading) return;  // the read-back decides
+  m_device.result = ApplyResult::kChanged;
+  m_finished();
 }
 
 void ApplyJob::OnReadBack(const ReadBackOutcome& outcome) {

@@ -21,7 +21,7 @@ class ApplyJob {
            const SearchOptions& search, ReadBack* readBack);
 
   // `saveEnded` once VERIFY and SET are over, `finished` once the outcome is known.
-  void Start(bool korean, std::function<void()> saveEnded, std::function<void()> finished);
+  void Start(std::function<void()> saveEnded, std::function<void()> finished);
   // Whether its SET believes an answer from any address (a switch to DHCP).
   bool HearsAnyAddress() const;
 
@@ -36,7 +36,7 @@ class ApplyJob {
   SearchTransport m_route;    // VERIFY and SET leave through the interface the device answered on
   ProgressIndicator m_quiet;  // many at once would only scramble one line
   CliContext m_context;
-  ReadBack* m_readBack;
+  bool m_reading;  // a read-back follows a save
   DeviceSave m_save;
   std::function<void()> m_saveEnded;
   std::function<void()> m_finished;

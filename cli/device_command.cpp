@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/exit_codes.h"
-#include "protocol/messages.h"
+#include "operations/set_outcome.h"
 
 namespace tamberlyx::cli {
 
@@ -16,8 +16,8 @@ DeviceCommand::DeviceCommand(const CliCommand& command, CliContext& context,
       m_search(context.transport, context.interfaces, command.search),
       m_searchContext(WithTransport(context, m_search)),
       m_discovery(m_searchContext),
-      m_save(m_searchContext),
-      m_readBack(m_searchContext, std::chrono::seconds(command.waitSeconds)) {}
+      m_readBack(m_searchContext, std::chrono::seconds(command.waitSeconds)),
+      m_save(m_searchContext, command.waitSeconds > 0 ? &m_readBack : nullptr) {}
 
 void DeviceCommand::Start() {
   m_discovery.Run([this](const DiscoveryResult&) { OnDiscovered(); });
@@ -39,8 +39,10 @@ void DeviceCommand::OnDiscovered() {
   const std::string refused =
       EditForSave(m_buffers.newSettings, m_command.assignments, m_credentials.korean);
   if (!refused.empty()) return Fail(kExitUsage, refused);
-  m_save.VerifyAndSet(m_buffers, m_credentials.password, m_credentials.korean,
-                      [this](const SaveOutcome& outcome) { OnSaved(outcome); });
+  m_save.VerifyAndSet(
+      m_buffers, m_credentials.password, m_command.assignments,
+      [this](const SaveOutcome& outcome) { OnSaved(outcome); },
+      [this](const ReadBackOutcome& back) { OnReadBack(back); });
 }
 
 void DeviceCommand::OnSaved(const SaveOutcome& outcome) {
@@ -49,11 +51,8 @@ void DeviceCommand::OnSaved(const SaveOutcome& outcome) {
     m_context.out << "Password accepted by " << m_buffers.selectedDeviceIp << ".\n" << std::flush;
     return m_finish(kExitOk);
   }
-  m_context.out << messages::SavedSuccessfully().text << '\n' << std::flush;
-  if (m_command.waitSeconds == 0) return m_finish(kExitOk);
-  ReadBackTarget target = TargetAfterSave(m_buffers);
-  target.entries = m_command.assignments;
-  m_readBack.Await(std::move(target), [this](const ReadBackOutcome& back) { OnReadBack(back); });
+  m_context.out << SetOutcomeMessage(SetOutcome::kSaved).text << '\n' << std::flush;
+  if (m_command.waitSeconds == 0) m_finish(kExitOk);
 }
 
 void DeviceCommand::OnReadBack(const ReadBackOutcome& outcome) {

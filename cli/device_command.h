@@ -33,8 +33,8 @@ class DeviceCommand : public Command {
   SearchTransport m_search;  // the search goes as wide as asked, VERIFY and SET the way back
   CliContext m_searchContext;
   Discovery m_discovery;
-  DeviceSave m_save;
   ReadBack m_readBack;  // set --wait
+  DeviceSave m_save;
 };
 
 }  // namespace tamberlyx::cli

@@ -2,8 +2,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cli/exchange_step.h"
+#include "cli/read_back.h"
+#include "cli/setting_assignment.h"
 #include "protocol/shared_buffers.h"
 
 namespace tamberlyx::cli {
@@ -15,14 +18,20 @@ struct SaveOutcome {
 };
 
 // The password check and the settings write for the device selected into `buffers`: VERIFY,
-// then SET with `newSettings`, each answered only by the device (the answer-source rules).
+// then SET with `newSettings` as the save's edits left it, each answered only by the device
+// (the answer-source rules); then, when a read-back is given, the one search for it again.
 class DeviceSave {
  public:
   using Done = std::function<void(const SaveOutcome&)>;
-  explicit DeviceSave(CliContext& context);
+  // `readBack` null: nothing is read back.
+  explicit DeviceSave(CliContext& context, ReadBack* readBack = nullptr);
 
   void Verify(SharedBuffers& buffers, const std::string& password, Done done);
-  void VerifyAndSet(SharedBuffers& buffers, const std::string& password, bool korean, Done done);
+  // `saved` once SET is over; after a save, `readBack` with whether `entries` were found as
+  // written (only when a read-back was given).
+  void VerifyAndSet(SharedBuffers& buffers, const std::string& password,
+                    std::vector<SettingAssignment> entries, Done saved,
+                    ReadBack::Done readBack = {});
 
  private:
   void Start(SharedBuffers& buffers, const std::string& password, Done done);
@@ -32,10 +41,12 @@ class DeviceSave {
 
   ExchangeStep m_verify;
   ExchangeStep m_set;
+  ReadBack* m_readBack;
   SharedBuffers* m_buffers = nullptr;
   bool m_withSet = false;
-  bool m_korean = false;
+  std::vector<SettingAssignment> m_entries;
   Done m_done;
+  ReadBack::Done m_readBackDone;
 };
 
 }  // namespace tamberlyx::cli

@@ -27,8 +27,7 @@ void DiscoverCommand::Report(const DiscoveryResult& result) {
   // Standard error only: scripts reading the table or the JSON see an empty result.
   if (records.empty()) {
     m_context.err << "No device answered.\n"
-                  << NoAnswerHint(m_search.Routes(), m_search.Options(),
-                                  ClientPortAfterSearch(result.listened, m_context.transport));
+                  << NoAnswerHint(GatherNoAnswerFacts(m_search, result.listened));
   }
   if (m_stats) {
     m_context.err << "listed " << records.size() << ", replies " << result.replies << ", window "

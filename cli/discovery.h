@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "cli/exchange_step.h"
+#include "operations/device_search.h"
 #include "protocol/device_list.h"
 
 namespace tamberlyx::cli {
@@ -27,7 +28,7 @@ class Discovery {
  private:
   ExchangeStep m_step;
   DeviceList m_devices;
-  DiscoveryResult m_result;
+  DeviceSearch m_search{m_devices};
   std::chrono::steady_clock::time_point m_started;
 };
 

@@ -7,27 +7,17 @@ ExchangeStep::ExchangeStep(const ExchangeKind& kind, CliContext& context, std::s
       m_label(std::move(label)),
       m_exchange(kind, context.transport, context.timer, *this, context.tickPeriodMs) {}
 
-void ExchangeStep::Start(std::string_view request, std::string_view destination,
-                         ReplyHandler onReply, EndHandler onEnd) {
-  Begin(std::move(onReply), std::move(onEnd));
-  m_exchange.Start(request, destination);
-}
-
-void ExchangeStep::Start(std::string_view request, std::string_view destination,
-                         AnswerSources sources, ReplyHandler onReply, EndHandler onEnd) {
-  Begin(std::move(onReply), std::move(onEnd));
-  m_exchange.Start(request, destination, std::move(sources));
-}
-
-void ExchangeStep::Begin(ReplyHandler onReply, EndHandler onEnd) {
+void ExchangeStep::Start(const ExchangeRequest& request, ReplyHandler onReply, EndHandler onEnd,
+                         std::function<void()> onListening) {
   m_onReply = std::move(onReply);
   m_onEnd = std::move(onEnd);
-  m_listened = false;
+  m_onListening = std::move(onListening);
   m_context.progress.Begin(m_label);
+  m_exchange.Start(request.datagram, request.destination, request.sources);
 }
 
 void ExchangeStep::OnListening() {
-  m_listened = true;
+  if (m_onListening) m_onListening();
 }
 
 void ExchangeStep::StepProgress() {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/cli_context.h"
+#include "operations/exchange_request.h"
 #include "protocol/exchange.h"
 
 namespace tamberlyx::cli {
@@ -18,13 +19,10 @@ class ExchangeStep : public ExchangeOwner {
 
   ExchangeStep(const ExchangeKind& kind, CliContext& context, std::string label);
 
-  void Start(std::string_view request, std::string_view destination, ReplyHandler onReply,
-             EndHandler onEnd);
-  void Start(std::string_view request, std::string_view destination, AnswerSources sources,
-             ReplyHandler onReply, EndHandler onEnd);
+  // `onListening`, when given, runs once CLIENT_PORT is bound and registered.
+  void Start(const ExchangeRequest& request, ReplyHandler onReply, EndHandler onEnd,
+             std::function<void()> onListening = {});
 
-  // Whether CLIENT_PORT was bound and registered for the exchange last started.
-  bool Listened() const { return m_listened; }
   ReceiveDrops Drops() const { return m_exchange.Drops(); }
 
   void OnListening() override;
@@ -34,13 +32,11 @@ class ExchangeStep : public ExchangeOwner {
   void ShowMessage(const Message& message) override;
 
  private:
-  void Begin(ReplyHandler onReply, EndHandler onEnd);
-
   CliContext& m_context;
   std::string m_label;
   ReplyHandler m_onReply;
   EndHandler m_onEnd;
-  bool m_listened = false;
+  std::function<void()> m_onListening;
   Exchange m_exchange;
 };
 

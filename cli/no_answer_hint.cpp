@@ -47,15 +47,14 @@ std::string PortLine(ClientPortState port) {
 
 }  // namespace
 
-std::string NoAnswerHint(const std::vector<SearchRoute>& routes, const SearchOptions& options,
-                         ClientPortState port) {
+std::string NoAnswerHint(const NoAnswerFacts& facts) {
   std::string hint = "Searched:\n";
-  for (const SearchRoute& route : routes) hint += RouteLine(route);
-  hint += FirewallAdvice() + PortLine(port);
-  if (!options.everyInterface) {
+  for (const SearchRoute& route : facts.routes) hint += RouteLine(route);
+  hint += FirewallAdvice() + PortLine(facts.port);
+  if (facts.everyInterfaceUntried) {
     hint += "A device on another segment of this PC: try --every-interface.\n";
   }
-  if (options.addresses.empty()) {
+  if (facts.addressesUntried) {
     hint += "A device behind a router: try --address ADDRESS.\n";
   }
   return hint;

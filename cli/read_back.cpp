@@ -28,12 +28,12 @@ void ReadBack::Await(ReadBackTarget target, Done done) {
 
 void ReadBack::Search() {
   m_searching = true;
-  m_discovery.Run([this](const DiscoveryResult&) { OnSearched(); });
+  m_discovery.Run([this](const DiscoveryResult& result) { OnSearched(result.listened); });
 }
 
-void ReadBack::OnSearched() {
+void ReadBack::OnSearched(bool listened) {
   m_searching = false;
-  Index();
+  Index(listened);
   const auto now = m_context.timer.Now();
   // Decided devices are told after the next window has started (the list is read first): their
   // handlers may await more devices, which that window then serves.
@@ -62,9 +62,10 @@ std::optional<ReadBackOutcome> ReadBack::Decide(const Pending& pending,
 }
 
 // Once a window, not once a device: a thousand devices awaited in a window of a thousand answers.
-void ReadBack::Index() {
+void ReadBack::Index(bool listened) {
   m_byMac.clear();
   m_byAddress.clear();
+  if (!listened) return;  // the list is still the last window's
   for (const DeviceRecord& record : m_discovery.Devices().Records()) {
     m_byMac.emplace(MacKey(GetSettingValue(record.settingsText, kKeyMac)), &record);
     m_byAddress.emplace(record.address, &record);

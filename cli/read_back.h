@@ -42,7 +42,6 @@ class ReadBack {
   ReadBack(CliContext& context, std::chrono::seconds wait);
 
   void Await(ReadBackTarget target, Done done);
-  bool Idle() const { return m_pending.empty() && !m_searching; }
 
  private:
   struct Pending {
@@ -51,11 +50,11 @@ class ReadBack {
     Done done;
   };
   void Search();
-  void OnSearched();
+  void OnSearched(bool listened);
   // The outcome, once this search decides it.
   std::optional<ReadBackOutcome> Decide(const Pending& pending,
                                         ExchangeTimer::Clock::time_point now);
-  void Index();
+  void Index(bool listened);
   const DeviceRecord* Find(const ReadBackTarget& target) const;
   std::string Difference(const ReadBackTarget& target, const DeviceRecord* record);
 

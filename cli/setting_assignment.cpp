@@ -11,20 +11,25 @@ namespace tamberlyx::cli {
 
 AssignmentOutcome ParseAssignment(std::string_view argument) {
   const std::size_t equals = argument.find('=');
-  if (equals == std::string_view::npos || equals == 0) {
+  if (equals == std::string_view::npos) {
     return {std::nullopt, "expected KEY=VALUE, got \"" + std::string(argument) + "\""};
   }
-  if (argument.find('&') != std::string_view::npos) {
-    return {std::nullopt,
-            "\"&\" separates entries and cannot be part of \"" + std::string(argument) + "\""};
+  return CheckAssignment(std::string(argument.substr(0, equals)),
+                         std::string(argument.substr(equals + 1)));
+}
+
+AssignmentOutcome CheckAssignment(std::string key, std::string value) {
+  // Refusals quote the entry as it would be written.
+  const auto written = [&] { return "\"" + key + "=" + value + "\""; };
+  if (key.empty()) return {std::nullopt, "expected KEY=VALUE, got " + written()};
+  if (key.find('&') != std::string::npos || value.find('&') != std::string::npos) {
+    return {std::nullopt, "\"&\" separates entries and cannot be part of " + written()};
   }
-  SettingAssignment assignment{std::string(argument.substr(0, equals)),
-                               std::string(argument.substr(equals + 1))};
   // The language entry is rewritten from the system language on every save.
-  if (assignment.key == kKeyLocale) {
+  if (key == kKeyLocale) {
     return {std::nullopt, "locale follows the system language and cannot be set"};
   }
-  return {std::move(assignment), {}};
+  return {SettingAssignment{std::move(key), std::move(value)}, {}};
 }
 
 std::string ApplyAssignments(std::string& settings,
@@ -48,7 +53,7 @@ std::string EditForSave(std::string& settings, const std::vector<SettingAssignme
                         bool korean) {
   std::string edited = settings;
   if (std::string refused = ApplyAssignments(edited, assignments); !refused.empty()) return refused;
-  if (!LocaleRewriteFits(edited, korean)) {
+  if (!RewriteLocale(edited, korean)) {
     return "locale=" + std::string(korean ? "kor" : "en") +
            " would make the settings longer than " + std::to_string(kMaxSettingsLength) +
            " characters; shorten another entry";

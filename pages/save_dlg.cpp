@@ -174,11 +174,14 @@ void CSaveDlg::OnSave() {
   CProgressDlg& progress = m_wizard.SaveProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSavingText));
-  SendSettings(BuildSetRequest(m_wizard.Buffers(), IsKoreanSystem()));
+  RewriteLocale(m_wizard.Buffers().newSettings, IsKoreanSystem());
+  SendSettings(BuildSetRequest(m_wizard.Buffers()));
 }
 
 bool CSaveDlg::LocaleFits() {
-  if (LocaleRewriteFits(m_wizard.Buffers().newSettings, IsKoreanSystem())) return true;
+  if (std::string sent = m_wizard.Buffers().newSettings; RewriteLocale(sent, IsKoreanSystem())) {
+    return true;
+  }
   ShowMessage(page_messages::SettingsDoNotFit(kServerNameText));
   return false;
 }
