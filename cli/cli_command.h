@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/apply_file.h"
+#include "cli/apply_file/apply_file.h"
+#include "cli/exchange/setting_assignment.h"
 #include "cli/search_options.h"
-#include "cli/setting_assignment.h"
 
 namespace tamberlyx::cli {
 
