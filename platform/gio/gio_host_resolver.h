@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "netdrive/numeric_host_resolver.h"
-#include "platform/netdrive/gio_steps.h"
+#include "platform/gio/gio_steps.h"
 
 namespace tamberlyx {
 

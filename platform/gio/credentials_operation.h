@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/netdrive/gio_steps.h"
+#include "platform/gio/gio_steps.h"
 
 namespace tamberlyx {
 

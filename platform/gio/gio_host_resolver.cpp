@@ -1,4 +1,4 @@
-#include "platform/netdrive/gio_host_resolver.h"
+#include "platform/gio/gio_host_resolver.h"
 
 namespace tamberlyx {
 

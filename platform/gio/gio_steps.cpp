@@ -1,4 +1,4 @@
-#include "platform/netdrive/gio_steps.h"
+#include "platform/gio/gio_steps.h"
 
 namespace tamberlyx {
 namespace {

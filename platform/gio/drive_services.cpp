@@ -1,8 +1,8 @@
-#include "platform/netdrive/drive_services.h"
+#include "platform/gio/drive_services.h"
 
 #if defined(__linux__)
-#include "platform/netdrive/gio_host_resolver.h"
-#include "platform/netdrive/gio_network_provider.h"
+#include "platform/gio/gio_host_resolver.h"
+#include "platform/gio/gio_network_provider.h"
 #else
 #include "netdrive/numeric_host_resolver.h"
 #include "netdrive/unavailable_provider.h"

@@ -1,9 +1,9 @@
-#include "platform/netdrive/gio_network_provider.h"
+#include "platform/gio/gio_network_provider.h"
 
 #include <memory>
 
-#include "platform/netdrive/credentials_operation.h"
-#include "platform/netdrive/smb_location.h"
+#include "platform/gio/credentials_operation.h"
+#include "platform/gio/smb_location.h"
 
 namespace tamberlyx {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/netdrive/credentials_operation.h"
+#include "platform/gio/credentials_operation.h"
 
 namespace tamberlyx {
 namespace {

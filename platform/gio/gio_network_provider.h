@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "netdrive/network_provider.h"
-#include "platform/netdrive/gio_steps.h"
+#include "platform/gio/gio_steps.h"
 
 namespace tamberlyx {
 
