@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/device_drive_mapper.h"
-#include "app/drumvale_ui_app.h"
+#include "app/start_up.h"
 #include "app/usage.h"
 #include "platform/desktop/termination_signals.h"
 #include "platform/net/posix_interface_network.h"
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   services.makeTimer = [] { return std::make_unique<tamberlyx::QtExchangeTimer>(); };
   tamberlyx::DeviceDriveMapper driveMapper(tamberlyx::MakePlatformDriveServices());
   services.driveMapper = &driveMapper;
-  tamberlyx::CDrumvaleUIApp app(services);
+  tamberlyx::StartUp app(services);
   app.InitInstance();
   return app.ExitCode();
 }

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/drumvale_ui_dlg.h"
+#include "app/welcome_dialog.h"
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
 #include "pages/page_ids.h"
@@ -62,7 +62,7 @@ class Run {
 
  private:
   Wizard m_wizard;
-  CDrumvaleUIDlg m_welcome;
+  WelcomeDialog m_welcome;
 };
 
 // Step 1 with every device answering at once over the real 50 ms ticks: from the search's
@@ -76,10 +76,10 @@ void SearchRow() {
     device::AddDevice(services.Network(), FormatIpv4(first + std::uint32_t(i)), options);
   }
   Run run(services);
-  CSearchDlg& step1 = run.GetWizard().Step1();
+  SearchPage& step1 = run.GetWizard().Step1();
   const auto done = [&step1] {
     const QListWidget* list = step1.DeviceListBox();
-    const CColorLabel* name = step1.HasWindow() ? step1.Values()[0].data() : nullptr;
+    const ColorLabel* name = step1.HasWindow() ? step1.Values()[0].data() : nullptr;
     return list && list->count() == kDevices && name && name->text() == "BULK-1";
   };
   QElapsedTimer clock;
@@ -114,9 +114,9 @@ void PageMovesRow() {
     Settle();
     times.push_back(double(clock.nsecsElapsed()) / 1e6);
   };
-  CSaveDlg& step4 = wizard.Step4();
+  SavePage& step4 = wizard.Step4();
   for (int round = 0; round < kMoveRounds; ++round) {
-    SwitchToPage(nullptr, wizard.Step2(), kIpSettingTemplateId);
+    SwitchToPage(nullptr, wizard.Step2(), kIpSettingsTemplateId);
     Settle();
     timed([&] { ClickButton(*wizard.Step2().Window(), kIdIpNext); });
     timed([&] { ClickButton(*wizard.Step3().Window(), kIdDateTimeNext); });

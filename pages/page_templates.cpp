@@ -39,9 +39,9 @@ const DialogTemplate& SearchTemplate() {
   return dialog;
 }
 
-const DialogTemplate& IpSettingTemplate() {
+const DialogTemplate& IpSettingsTemplate() {
   static const DialogTemplate dialog{
-      kIpSettingTemplateId,
+      kIpSettingsTemplateId,
       kPageWidthUnits,
       kPageHeightUnits,
       "Tamberlyx Link - Setup Wizard (Step 2)",
@@ -97,7 +97,7 @@ const PageHeader& SearchHeader() {
   return header;
 }
 
-const PageHeader& IpSettingHeader() {
+const PageHeader& IpSettingsHeader() {
   static constexpr PageHeader header{{118, 0.04, 0.02, kTitle, 1.0, 1.2},
                                      {119, 0.24, 0.05, kSubtitle, 1.1, 1.2}};
   return header;

@@ -6,19 +6,19 @@
 namespace tamberlyx {
 
 inline constexpr unsigned kSearchTemplateId = 129;
-inline constexpr unsigned kIpSettingTemplateId = 130;
+inline constexpr unsigned kIpSettingsTemplateId = 130;
 inline constexpr unsigned kDateTimeTemplateId = 131;
 inline constexpr unsigned kSaveTemplateId = 132;
 
 // The templates of the four pages: 278 × 155 dialog units, buttons and group boxes.
 const DialogTemplate& SearchTemplate();
-const DialogTemplate& IpSettingTemplate();
+const DialogTemplate& IpSettingsTemplate();
 const DialogTemplate& DateTimeTemplate();
 const DialogTemplate& SaveTemplate();
 
 // Their step numbers and titles.
 const PageHeader& SearchHeader();
-const PageHeader& IpSettingHeader();
+const PageHeader& IpSettingsHeader();
 const PageHeader& DateTimeHeader();
 const PageHeader& SaveHeader();
 

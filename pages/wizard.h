@@ -3,11 +3,11 @@
 #include <optional>
 #include <utility>
 
-#include "pages/date_time_dlg.h"
-#include "pages/ip_setting_dlg.h"
-#include "pages/progress_dlg.h"
-#include "pages/save_dlg.h"
-#include "pages/search_dlg.h"
+#include "pages/date_time_page.h"
+#include "pages/ip_settings_page.h"
+#include "pages/progress_dialog.h"
+#include "pages/save_page.h"
+#include "pages/search_page.h"
 #include "protocol/device_list.h"
 #include "protocol/shared_buffers.h"
 
@@ -25,15 +25,15 @@ class Wizard {
   Wizard& operator=(const Wizard&) = delete;
 
   // Forward moves always go to these.
-  CSearchDlg& Step1() { return m_step1; }
-  CIpSettingDlg& Step2() { return m_step2; }
-  CDateTimeDlg& Step3() { return m_step3; }
-  CSaveDlg& Step4() { return m_step4; }
+  SearchPage& Step1() { return m_step1; }
+  IpSettingsPage& Step2() { return m_step2; }
+  DateTimePage& Step3() { return m_step3; }
+  SavePage& Step4() { return m_step4; }
 
   // The three "please wait" boxes, each opened once per exchange of its kind.
-  CProgressDlg& SearchProgress() { return m_searchProgress; }
-  CProgressDlg& PasswordProgress() { return m_passwordProgress; }
-  CProgressDlg& SaveProgress() { return m_saveProgress; }
+  ProgressDialog& SearchProgress() { return m_searchProgress; }
+  ProgressDialog& PasswordProgress() { return m_passwordProgress; }
+  ProgressDialog& SaveProgress() { return m_saveProgress; }
 
   DeviceList& Devices() { return m_devices; }
   SharedBuffers& Buffers() { return m_buffers; }
@@ -50,13 +50,13 @@ class Wizard {
   DeviceList m_devices;
   SharedBuffers m_buffers;
   std::optional<DeviceIdentity> m_verifiedDevice;
-  CProgressDlg m_searchProgress;
-  CProgressDlg m_passwordProgress;
-  CProgressDlg m_saveProgress;
-  CSearchDlg m_step1;
-  CIpSettingDlg m_step2;
-  CDateTimeDlg m_step3;
-  CSaveDlg m_step4;
+  ProgressDialog m_searchProgress;
+  ProgressDialog m_passwordProgress;
+  ProgressDialog m_saveProgress;
+  SearchPage m_step1;
+  IpSettingsPage m_step2;
+  DateTimePage m_step3;
+  SavePage m_step4;
 };
 
 }  // namespace tamberlyx

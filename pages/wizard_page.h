@@ -43,8 +43,8 @@ class WizardPage {
   // A control of the window by template id, nullptr without a window or such a control.
   QWidget* Control(int id) const;
   // The step number and the page title of the current window.
-  CColorLabel* StepNumberLabel() const { return m_stepNumber.data(); }
-  CColorLabel* TitleLabel() const { return m_title.data(); }
+  ColorLabel* StepNumberLabel() const { return m_stepNumber.data(); }
+  ColorLabel* TitleLabel() const { return m_title.data(); }
 
  protected:
   // Window creation, before the template's controls exist: fonts and header labels are made,
@@ -67,8 +67,8 @@ class WizardPage {
   const PageHeader& m_header;
   PageFonts m_fonts;
   QPointer<SkinnedDialog> m_window;
-  QPointer<CColorLabel> m_stepNumber;
-  QPointer<CColorLabel> m_title;
+  QPointer<ColorLabel> m_stepNumber;
+  QPointer<ColorLabel> m_title;
 };
 
 }  // namespace tamberlyx

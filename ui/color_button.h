@@ -13,16 +13,16 @@ namespace tamberlyx {
 // A group box, radio button or check box with its own text colour, as the pages use them.
 // One template over the three widget kinds, because the colours behave the same on each.
 template <class Button>
-class CColorButton : public ColorControl<Button> {
+class ColorButton : public ColorControl<Button> {
   static_assert(std::is_base_of_v<QAbstractButton, Button> || std::is_base_of_v<QGroupBox, Button>,
-                "CColorButton colours button-like widgets only");
+                "ColorButton colours button-like widgets only");
 
  public:
   using ColorControl<Button>::ColorControl;
 };
 
-using CColorGroupBox = CColorButton<QGroupBox>;
-using CColorRadioButton = CColorButton<QRadioButton>;
-using CColorCheckBox = CColorButton<QCheckBox>;
+using ColorGroupBox = ColorButton<QGroupBox>;
+using ColorRadioButton = ColorButton<QRadioButton>;
+using ColorCheckBox = ColorButton<QCheckBox>;
 
 }  // namespace tamberlyx

@@ -4,12 +4,12 @@
 
 namespace tamberlyx {
 
-CColorLabel::CColorLabel(QWidget* parent) : ColorControl(parent) {
+ColorLabel::ColorLabel(QWidget* parent) : ColorControl(parent) {
   ShowLiterally(*this);
 }
 
 // The format is fixed before the text arrives, so no text is ever read as markup.
-CColorLabel::CColorLabel(const QString& text, QWidget* parent) : ColorControl(parent) {
+ColorLabel::ColorLabel(const QString& text, QWidget* parent) : ColorControl(parent) {
   ShowLiterally(*this);
   setText(text);
 }

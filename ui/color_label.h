@@ -9,12 +9,12 @@ namespace tamberlyx {
 // A static text with its own text colour. On a skinned page it is drawn straight onto the
 // picture in its text colour; its background colour never shows there. It shows its text
 // literally, whoever sets it.
-class CColorLabel : public ColorControl<QLabel> {
+class ColorLabel : public ColorControl<QLabel> {
   Q_OBJECT
 
  public:
-  explicit CColorLabel(QWidget* parent = nullptr);
-  CColorLabel(const QString& text, QWidget* parent = nullptr);
+  explicit ColorLabel(QWidget* parent = nullptr);
+  ColorLabel(const QString& text, QWidget* parent = nullptr);
 };
 
 }  // namespace tamberlyx

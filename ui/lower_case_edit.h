@@ -15,7 +15,6 @@ class LowerCaseEdit : public QLineEdit {
 
   // 0: no limit.
   void SetTypingLimit(int characters);
-  int TypingLimit() const { return m_typingLimit; }
   // Sets the text, however long.
   void SetValue(const QString& text);
 

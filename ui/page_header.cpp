@@ -20,7 +20,7 @@ double Scaled(double value, double scale) {
 
 }  // namespace
 
-CColorLabel* MakeHeaderLabel(QDialog& window, const PageFonts& fonts, const HeaderLabel& header) {
+ColorLabel* MakeHeaderLabel(QDialog& window, const PageFonts& fonts, const HeaderLabel& header) {
   const bool title = header.font == HeaderLabel::Font::kTitle;
   const FontMeasure& measure = title ? fonts.TitleMeasure() : fonts.SubtitleMeasure();
   const QString text = Text(header.textId);

@@ -4,7 +4,7 @@ class QDialog;
 
 namespace tamberlyx {
 
-class CColorLabel;
+class ColorLabel;
 class PageFonts;
 
 // One of the two white labels on a page's red band: the step number (title font) or the page
@@ -30,6 +30,6 @@ struct PageHeader {
 
 // Makes the label as a visible child of `window` in the current language, white, with the
 // teal background colour every run-time label is given.
-CColorLabel* MakeHeaderLabel(QDialog& window, const PageFonts& fonts, const HeaderLabel& header);
+ColorLabel* MakeHeaderLabel(QDialog& window, const PageFonts& fonts, const HeaderLabel& header);
 
 }  // namespace tamberlyx

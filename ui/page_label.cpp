@@ -8,14 +8,14 @@
 
 namespace tamberlyx {
 
-CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
-                           const QFont& font, const QColor& textColor) {
-  return PlacePageControl(new CColorLabel(text, &window), kNoControlId, rect, font, textColor);
+ColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
+                          const QFont& font, const QColor& textColor) {
+  return PlacePageControl(new ColorLabel(text, &window), kNoControlId, rect, font, textColor);
 }
 
-CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
-                                 const QFont& font, int id) {
-  auto* box = new CColorCheckBox(text, &window);
+ColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
+                                const QFont& font, int id) {
+  auto* box = new ColorCheckBox(text, &window);
   box->setFocusPolicy(Qt::StrongFocus);
   return PlacePageControl(box, id, rect, font, QColor(0, 0, 0));
 }

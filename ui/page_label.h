@@ -12,7 +12,7 @@ class QWidget;
 
 namespace tamberlyx {
 
-class CColorLabel;
+class ColorLabel;
 
 // The background colour every run-time label and button of a page is given.
 inline constexpr QColor kPageLabelBackColor(0, 128, 128);
@@ -32,12 +32,12 @@ Control* PlacePageControl(Control* control, int id, const QRect& rect, const QFo
 
 // A run-time label of a page: a visible child of `window` without an id of its own, in its
 // font and text colour, with the teal background colour.
-CColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
-                           const QFont& font, const QColor& textColor = QColor(0, 0, 0));
+ColorLabel* MakePageLabel(QWidget& window, const QString& text, const QRect& rect,
+                          const QFont& font, const QColor& textColor = QColor(0, 0, 0));
 
 // A check box of a page made the same way, black, unchecked, with the template id `id`, reached
 // by Tab and named by its text.
-CColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
-                                 const QFont& font, int id);
+ColorCheckBox* MakePageCheckBox(QWidget& window, const QString& text, const QRect& rect,
+                                const QFont& font, int id);
 
 }  // namespace tamberlyx

@@ -11,9 +11,9 @@
 
 namespace tamberlyx {
 
-CColorRadioButton* MakePageRadioButton(QWidget& window, int id, const QString& text,
-                                       const QRect& rect, const QFont& font) {
-  auto* button = new CColorRadioButton(&window);
+ColorRadioButton* MakePageRadioButton(QWidget& window, int id, const QString& text,
+                                      const QRect& rect, const QFont& font) {
+  auto* button = new ColorRadioButton(&window);
   button->setGeometry(rect);
   SetControlId(*button, id);
   button->setFont(font);

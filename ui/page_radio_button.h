@@ -15,8 +15,8 @@ namespace tamberlyx {
 // A run-time radio button of a page, black on the teal background colour of the run-time
 // labels, with its own id, its text wrapped to its width, named by its text and reached by Tab.
 // The page keeps its buttons set itself after every switch.
-CColorRadioButton* MakePageRadioButton(QWidget& window, int id, const QString& text,
-                                       const QRect& rect, const QFont& font);
+ColorRadioButton* MakePageRadioButton(QWidget& window, int id, const QString& text,
+                                      const QRect& rect, const QFont& font);
 
 // Runs `onChecked` whenever `button` becomes checked, whatever checked it (mouse, Space, an
 // assistive technology's action, the program), and when it is clicked while already checked.

@@ -25,8 +25,6 @@ class SkinnedDialog : public QDialog {
   SkinnedDialog(const QString& picturePath, QWidget* parent = nullptr,
                 Qt::WindowFlags flags = Qt::WindowFlags());
 
-  const QString& PicturePath() const { return m_picturePath; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 

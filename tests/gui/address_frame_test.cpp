@@ -43,7 +43,7 @@ class AddressFrameTest : public ShellFixture {};
 
 TEST_F(AddressFrameTest, EveryAddressControlHasAnUnbrokenFrame) {
   m_wizard.Buffers().newSettings = "nwk.ipaddr=192.168.100.200&nwk.netmask=255.255.255.0";
-  ASSERT_TRUE(SwitchToPage(nullptr, m_wizard.Step2(), kIpSettingTemplateId));
+  ASSERT_TRUE(SwitchToPage(nullptr, m_wizard.Step2(), kIpSettingsTemplateId));
   QWidget& window = *m_wizard.Step2().Window();
   ProcessEvents();
   const QPixmap shot = window.grab();

@@ -173,7 +173,7 @@ class BadSettingsTest : public ShellFixture {
     buffers.selectedDeviceIp = kDevice;
     m_wizard.SetVerifiedDevice(SelectedDevice(buffers));
     m_services.Network().ClearSent();
-    SwitchToPage(nullptr, m_wizard.Step2(), kIpSettingTemplateId);
+    SwitchToPage(nullptr, m_wizard.Step2(), kIpSettingsTemplateId);
     if (!Forward(m_wizard.Step2(), kIdIpNext, m_wizard.Step3()) ||
         !Forward(m_wizard.Step3(), kIdDateTimeNext, m_wizard.Step4())) {
       return std::nullopt;

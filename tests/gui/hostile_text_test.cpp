@@ -57,7 +57,7 @@ class HostileTextTest : public ShellFixture {
   }
   // Every label literal and of plain format, with the window painted (where a rich label
   // would lay out its document and load its images).
-  static void ExpectShown(const CColorLabel& label, const QString& shown, const std::string& v) {
+  static void ExpectShown(const ColorLabel& label, const QString& shown, const std::string& v) {
     EXPECT_EQ(label.text(), shown) << v;
     EXPECT_EQ(label.textFormat(), Qt::PlainText) << v;
   }
@@ -102,7 +102,7 @@ TEST_F(HostileTextTest, StepFourShowsEachValueLiterallyInBothColumns) {
 TEST(PageLabel, ShowsEntitiesAndMarkupAsWritten) {
   QWidget window;
   for (const char* text : {"&lt;b&gt;", "<b>x</b>", "&amp;", "<a href=\"x\">y</a>"}) {
-    CColorLabel* label =
+    ColorLabel* label =
         MakePageLabel(window, QString::fromUtf8(text), QRect(0, 0, 99, 20), window.font());
     label->setText(QString::fromUtf8(text));
     EXPECT_EQ(label->textFormat(), Qt::PlainText);

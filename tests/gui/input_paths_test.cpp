@@ -60,7 +60,7 @@ QString AccessibleName(QWidget& widget) {
 
 class InputPathsTest : public ShellFixture {
  protected:
-  CIpSettingDlg& Step2() { return m_wizard.Step2(); }
+  IpSettingsPage& Step2() { return m_wizard.Step2(); }
   QWidget& Open(WizardPage& page, unsigned templateId, const std::string& settings = kManual) {
     m_wizard.Buffers() = {settings, settings, "192.168.0.20", "admin"};
     m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
@@ -90,7 +90,7 @@ class InputPathsTest : public ShellFixture {
   }
   // Edits the page, then switches along `path` of radio ids by `way`.
   std::string Switched(Way way, const std::vector<int>& path) {
-    Open(Step2(), kIpSettingTemplateId);
+    Open(Step2(), kIpSettingsTemplateId);
     qobject_cast<QLineEdit*>(Step2().Control(kIdServerName))->setText(QStringLiteral("edited"));
     Address(3).SetAddress({8, 8, 4, 4});
     for (const int id : path) Check(Control(Step2(), id), way);
@@ -122,7 +122,7 @@ TEST_F(InputPathsTest, EveryWayOfSwitchingStepTwoGivesTheSamePage) {
     EXPECT_EQ(Switched(Way::kProgram, path), byMouse);
   }
   EXPECT_EQ(Switched(Way::kAccessibility, {kIdDhcpAddress}).substr(0, 4), "dhcp");
-  Open(Step2(), kIpSettingTemplateId);
+  Open(Step2(), kIpSettingsTemplateId);
   for (const int id : {kIdManualAddress, kIdDhcpAddress}) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&Control(Step2(), id))->role(),
               QAccessible::RadioButton);
@@ -140,7 +140,7 @@ TEST_F(InputPathsTest, EveryWayTicksTheDriveBox) {
 }
 
 TEST_F(InputPathsTest, TabVisitsStepsTwoAndFourInReadingOrder) {
-  QWidget& step2 = Open(Step2(), kIpSettingTemplateId);
+  QWidget& step2 = Open(Step2(), kIpSettingsTemplateId);
   QWidget* name = Step2().Control(kIdServerName);
   std::vector<QWidget*> order2 = {name, Step2().Control(kIdManualAddress),
                                   Step2().Control(kIdDhcpAddress)};

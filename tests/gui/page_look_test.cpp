@@ -46,7 +46,7 @@ TEST_P(PageHeaderTest, ShowsTemplateAndWhiteHeaderOnTheRedBand) {
 
   EXPECT_EQ(window.windowTitle(), GetParam().caption);
   EXPECT_EQ(window.size(), kPagePictureSize);
-  for (CColorLabel* label : {page.StepNumberLabel(), page.TitleLabel()}) {
+  for (ColorLabel* label : {page.StepNumberLabel(), page.TitleLabel()}) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->TextColor(), QColor(255, 255, 255));
     EXPECT_EQ(label->BackColor(), QColor(0, 128, 128));
@@ -65,7 +65,7 @@ TEST_P(PageHeaderTest, KoreanTitleIsSizedFromItsOwnHalf) {
   ScopedLanguage korean(Language::kKorean);
   ASSERT_TRUE(Page(GetParam().step).Create(Page(GetParam().step).TemplateId(), &m_welcome));
 
-  const CColorLabel* title = Page(GetParam().step).TitleLabel();
+  const ColorLabel* title = Page(GetParam().step).TitleLabel();
   EXPECT_EQ(title->text(), GetParam().koreanTitle);
   if (QString(GetParam().koreanTitle) != GetParam().englishTitle) {
     EXPECT_LT(title->width(), englishWidth);
@@ -111,7 +111,7 @@ TEST_P(ButtonTextTest, ShowsTheHalfOfTheSystemLanguageInTheBoldLabelFont) {
 
 TEST_P(ButtonTextTest, KoreanSystemShowsTheKoreanHalf) {
   ScopedLanguage korean(Language::kKorean);
-  CDrumvaleUIDlg welcome(m_wizard);  // the welcome dialog's texts are set when it is made
+  WelcomeDialog welcome(m_wizard);  // the welcome dialog's texts are set when it is made
   SetApplicationMainWindow(&welcome);
   const QPushButton* button = GetParam().step == 0 ? Button(welcome, GetParam().id) : Find();
   ASSERT_NE(button, nullptr);

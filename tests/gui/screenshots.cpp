@@ -7,14 +7,14 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/drumvale_ui_dlg.h"
+#include "app/welcome_dialog.h"
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
-#include "pages/confirm_dlg.h"
+#include "pages/confirm_dialog.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
-#include "pages/password_dlg.h"
-#include "pages/progress_dlg.h"
+#include "pages/password_dialog.h"
+#include "pages/progress_dialog.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "protocol/settings_keys.h"
@@ -97,7 +97,7 @@ void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
   WaitForSearch(wizard.Step1());
   shooter.Save(*wizard.Step1().Window(), "step1");
 
-  CPasswordDlg password(wizard, wizard.Step1().Window());
+  PasswordDialog password(wizard, wizard.Step1().Window());
   password.PasswordEdit()->setText(QStringLiteral("secret"));
   password.show();
   password.PasswordEdit()->deselect();
@@ -121,13 +121,13 @@ void ShootEmptySearch(Shooter& shooter, Wizard& wizard, TestServices& services) 
 }
 
 void ShootBoxes(Shooter& shooter, QWidget& owner) {
-  CProgressDlg progress;
+  ProgressDialog progress;
   progress.OpenProgress(&owner);
   progress.SetMessageText(Text(104));
   if (progress.HasWindow()) shooter.Save(*progress.Window(), "progress");
   progress.DestroyWindow();
 
-  CConfirmDlg confirm(&owner);
+  ConfirmDialog confirm(&owner);
   confirm.show();
   shooter.Save(confirm, "confirm");
 }
@@ -136,7 +136,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   const ScopedLanguage scoped(language);
   TestServices services;
   Wizard wizard(services.Get());
-  CDrumvaleUIDlg welcome(wizard);
+  WelcomeDialog welcome(wizard);
   SetApplicationMainWindow(&welcome);
   welcome.show();
   Shooter shooter(directory, suffix);

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "app/drumvale_ui_app.h"
+#include "app/start_up.h"
 #include "app/welcome_template.h"
 #include "device/fake_devices.h"
 #include "pages/page_ids.h"
@@ -27,7 +27,7 @@ TEST(StartUpTest, FailingSocketLayerShowsOnlyItsMessageAndEnds) {
   services.Messages().onShow = [&](const ShownMessage&) {
     windowsWhileShown = VisibleWindowCount();
   };
-  CDrumvaleUIApp app(services.Get());
+  StartUp app(services.Get());
 
   EXPECT_FALSE(app.InitInstance());
 
@@ -55,7 +55,7 @@ TEST_P(WelcomeEndTest, EndsTheProgramWithEveryPage) {
   ScopedLanguage english(Language::kEnglish);
   TestServices services;
   device::AddDevice(services.Network(), "192.168.0.20");
-  CDrumvaleUIApp app(services.Get());
+  StartUp app(services.Get());
   QPointer<QWidget> step1;
   QPointer<QWidget> step2;
   AnswerNextModal([&](QDialog& welcome) {
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StartUpTest, EnterOnTheWelcomeDialogIsSetupNotAnEnd) {
   ScopedLanguage english(Language::kEnglish);
   TestServices services;
-  CDrumvaleUIApp app(services.Get());
+  StartUp app(services.Get());
   bool stillOpen = false;
   bool stepOneOpen = false;
   AnswerNextModal([&](QDialog& welcome) {

@@ -22,8 +22,8 @@ TEST_F(SwitchToPageTest, TargetWithAWindowIsOnlyShown) {
   GoForwardTo(3);
   QPointer<QDialog> step3 = m_wizard.Step3().Window();
   step3->hide();
-  CIpSettingDlg& current = m_wizard.Step2();
-  ASSERT_TRUE(current.Create(kIpSettingTemplateId, &m_welcome));
+  IpSettingsPage& current = m_wizard.Step2();
+  ASSERT_TRUE(current.Create(kIpSettingsTemplateId, &m_welcome));
   int workDone = 0;
 
   EXPECT_FALSE(SwitchToPage(&current, m_wizard.Step3(), kDateTimeTemplateId, [&] {

@@ -14,12 +14,12 @@
 #include <functional>
 #include <optional>
 
-#include "app/drumvale_ui_dlg.h"
+#include "app/welcome_dialog.h"
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
-#include "pages/confirm_dlg.h"
-#include "pages/password_dlg.h"
-#include "pages/progress_dlg.h"
+#include "pages/confirm_dialog.h"
+#include "pages/password_dialog.h"
+#include "pages/progress_dialog.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "tests/gui/harness/gui_actions.h"
@@ -145,10 +145,10 @@ class WizardRun {
   ScopedLanguage m_language;
   TestServices m_services;
   Wizard m_wizard{m_services.Get()};
-  CDrumvaleUIDlg m_welcome{m_wizard};
-  CProgressDlg m_progress;
-  std::optional<CPasswordDlg> m_password;
-  std::optional<CConfirmDlg> m_confirm;
+  WelcomeDialog m_welcome{m_wizard};
+  ProgressDialog m_progress;
+  std::optional<PasswordDialog> m_password;
+  std::optional<ConfirmDialog> m_confirm;
 };
 
 struct WindowCase {

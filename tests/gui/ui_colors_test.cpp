@@ -31,7 +31,7 @@ bool ContainsColor(const QImage& image, const QColor& color) {
 
 TEST(ColorLabel, DrawsItsTextInItsTextColor) {
   QWidget plain;
-  CColorLabel label(QStringLiteral("Step 1."), &plain);
+  ColorLabel label(QStringLiteral("Step 1."), &plain);
   label.setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
   label.setGeometry(0, 0, 120, 40);
   label.SetTextColor(QColor(200, 0, 0));
@@ -45,7 +45,7 @@ TEST(ColorLabel, DrawsItsTextInItsTextColor) {
 TEST(ColorLabel, BackColorNeverShowsOnASkinnedPage) {
   SkinnedDialog page(QString::fromLatin1(kPagePicture));
   page.resize(559, 354);
-  auto* label = new CColorLabel(QStringLiteral("Server Name"), &page);
+  auto* label = new ColorLabel(QStringLiteral("Server Name"), &page);
   label->setGeometry(40, 120, 150, 20);
   label->SetBackColor(kTeal);
   page.show();
@@ -56,9 +56,9 @@ TEST(ColorLabel, BackColorNeverShowsOnASkinnedPage) {
 }
 
 TEST(ColorButton, KeepsTheColorsOfEachButtonKind) {
-  CColorGroupBox group(QStringLiteral("Selection"));
-  CColorRadioButton radio(QStringLiteral("DHCP"));
-  CColorCheckBox check(QStringLiteral("N/W Drive Make"));
+  ColorGroupBox group(QStringLiteral("Selection"));
+  ColorRadioButton radio(QStringLiteral("DHCP"));
+  ColorCheckBox check(QStringLiteral("N/W Drive Make"));
   radio.SetTextColor(Qt::white);
   check.SetBackColor(kTeal);
   EXPECT_EQ(group.TextColor(), QColor(Qt::black));
@@ -75,7 +75,7 @@ struct KindCase {
 TEST(StaticKindColors, OnlyStaticTextsAreDrawnTransparently) {
   const std::vector<KindCase> cases = {
       {"label", [](QWidget* p) { return new QLabel(p); }, true},
-      {"group box", [](QWidget* p) { return new CColorGroupBox(p); }, true},
+      {"group box", [](QWidget* p) { return new ColorGroupBox(p); }, true},
       {"radio", [](QWidget* p) { return new QRadioButton(p); }, true},
       {"check", [](QWidget* p) { return new QCheckBox(p); }, true},
       {"push button", [](QWidget* p) { return new QPushButton(p); }, false},
@@ -136,7 +136,7 @@ TEST(StaticKindColors, EditBecomesTransparentWithItsOwnStateOnly) {
 TEST(StaticKindColors, AppliesToAFinishedWidgetMovedOntoThePage) {
   SkinnedDialog page(QString::fromLatin1(kPagePicture));
   page.show();
-  CColorLabel label(QStringLiteral("moved"));
+  ColorLabel label(QStringLiteral("moved"));
   label.ensurePolished();
   ASSERT_TRUE(label.autoFillBackground());
   label.setParent(&page);

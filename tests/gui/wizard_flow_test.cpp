@@ -100,9 +100,9 @@ TEST_F(WizardFlowTest, Step1ExitClosesThePageAndFreesTheList) {
 
 TEST_F(WizardFlowTest, BackGoesToTheObjectsInsideEachPage) {
   GoForwardTo(4);
-  CDateTimeDlg& step3InStep4 = m_wizard.Step4().BackPage();
-  CIpSettingDlg& step2InStep3 = step3InStep4.BackPage();
-  CSearchDlg& step1InStep2 = step2InStep3.BackPage();
+  DateTimePage& step3InStep4 = m_wizard.Step4().BackPage();
+  IpSettingsPage& step2InStep3 = step3InStep4.BackPage();
+  SearchPage& step1InStep2 = step2InStep3.BackPage();
 
   ClickButton(*m_wizard.Step4().Window(), kIdSaveBack);
   ASSERT_TRUE(step3InStep4.HasWindow());

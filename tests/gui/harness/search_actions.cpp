@@ -9,8 +9,8 @@
 #include <QTest>
 #include <functional>
 
-#include "pages/password_dlg.h"
-#include "pages/search_dlg.h"
+#include "pages/password_dialog.h"
+#include "pages/search_page.h"
 #include "tests/gui/harness/gui_actions.h"
 #include "ui/dialog_template.h"
 
@@ -29,13 +29,13 @@ void WaitUntil(const std::function<bool()>& done, const char* what) {
 
 }  // namespace
 
-void WaitForSearch(const CSearchDlg& page) {
+void WaitForSearch(const SearchPage& page) {
   WaitUntil([&page] { return !page.Searching(); }, "the end of the search");
 }
 
 void AnswerPasswordDialog(const QString& password, bool cancel) {
   AnswerNextModal([password, cancel](QDialog& modal) {
-    auto* dialog = qobject_cast<CPasswordDlg*>(&modal);
+    auto* dialog = qobject_cast<PasswordDialog*>(&modal);
     ASSERT_NE(dialog, nullptr) << "the modal dialog is not the password dialog";
     dialog->PasswordEdit()->setText(password);
     QTest::mouseClick(cancel ? dialog->CancelButton() : dialog->OkButton(), Qt::LeftButton);

@@ -5,13 +5,13 @@
 class QWidget;
 
 namespace tamberlyx {
-class CSearchDlg;
+class SearchPage;
 }
 
 namespace tamberlyx::test {
 
 // Lets the event loop run until the page's search is over (a few seconds at the most).
-void WaitForSearch(const CSearchDlg& page);
+void WaitForSearch(const SearchPage& page);
 
 // Answers the next password dialog: types `password` and presses OK, or presses Cancel when
 // `cancel` is set. The dialog then runs its check as usual.

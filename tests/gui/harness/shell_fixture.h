@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/drumvale_ui_dlg.h"
+#include "app/welcome_dialog.h"
 #include "pages/wizard.h"
 #include "tests/gui/harness/scoped_language.h"
 #include "tests/gui/harness/test_services.h"
@@ -27,7 +27,7 @@ class ShellFixture : public testing::Test {
   ScopedLanguage m_language{Language::kEnglish};
   TestServices m_services;
   Wizard m_wizard{m_services.Get()};
-  CDrumvaleUIDlg m_welcome{m_wizard};
+  WelcomeDialog m_welcome{m_wizard};
 };
 
 }  // namespace tamberlyx::test

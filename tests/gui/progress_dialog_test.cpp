@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "pages/progress_dlg.h"
+#include "pages/progress_dialog.h"
 #include "pages/services.h"
 #include "pages/wizard.h"
 #include "ui/main_window.h"
@@ -18,17 +18,17 @@
 namespace tamberlyx {
 namespace {
 
-class ProgressDlgTest : public ::testing::Test {
+class ProgressDialogTest : public ::testing::Test {
  protected:
   void TearDown() override {
     m_progress.DestroyWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   QWidget m_owner;
-  CProgressDlg m_progress;
+  ProgressDialog m_progress;
 };
 
-TEST_F(ProgressDlgTest, PercentTextFollowsTheStepsAndWraps) {
+TEST_F(ProgressDialogTest, PercentTextFollowsTheStepsAndWraps) {
   ASSERT_TRUE(m_progress.OpenProgress(&m_owner));
   struct Expect {
     int steps;
@@ -45,13 +45,13 @@ TEST_F(ProgressDlgTest, PercentTextFollowsTheStepsAndWraps) {
   EXPECT_EQ(m_progress.PercentTextWrites(), 12);
 }
 
-TEST_F(ProgressDlgTest, StepReturnsThePreviousPosition) {
+TEST_F(ProgressDialogTest, StepReturnsThePreviousPosition) {
   m_progress.OpenProgress(&m_owner);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(m_progress.StepProgress(), i * 10);
   EXPECT_EQ(m_progress.StepProgress(), 100);
 }
 
-TEST_F(ProgressDlgTest, UnchangedPercentIsNeverRewritten) {
+TEST_F(ProgressDialogTest, UnchangedPercentIsNeverRewritten) {
   m_progress.OpenProgress(&m_owner);
   struct Case {
     int position;
@@ -66,7 +66,7 @@ TEST_F(ProgressDlgTest, UnchangedPercentIsNeverRewritten) {
   }
 }
 
-TEST_F(ProgressDlgTest, ShowsMessageAboveTheBarAndHidesCancelAndPercent) {
+TEST_F(ProgressDialogTest, ShowsMessageAboveTheBarAndHidesCancelAndPercent) {
   m_progress.OpenProgress(&m_owner);
   m_progress.SetMessageText(QStringLiteral("Searching\nPlease wait..."));
   QDialog* box = m_progress.Window();
@@ -78,7 +78,7 @@ TEST_F(ProgressDlgTest, ShowsMessageAboveTheBarAndHidesCancelAndPercent) {
   EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowTitleHint));
 }
 
-TEST_F(ProgressDlgTest, EscapeHidesButTheOwnerStaysDisabledUntilDestroy) {
+TEST_F(ProgressDialogTest, EscapeHidesButTheOwnerStaysDisabledUntilDestroy) {
   m_progress.OpenProgress(&m_owner);
   EXPECT_FALSE(m_owner.isEnabled());
   QTest::keyClick(m_progress.Window(), Qt::Key_Escape);
@@ -91,7 +91,7 @@ TEST_F(ProgressDlgTest, EscapeHidesButTheOwnerStaysDisabledUntilDestroy) {
   EXPECT_TRUE(m_owner.isEnabled());
 }
 
-TEST_F(ProgressDlgTest, EnterDoesNothing) {
+TEST_F(ProgressDialogTest, EnterDoesNothing) {
   m_progress.OpenProgress(&m_owner);
   QTest::keyClick(m_progress.Window(), Qt::Key_Return);
   QTest::keyClick(m_progress.Window(), Qt::Key_Enter);
@@ -100,7 +100,7 @@ TEST_F(ProgressDlgTest, EnterDoesNothing) {
   EXPECT_FALSE(m_owner.isEnabled());
 }
 
-TEST_F(ProgressDlgTest, DestroyEnablesOnlyAnOwnerThisBoxDisabled) {
+TEST_F(ProgressDialogTest, DestroyEnablesOnlyAnOwnerThisBoxDisabled) {
   m_progress.DestroyWindow();  // never opened
   EXPECT_TRUE(m_owner.isEnabled());
 
@@ -112,7 +112,7 @@ TEST_F(ProgressDlgTest, DestroyEnablesOnlyAnOwnerThisBoxDisabled) {
   EXPECT_FALSE(m_owner.isEnabled());
 }
 
-TEST_F(ProgressDlgTest, DisablesTheTopLevelWindowOfAChildOwner) {
+TEST_F(ProgressDialogTest, DisablesTheTopLevelWindowOfAChildOwner) {
   auto* button = new QPushButton(&m_owner);
   m_progress.OpenProgress(button);
   EXPECT_FALSE(m_owner.isEnabled());
@@ -123,7 +123,7 @@ TEST_F(ProgressDlgTest, DisablesTheTopLevelWindowOfAChildOwner) {
 
 // Disabling the window cleared its focus, so after a search the list no longer took the arrow
 // keys; the control that had the focus gets it back, unless it was disabled meanwhile.
-TEST_F(ProgressDlgTest, TheOwnersFocusControlGetsTheFocusBack) {
+TEST_F(ProgressDialogTest, TheOwnersFocusControlGetsTheFocusBack) {
   for (const bool disableIt : {false, true}) {
     QWidget window;
     auto* list = new QPushButton(&window);  // the control that had the focus
@@ -140,7 +140,7 @@ TEST_F(ProgressDlgTest, TheOwnersFocusControlGetsTheFocusBack) {
   }
 }
 
-TEST_F(ProgressDlgTest, WithoutOwnerDisablesTheMainWindow) {
+TEST_F(ProgressDialogTest, WithoutOwnerDisablesTheMainWindow) {
   QWidget mainWindow;
   SetApplicationMainWindow(&mainWindow);
   m_progress.OpenProgress(nullptr);
@@ -150,7 +150,7 @@ TEST_F(ProgressDlgTest, WithoutOwnerDisablesTheMainWindow) {
   SetApplicationMainWindow(nullptr);
 }
 
-TEST_F(ProgressDlgTest, StepDoesNothingOnceAReplyDestroyedTheWindow) {
+TEST_F(ProgressDialogTest, StepDoesNothingOnceAReplyDestroyedTheWindow) {
   m_progress.OpenProgress(&m_owner);
   m_progress.StepProgress();
   QTimer::singleShot(0, [this] { m_progress.DestroyWindow(); });  // handled inside the pump
@@ -159,7 +159,7 @@ TEST_F(ProgressDlgTest, StepDoesNothingOnceAReplyDestroyedTheWindow) {
   EXPECT_TRUE(m_owner.isEnabled());
 }
 
-TEST_F(ProgressDlgTest, ReopeningReleasesTheFirstBox) {
+TEST_F(ProgressDialogTest, ReopeningReleasesTheFirstBox) {
   m_progress.OpenProgress(&m_owner);
   QPointer<QDialog> first = m_progress.Window();
   m_progress.OpenProgress(&m_owner);
@@ -169,11 +169,11 @@ TEST_F(ProgressDlgTest, ReopeningReleasesTheFirstBox) {
   EXPECT_TRUE(m_owner.isEnabled());
 }
 
-TEST(ProgressDlg, DestructorDestroysTheWindowAndEnablesTheOwner) {
+TEST(ProgressDialog, DestructorDestroysTheWindowAndEnablesTheOwner) {
   QWidget owner;
   QPointer<QDialog> box;
   {
-    CProgressDlg progress;
+    ProgressDialog progress;
     progress.OpenProgress(&owner);
     box = progress.Window();
   }
@@ -181,13 +181,13 @@ TEST(ProgressDlg, DestructorDestroysTheWindowAndEnablesTheOwner) {
   EXPECT_TRUE(owner.isEnabled());
 }
 
-TEST(ProgressDlg, TheWizardsBoxesAreDistinctAndUseTheDefaultCaption) {
+TEST(ProgressDialog, TheWizardsBoxesAreDistinctAndUseTheDefaultCaption) {
   const Services services;
   Wizard wizard(services);
   EXPECT_NE(&wizard.SearchProgress(), &wizard.PasswordProgress());
   EXPECT_NE(&wizard.PasswordProgress(), &wizard.SaveProgress());
   EXPECT_EQ(wizard.SaveProgress().CaptionId(), 105u);
-  EXPECT_EQ(CProgressDlg(144).CaptionId(), 144u);
+  EXPECT_EQ(ProgressDialog(144).CaptionId(), 144u);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "pages/device_page.h"
-#include "pages/ip_setting_dlg.h"
+#include "pages/ip_settings_page.h"
 
 class QComboBox;
 class QDateTimeEdit;
@@ -15,15 +15,15 @@ class Wizard;
 
 // Step 3: time zone, date and time, read from and written to the working settings. The
 // device's NTP server passes through a list the user never sees.
-class CDateTimeDlg : public DevicePage {
+class DateTimePage : public DevicePage {
  public:
-  explicit CDateTimeDlg(Wizard& wizard);
+  explicit DateTimePage(Wizard& wizard);
 
   // The Step 2 object that Back opens; used for nothing else.
-  CIpSettingDlg& BackPage() { return m_back; }
+  IpSettingsPage& BackPage() { return m_back; }
 
   // The "Time Zone", "Date" and "Time" labels of the current window.
-  const std::array<QPointer<CColorLabel>, 3>& FieldLabels() const { return m_labels; }
+  const std::array<QPointer<ColorLabel>, 3>& FieldLabels() const { return m_labels; }
 
  protected:
   void OnCreate(QDialog& window) override;
@@ -42,8 +42,8 @@ class CDateTimeDlg : public DevicePage {
   QPointer<QDateTimeEdit> m_time;
   QPointer<QComboBox> m_ntpServers;
   QPointer<QComboBox> m_timeZones;
-  CIpSettingDlg m_back;
-  std::array<QPointer<CColorLabel>, 3> m_labels;
+  IpSettingsPage m_back;
+  std::array<QPointer<ColorLabel>, 3> m_labels;
 };
 
 }  // namespace tamberlyx

@@ -8,7 +8,7 @@
 
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
-#include "pages/confirm_dlg.h"
+#include "pages/confirm_dialog.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
 #include "pages/switch_to_page.h"
@@ -23,7 +23,7 @@ namespace {
 constexpr char kDeviceIp[] = "192.168.0.20";
 constexpr char kPassword[] = "s3cret";
 
-std::string Joined(const CSaveDlg::Column& column) {
+std::string Joined(const SavePage::Column& column) {
   std::string joined = column[0]->text().toStdString();
   for (std::size_t row = 1; row < column.size(); ++row) {
     joined += "|" + column[row]->text().toStdString();
@@ -33,7 +33,7 @@ std::string Joined(const CSaveDlg::Column& column) {
 
 class SavePageTest : public ShellFixture {
  protected:
-  CSaveDlg& Page() { return m_wizard.Step4(); }
+  SavePage& Page() { return m_wizard.Step4(); }
   void Open(const std::string& current, const std::string& edited) {
     m_wizard.Buffers() = {current, edited, kDeviceIp, kPassword};
     m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
@@ -42,7 +42,7 @@ class SavePageTest : public ShellFixture {
   // Save, answered in the confirmation; a confirmed save is then waited out.
   void Save(bool confirm) {
     AnswerNextModal([confirm](QDialog& dialog) {
-      auto& box = dynamic_cast<CConfirmDlg&>(dialog);
+      auto& box = dynamic_cast<ConfirmDialog&>(dialog);
       (confirm ? box.OkButton() : box.CancelButton())->click();
     });
     ClickButton(*Page().Window(), kIdSave);

@@ -14,16 +14,16 @@ namespace tamberlyx {
 // run; its window is opened and destroyed once per exchange. While the window exists the
 // owner's top-level window is disabled, and each exchange tick steps the bar and handles all
 // waiting events, so replies arrive inside the tick.
-class CProgressDlg {
+class ProgressDialog {
  public:
   static constexpr int kLower = 0;
   static constexpr int kUpper = 100;
   static constexpr int kStep = 10;
 
-  explicit CProgressDlg(unsigned captionId = 0);  // 0 means string 105
-  ~CProgressDlg();                                // destroys a still existing window
-  CProgressDlg(const CProgressDlg&) = delete;
-  CProgressDlg& operator=(const CProgressDlg&) = delete;
+  explicit ProgressDialog(unsigned captionId = 0);  // 0 means string 105
+  ~ProgressDialog();                                // destroys a still existing window
+  ProgressDialog(const ProgressDialog&) = delete;
+  ProgressDialog& operator=(const ProgressDialog&) = delete;
 
   // Disables the owner's top-level window (else the application's main window) if it is
   // enabled, and opens the box. False, with the owner enabled again, if no box could be made.

@@ -20,7 +20,7 @@ constexpr char kDayWritten[] = "date=2008/04/11&time=09:05:00&";
 
 class DateTimePageTest : public ShellFixture {
  protected:
-  CDateTimeDlg& Page() { return m_wizard.Step3(); }
+  DateTimePage& Page() { return m_wizard.Step3(); }
   void Open(const std::string& settings) {
     m_wizard.Buffers().newSettings = settings;
     m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
@@ -100,7 +100,7 @@ TEST_F(DateTimePageTest, LabelsInBothLanguages) {
     std::vector<QRect> rects{Page().StepNumberLabel()->geometry(), Page().TitleLabel()->geometry()};
     const int tops[] = {88, 169, 249};  // 0.25 H, then 0.228 H further each, H = 354
     for (std::size_t i = 0; i < Page().FieldLabels().size(); ++i) {
-      const CColorLabel& label = *Page().FieldLabels()[i];
+      const ColorLabel& label = *Page().FieldLabels()[i];
       EXPECT_EQ(label.pos(), QPoint(39, tops[i]));
       EXPECT_GE(label.width(), label.fontMetrics().horizontalAdvance(label.text()));
       rects.push_back(label.geometry());

@@ -9,12 +9,12 @@ namespace tamberlyx {
 
 // The question asked before the new settings are written: OK (also Enter) gives
 // QDialog::Accepted, Cancel (also Escape) QDialog::Rejected. Run with exec().
-class CConfirmDlg : public FramedBox {
+class ConfirmDialog : public FramedBox {
   Q_OBJECT
 
  public:
   // Without an owner the box belongs to the active window, as an ownerless dialog would.
-  explicit CConfirmDlg(QWidget* owner = nullptr);
+  explicit ConfirmDialog(QWidget* owner = nullptr);
 
   QLabel* Question() const { return m_question; }
   QPushButton* OkButton() const { return m_ok; }

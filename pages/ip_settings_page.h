@@ -6,7 +6,7 @@
 #include <string>
 
 #include "pages/device_page.h"
-#include "pages/search_dlg.h"
+#include "pages/search_page.h"
 #include "ui/color_button.h"
 
 namespace tamberlyx {
@@ -16,16 +16,16 @@ class LowerCaseEdit;
 class Wizard;
 
 // Step 2: server name and addressing, read from and written to the working settings.
-class CIpSettingDlg : public DevicePage {
+class IpSettingsPage : public DevicePage {
  public:
-  explicit CIpSettingDlg(Wizard& wizard);
+  explicit IpSettingsPage(Wizard& wizard);
 
   // The Step 1 object that Back opens; used for nothing else.
-  CSearchDlg& BackPage() { return m_back; }
+  SearchPage& BackPage() { return m_back; }
 
   // The run-time labels of the current window, in the order they are made: "Server Name",
   // "IP Address", "Subnet Mask", "Gateway", "DNS Server" and the paragraph beside them.
-  const std::array<QPointer<CColorLabel>, 6>& FieldLabels() const { return m_labels; }
+  const std::array<QPointer<ColorLabel>, 6>& FieldLabels() const { return m_labels; }
 
  protected:
   void OnCreate(QDialog& window) override;
@@ -50,10 +50,10 @@ class CIpSettingDlg : public DevicePage {
   QPointer<LowerCaseEdit> m_name;
   // IP address, subnet mask, default gateway, DNS server.
   std::array<QPointer<IpAddressEdit>, 4> m_addresses;
-  CSearchDlg m_back;
-  std::array<QPointer<CColorLabel>, 6> m_labels;
-  QPointer<CColorRadioButton> m_manual;
-  QPointer<CColorRadioButton> m_dhcp;
+  SearchPage m_back;
+  std::array<QPointer<ColorLabel>, 6> m_labels;
+  QPointer<ColorRadioButton> m_manual;
+  QPointer<ColorRadioButton> m_dhcp;
   // The name as reported and as the field showed it, so that bytes the field cannot show go
   // back unchanged when the user leaves the name alone.
   std::string m_reportedName;

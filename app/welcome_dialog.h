@@ -10,11 +10,11 @@ class Wizard;
 
 // The welcome dialog: the main window for the whole run. Setup opens Step 1 beside it;
 // Exit, Escape and the close box end the run.
-class CDrumvaleUIDlg : public SkinnedDialog {
+class WelcomeDialog : public SkinnedDialog {
   Q_OBJECT
 
  public:
-  explicit CDrumvaleUIDlg(Wizard& wizard, QWidget* parent = nullptr);
+  explicit WelcomeDialog(Wizard& wizard, QWidget* parent = nullptr);
 
  private:
   void OnInitDialog();

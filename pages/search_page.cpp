@@ -1,4 +1,4 @@
-#include "pages/search_dlg.h"
+#include "pages/search_page.h"
 
 #include <QDialog>
 #include <QListWidget>
@@ -12,7 +12,7 @@
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
 #include "pages/page_templates.h"
-#include "pages/password_dlg.h"
+#include "pages/password_dialog.h"
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
@@ -39,7 +39,7 @@ struct DetailRow {
   unsigned captionId;
   double steps;
 };
-constexpr std::array<DetailRow, CSearchDlg::kRows> kDetailRows{
+constexpr std::array<DetailRow, SearchPage::kRows> kDetailRows{
     {{110, 0}, {111, 1.7}, {112, 2.7}, {113, 4.7}, {146, 5.7}, {147, 6.7}}};
 constexpr double kFirstRowTop = 0.43;
 constexpr double kRowStep = 0.052;
@@ -65,31 +65,31 @@ void SetEnabled(QWidget* control, bool enabled) {
 
 }  // namespace
 
-CSearchDlg::CSearchDlg(Wizard& wizard)
+SearchPage::SearchPage(Wizard& wizard)
     : WizardPage(SearchTemplate(), SearchHeader()), m_wizard(wizard) {}
 
-CSearchDlg::~CSearchDlg() = default;
+SearchPage::~SearchPage() = default;
 
-bool CSearchDlg::Searching() const {
+bool SearchPage::Searching() const {
   return m_search && (*m_search)->Running();
 }
 
-QListWidget* CSearchDlg::DeviceListBox() const {
+QListWidget* SearchPage::DeviceListBox() const {
   return m_list.data();
 }
 
-void CSearchDlg::OnCreate(QDialog& window) {
+void SearchPage::OnCreate(QDialog& window) {
   if (!m_selectionFont) m_selectionFont = ArialCellFont(kSelectionFontPixels, QFont::Bold);
   const LabelLayout layout(window.size());
   const int margin = static_cast<int>(layout.X(kParagraphMargin));
   const int top = static_cast<int>(layout.Y(kParagraphTop));
   const int bottom = top + static_cast<int>(layout.Y(kParagraphHeight));
   const QRect paragraph = LabelLayout::Truncated(margin, top, layout.W() - margin, bottom);
-  m_paragraph = MakePageLabel(window, Text(kParagraphText), paragraph, Fonts().Body());
-  m_paragraph->setWordWrap(true);
-  m_paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ColorLabel* text = MakePageLabel(window, Text(kParagraphText), paragraph, Fonts().Body());
+  text->setWordWrap(true);
+  text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  auto* selection = new CColorGroupBox(Text(kSelectionText), &window);
+  auto* selection = new ColorGroupBox(Text(kSelectionText), &window);
   selection->setGeometry(LabelLayout::Truncated(
       layout.X(kSelectionMargin), layout.Y(kSelectionTop), layout.W() - layout.X(kSelectionMargin),
       layout.Y(kSelectionTop) + layout.Y(kSelectionHeight)));
@@ -102,7 +102,7 @@ void CSearchDlg::OnCreate(QDialog& window) {
   MakeRows(window);
 }
 
-void CSearchDlg::MakeRows(QDialog& window) {
+void SearchPage::MakeRows(QDialog& window) {
   const LabelLayout layout(window.size());
   const FontMeasure& measure = Fonts().CaptionMeasure();
   const double left = layout.X(kCaptionLeft);
@@ -119,7 +119,7 @@ void CSearchDlg::MakeRows(QDialog& window) {
   }
 }
 
-void CSearchDlg::OnInitDialog(QDialog& window) {
+void SearchPage::OnInitDialog(QDialog& window) {
   (void)window;
   m_list = qobject_cast<QListWidget*>(Control(kIdDeviceList));
   m_note.emplace(*m_list);
@@ -133,16 +133,16 @@ void CSearchDlg::OnInitDialog(QDialog& window) {
   StartSearch();
 }
 
-void CSearchDlg::OnCommand(int id) {
+void SearchPage::OnCommand(int id) {
   if (id == kIdOk) OnOK();
   if (id == kIdSearchExit) OnExit();
   if (id == kIdSearchAgain) StartSearch();
 }
 
-void CSearchDlg::StartSearch() {
+void SearchPage::StartSearch() {
   SetEnabled(Control(kIdSearchAgain), false);
   SetEnabled(Control(kIdOk), false);
-  CProgressDlg& progress = m_wizard.SearchProgress();
+  ProgressDialog& progress = m_wizard.SearchProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSearchingText));
   m_listened = false;
@@ -153,7 +153,7 @@ void CSearchDlg::StartSearch() {
   (*m_search)->Start(BuildDiscoveryRequest(), kBroadcastAddress);
 }
 
-void CSearchDlg::OnListening() {
+void SearchPage::OnListening() {
   m_listened = true;
   m_wizard.Devices().FreeDeviceList();
   if (!m_list) return;
@@ -161,15 +161,15 @@ void CSearchDlg::OnListening() {
   m_list->clear();
 }
 
-void CSearchDlg::StepProgress() {
+void SearchPage::StepProgress() {
   m_wizard.SearchProgress().StepProgress();
 }
 
-void CSearchDlg::OnReply(const Reply& reply) {
+void SearchPage::OnReply(const Reply& reply) {
   if (reply.word == kWordGetOk) m_wizard.Devices().AcceptGetReply(reply.body, reply.source);
 }
 
-void CSearchDlg::OnEndOfTime(bool socketWasOpen) {
+void SearchPage::OnEndOfTime(bool socketWasOpen) {
   (void)socketWasOpen;  // the list shows what the device list holds either way
   m_wizard.SearchProgress().DestroyWindow();
   if (!HasWindow() || !m_list) return;  // the window went while the search ran
@@ -189,7 +189,7 @@ void CSearchDlg::OnEndOfTime(bool socketWasOpen) {
 }
 
 // In place of a message box: the page has never shown one for an empty search.
-void CSearchDlg::ShowNoAnswer() {
+void SearchPage::ShowNoAnswer() {
   SearchTransport& search = m_search->Search();
   const bool held = ClientPortAfterSearch(m_listened, search) == ClientPortState::kHeld;
   const std::string text =
@@ -197,7 +197,7 @@ void CSearchDlg::ShowNoAnswer() {
   m_note->Show(QString::fromStdString(text));
 }
 
-void CSearchDlg::ShowDeviceDetails() {
+void SearchPage::ShowDeviceDetails() {
   const int row = m_list ? m_list->currentRow() : -1;
   if (row < 0 || static_cast<std::size_t>(row) >= m_wizard.Devices().Size()) return;
   SharedBuffers& buffers = m_wizard.Buffers();
@@ -210,16 +210,16 @@ void CSearchDlg::ShowDeviceDetails() {
   if (QDialog* window = Window()) window->update();
 }
 
-void CSearchDlg::OpenDeviceWebPage() {
+void SearchPage::OpenDeviceWebPage() {
   const std::string address = "http://" + m_wizard.Buffers().selectedDeviceIp + kWebPagePort;
   m_wizard.GetServices().OpenUrl(QUrl(QString::fromStdString(address)));
 }
 
-void CSearchDlg::ShowMessage(const Message& message) {
+void SearchPage::ShowMessage(const Message& message) {
   m_wizard.GetServices().ShowMessage(Window(), message);
 }
 
-void CSearchDlg::OnOK() {
+void SearchPage::OnOK() {
   if (!VerifyAdminPassword()) return;
   // Another Step 1's search may have selected another device while this one was asked.
   if (!m_wizard.BuffersHoldVerifiedDevice()) {
@@ -227,19 +227,19 @@ void CSearchDlg::OnOK() {
   }
   m_wizard.Step2().DropStaleWindow();
   // Showing a Step 2 page that still has a window keeps this page and its list.
-  if (SwitchToPage(this, m_wizard.Step2(), kIpSettingTemplateId)) {
+  if (SwitchToPage(this, m_wizard.Step2(), kIpSettingsTemplateId)) {
     m_wizard.Devices().FreeDeviceList();
   }
 }
 
-void CSearchDlg::OnExit() {
+void SearchPage::OnExit() {
   m_wizard.Devices().FreeDeviceList();
   EndDialogCancel();
   DestroyWindow();
 }
 
-bool CSearchDlg::VerifyAdminPassword() {
-  CPasswordDlg dialog(m_wizard, Window());
+bool SearchPage::VerifyAdminPassword() {
+  PasswordDialog dialog(m_wizard, Window());
   return dialog.exec() == QDialog::Accepted;
 }
 

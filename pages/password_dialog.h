@@ -6,7 +6,6 @@
 #include "protocol/exchange.h"
 #include "protocol/shared_buffers.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -19,16 +18,15 @@ class Wizard;
 // QDialog::Accepted once the device answered that it is, QDialog::Rejected when the user
 // cancelled or the device never answered. The password of the last check stays in the shared
 // buffers for the drive mapping after a save.
-class CPasswordDlg : public QDialog, private ExchangeOwner {
+class PasswordDialog : public QDialog, private ExchangeOwner {
   Q_OBJECT
 
  public:
   // Without an owner the dialog belongs to the active window, as an ownerless dialog would.
-  explicit CPasswordDlg(Wizard& wizard, QWidget* owner = nullptr);
-  ~CPasswordDlg() override;
+  explicit PasswordDialog(Wizard& wizard, QWidget* owner = nullptr);
+  ~PasswordDialog() override;
 
   QLineEdit* PasswordEdit() const { return m_edit; }
-  QLabel* Prompt() const { return m_prompt; }
   QPushButton* OkButton() const { return m_ok; }
   QPushButton* CancelButton() const { return m_cancel; }
   // True while a check waits for the device.
@@ -52,7 +50,6 @@ class CPasswordDlg : public QDialog, private ExchangeOwner {
   QLineEdit* m_edit;
   QPushButton* m_ok;
   QPushButton* m_cancel;
-  QLabel* m_prompt;
   std::unique_ptr<PageExchange> m_verify;
   DeviceIdentity m_asked;  // the device the running check asks
 };

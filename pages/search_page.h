@@ -20,12 +20,12 @@ class Wizard;
 
 // Step 1: device search and selection. Every window made for it starts a new search; the
 // selected device's settings are shown and seed the buffers the later pages work on.
-class CSearchDlg : public WizardPage, private ExchangeOwner {
+class SearchPage : public WizardPage, private ExchangeOwner {
  public:
   static constexpr std::size_t kRows = 6;
 
-  explicit CSearchDlg(Wizard& wizard);
-  ~CSearchDlg() override;
+  explicit SearchPage(Wizard& wizard);
+  ~SearchPage() override;
 
   // True from the start of a search until its listening window is over.
   bool Searching() const;
@@ -34,10 +34,9 @@ class CSearchDlg : public WizardPage, private ExchangeOwner {
   QListWidget* DeviceListBox() const;
   // What the list's empty area says after a search that found nothing; hidden otherwise.
   QLabel* NoAnswerNote() const { return m_note ? m_note->Label() : nullptr; }
-  CColorLabel* Paragraph() const { return m_paragraph.data(); }
-  CColorGroupBox* SelectionBox() const { return m_selection.data(); }
-  const std::array<QPointer<CColorLabel>, kRows>& Captions() const { return m_captions; }
-  const std::array<QPointer<CColorLabel>, kRows>& Values() const { return m_values; }
+  ColorGroupBox* SelectionBox() const { return m_selection.data(); }
+  const std::array<QPointer<ColorLabel>, kRows>& Captions() const { return m_captions; }
+  const std::array<QPointer<ColorLabel>, kRows>& Values() const { return m_values; }
 
  protected:
   void OnCreate(QDialog& window) override;
@@ -68,10 +67,9 @@ class CSearchDlg : public WizardPage, private ExchangeOwner {
   QPointer<QListWidget> m_list;
   std::optional<EmptyListNote> m_note;
   bool m_listened = false;  // the search running or last run had CLIENT_PORT
-  QPointer<CColorLabel> m_paragraph;
-  QPointer<CColorGroupBox> m_selection;
-  std::array<QPointer<CColorLabel>, kRows> m_captions;
-  std::array<QPointer<CColorLabel>, kRows> m_values;
+  QPointer<ColorGroupBox> m_selection;
+  std::array<QPointer<ColorLabel>, kRows> m_captions;
+  std::array<QPointer<ColorLabel>, kRows> m_values;
 };
 
 }  // namespace tamberlyx

@@ -23,13 +23,13 @@ constexpr char kManual[] =
     "nwk.netmask=255.255.255.0&sys.gateway=192.168.0.1&sys.dns=192.168.0.1&x=1";
 constexpr int kAddressIds[] = {kIdIpAddress, kIdNetmask, kIdGateway, kIdDns};
 
-class IpSettingPageTest : public ShellFixture {
+class IpSettingsPageTest : public ShellFixture {
  protected:
-  CIpSettingDlg& Page() { return m_wizard.Step2(); }
+  IpSettingsPage& Page() { return m_wizard.Step2(); }
   void Open(const std::string& settings) {
     m_wizard.Buffers().newSettings = settings;
     m_wizard.SetVerifiedDevice(SelectedDevice(m_wizard.Buffers()));
-    ASSERT_TRUE(SwitchToPage(nullptr, Page(), kIpSettingTemplateId));
+    ASSERT_TRUE(SwitchToPage(nullptr, Page(), kIpSettingsTemplateId));
   }
   QLineEdit& Name() { return *qobject_cast<QLineEdit*>(Page().Control(kIdServerName)); }
   IpAddressEdit& Address(int i) {
@@ -62,7 +62,7 @@ class IpSettingPageTest : public ShellFixture {
 };
 
 // Bad data from a device is shown as far as it goes and never stops the page.
-TEST_F(IpSettingPageTest, ShowsTheDeviceValuesInTheirMode) {
+TEST_F(IpSettingsPageTest, ShowsTheDeviceValuesInTheirMode) {
   struct Case {
     std::string settings;
     bool manual;
@@ -87,7 +87,7 @@ TEST_F(IpSettingPageTest, ShowsTheDeviceValuesInTheirMode) {
   }
 }
 
-TEST_F(IpSettingPageTest, DhcpRestoresAllFiveFieldsAndManualKeepsThem) {
+TEST_F(IpSettingsPageTest, DhcpRestoresAllFiveFieldsAndManualKeepsThem) {
   std::string settings = kManual;
   ReplaceSettingEntry(settings, "sys.dns", "sys.dns=");  // an empty value is restored too
   Open(settings);
@@ -107,7 +107,7 @@ TEST_F(IpSettingPageTest, DhcpRestoresAllFiveFieldsAndManualKeepsThem) {
   EXPECT_EQ(Shown(), "nas1|192.168.0.20|255.255.255.0|192.168.0.1|8.8.8.8");
 }
 
-TEST_F(IpSettingPageTest, NextWritesTheSevenEntriesOfItsModeWhereReported) {
+TEST_F(IpSettingsPageTest, NextWritesTheSevenEntriesOfItsModeWhereReported) {
   struct Case {
     std::string settings;
     int radio;  // clicked before Next; 0 none
@@ -137,7 +137,7 @@ TEST_F(IpSettingPageTest, NextWritesTheSevenEntriesOfItsModeWhereReported) {
   }
 }
 
-TEST_F(IpSettingPageTest, TheUsersEditsAreWrittenAndShownAgainAfterBack) {
+TEST_F(IpSettingsPageTest, TheUsersEditsAreWrittenAndShownAgainAfterBack) {
   Open(kManual);
   Name().selectAll();
   QTest::keyClicks(&Name(), "Office-NAS-Number-2");  // capitals lower-cased, 15 typed at most
@@ -150,12 +150,12 @@ TEST_F(IpSettingPageTest, TheUsersEditsAreWrittenAndShownAgainAfterBack) {
   EXPECT_EQ(m_wizard.Buffers().newSettings, written);
   // Back from Step 3 shows what Next wrote.
   ClickButton(*m_wizard.Step3().Window(), kIdDateTimeBack);
-  CIpSettingDlg& back = m_wizard.Step3().BackPage();
+  IpSettingsPage& back = m_wizard.Step3().BackPage();
   EXPECT_EQ(qobject_cast<QLineEdit*>(back.Control(kIdServerName))->text(), "office-nas-numb");
   EXPECT_TRUE(qobject_cast<IpAddressEdit*>(back.Control(kIdDns))->IsBlank());
 }
 
-TEST_F(IpSettingPageTest, ALongDeviceNameIsKeptAndCanOnlyShrink) {
+TEST_F(IpSettingsPageTest, ALongDeviceNameIsKeptAndCanOnlyShrink) {
   Open("sys.hostname=twenty-characters-xy");
   QTest::keyClick(&Name(), Qt::Key_End);
   QTest::keyClicks(&Name(), "z");

@@ -1,4 +1,4 @@
-#include "pages/date_time_dlg.h"
+#include "pages/date_time_page.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -53,10 +53,10 @@ void FillNtpServers(QComboBox& list, const DateTimeView& view) {
 
 }  // namespace
 
-CDateTimeDlg::CDateTimeDlg(Wizard& wizard)
+DateTimePage::DateTimePage(Wizard& wizard)
     : DevicePage(wizard, DateTimeTemplate(), DateTimeHeader()), m_wizard(wizard), m_back(wizard) {}
 
-void CDateTimeDlg::OnCreate(QDialog& window) {
+void DateTimePage::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
   const FontMeasure& measure = Fonts().CaptionMeasure();
   double top = layout.Y(kFirstLabelTop);
@@ -70,7 +70,7 @@ void CDateTimeDlg::OnCreate(QDialog& window) {
   }
 }
 
-void CDateTimeDlg::OnInitDialog(QDialog& window) {
+void DateTimePage::OnInitDialog(QDialog& window) {
   (void)window;
   m_timeZones = qobject_cast<QComboBox*>(Control(kIdTimeZone));
   m_date = qobject_cast<QDateTimeEdit*>(Control(kIdDate));
@@ -89,20 +89,20 @@ void CDateTimeDlg::OnInitDialog(QDialog& window) {
   for (std::size_t i = 0; i < fields.size(); ++i) NameAfterCaption(*fields[i], m_labels[i]->text());
 }
 
-void CDateTimeDlg::OnCommand(int id) {
+void DateTimePage::OnCommand(int id) {
   if (id == kIdDateTimeNext) OnNext();
   if (id == kIdDateTimeBack) OnBack();
 }
 
-void CDateTimeDlg::OnNext() {
+void DateTimePage::OnNext() {
   MoveTo(m_wizard.Step4(), kSaveTemplateId, [this] { return WriteSettings(); });
 }
 
-void CDateTimeDlg::OnBack() {
-  MoveTo(m_back, kIpSettingTemplateId);
+void DateTimePage::OnBack() {
+  MoveTo(m_back, kIpSettingsTemplateId);
 }
 
-bool CDateTimeDlg::WriteSettings() {
+bool DateTimePage::WriteSettings() {
   DateTimeChoice choice;
   choice.timeZoneRow = m_timeZones->currentIndex();
   choice.date = ToCalendarValue(m_date->dateTime());

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "pages/date_time_dlg.h"
+#include "pages/date_time_page.h"
 #include "pages/device_page.h"
 #include "pages/logic/settings_columns.h"
 #include "pages/wizard_page.h"
@@ -21,20 +21,20 @@ class Wizard;
 
 // Step 4: the old and the new settings side by side, and the save that writes the new ones to
 // the device. The page closes itself when a save has ended, whatever its outcome.
-class CSaveDlg : public DevicePage, private ExchangeOwner {
+class SavePage : public DevicePage, private ExchangeOwner {
  public:
-  explicit CSaveDlg(Wizard& wizard);
-  ~CSaveDlg() override;
+  explicit SavePage(Wizard& wizard);
+  ~SavePage() override;
 
   // The Step 3 object that Back opens; used for nothing else.
-  CDateTimeDlg& BackPage() { return m_back; }
+  DateTimePage& BackPage() { return m_back; }
 
   // The labels and the check box of the current window.
-  using Column = std::array<QPointer<CColorLabel>, kSettingsRows>;
+  using Column = std::array<QPointer<ColorLabel>, kSettingsRows>;
   const Column& OldValues() const { return m_oldValues; }
   const Column& NewValues() const { return m_newValues; }
-  CColorLabel* Warning() const { return m_warning.data(); }
-  CColorCheckBox* DriveCheckBox() const { return m_driveBox.data(); }
+  ColorLabel* Warning() const { return m_warning.data(); }
+  ColorCheckBox* DriveCheckBox() const { return m_driveBox.data(); }
 
  protected:
   void OnCreate(QDialog& window) override;
@@ -58,12 +58,12 @@ class CSaveDlg : public DevicePage, private ExchangeOwner {
   void ShowMessage(const Message& message) override;
 
   Wizard& m_wizard;
-  CDateTimeDlg m_back;
+  DateTimePage m_back;
   std::optional<QFont> m_newHeadingFont;  // the one font of this page the others do not make
   Column m_oldValues;
   Column m_newValues;
-  QPointer<CColorLabel> m_warning;
-  QPointer<CColorCheckBox> m_driveBox;
+  QPointer<ColorLabel> m_warning;
+  QPointer<ColorCheckBox> m_driveBox;
   std::string m_newServerName;  // as the settings hold it, for the drive mapping
   std::string m_shownSettings;  // the new settings the window shows, which Save sends
   bool m_saved = false;

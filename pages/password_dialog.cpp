@@ -1,4 +1,4 @@
-#include "pages/password_dlg.h"
+#include "pages/password_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -38,13 +38,12 @@ QPushButton* MakeButton(QDialog& dialog, unsigned textId, int id, const QRect& r
 
 }  // namespace
 
-CPasswordDlg::CPasswordDlg(Wizard& wizard, QWidget* owner)
+PasswordDialog::PasswordDialog(Wizard& wizard, QWidget* owner)
     : QDialog(owner ? owner : QApplication::activeWindow(), kPopupDialogFlags),
       m_wizard(wizard),
       m_edit(new QLineEdit(this)),
       m_ok(nullptr),
-      m_cancel(nullptr),
-      m_prompt(nullptr) {
+      m_cancel(nullptr) {
   const DialogUnits units = DialogUnits::SystemFont();
   setFixedSize(units.Size(206, 58));
   setWindowTitle(Text(kCaptionText));
@@ -56,33 +55,33 @@ CPasswordDlg::CPasswordDlg(Wizard& wizard, QWidget* owner)
   m_ok = MakeButton(*this, kOkText, kIdOk, units.Rect(48, 37, 50, 14));
   m_ok->setDefault(true);
   m_cancel = MakeButton(*this, kCancelText, kIdCancel, units.Rect(113, 37, 50, 14));
-  m_prompt = MakePlainLabel(*this, Text(kPromptText));
-  m_prompt->setGeometry(units.Rect(7, 13, 122, 8));
-  SetControlId(*m_prompt, kIdPasswordPrompt);
+  QLabel* prompt = MakePlainLabel(*this, Text(kPromptText));
+  prompt->setGeometry(units.Rect(7, 13, 122, 8));
+  SetControlId(*prompt, kIdPasswordPrompt);
   connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-  NameAfterCaption(*m_edit, m_prompt->text());
+  NameAfterCaption(*m_edit, prompt->text());
   m_edit->setFocus();
 }
 
-CPasswordDlg::~CPasswordDlg() {
+PasswordDialog::~PasswordDialog() {
   m_wizard.PasswordProgress().DestroyWindow();
 }
 
-bool CPasswordDlg::Checking() const {
+bool PasswordDialog::Checking() const {
   return m_verify && (*m_verify)->Running();
 }
 
-void CPasswordDlg::reject() {
+void PasswordDialog::reject() {
   if (m_verify) (*m_verify)->End();
   EndWaiting();
   QDialog::reject();
 }
 
-void CPasswordDlg::OnOK() {
+void PasswordDialog::OnOK() {
   m_cancel->setEnabled(false);
   m_ok->setEnabled(false);
-  CProgressDlg& progress = m_wizard.PasswordProgress();
+  ProgressDialog& progress = m_wizard.PasswordProgress();
   progress.OpenProgress(this);
   progress.SetMessageText(Text(kWaitingText));
   m_edit->setEnabled(false);
@@ -97,18 +96,18 @@ void CPasswordDlg::OnOK() {
   (*m_verify)->Start(request, buffers.selectedDeviceIp);
 }
 
-void CPasswordDlg::EndWaiting() {
+void PasswordDialog::EndWaiting() {
   m_cancel->setEnabled(true);
   m_ok->setEnabled(true);
   m_edit->setEnabled(true);
   m_wizard.PasswordProgress().DestroyWindow();
 }
 
-void CPasswordDlg::StepProgress() {
+void PasswordDialog::StepProgress() {
   m_wizard.PasswordProgress().StepProgress();
 }
 
-void CPasswordDlg::OnReply(const Reply& reply) {
+void PasswordDialog::OnReply(const Reply& reply) {
   EndWaiting();
   if (reply.word == kWordVerifyOk) {
     m_wizard.SetVerifiedDevice(m_asked);
@@ -120,14 +119,14 @@ void CPasswordDlg::OnReply(const Reply& reply) {
   }
 }
 
-void CPasswordDlg::OnEndOfTime(bool socketWasOpen) {
+void PasswordDialog::OnEndOfTime(bool socketWasOpen) {
   EndWaiting();
   if (!socketWasOpen) return;  // nothing was heard because nothing listened: try again
   ShowMessage(messages::VerifyNoAnswer());
   reject();
 }
 
-void CPasswordDlg::ShowMessage(const Message& message) {
+void PasswordDialog::ShowMessage(const Message& message) {
   m_wizard.GetServices().ShowMessage(this, message);
 }
 

@@ -1,5 +1,5 @@
 // The admin password check against a simulated device: every way a check can end.
-#include "pages/password_dlg.h"
+#include "pages/password_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@ namespace {
 
 constexpr char kDevice[] = "192.168.0.20";
 
-class PasswordDlgTest : public ShellFixture {
+class PasswordDialogTest : public ShellFixture {
  protected:
-  PasswordDlgTest() {
+  PasswordDialogTest() {
     m_wizard.Buffers().currentSettings = "nwk.ipaddr=192.168.0.20";
     m_wizard.Buffers().selectedDeviceIp = kDevice;
   }
@@ -42,7 +42,7 @@ class PasswordDlgTest : public ShellFixture {
            !m_wizard.PasswordProgress().HasWindow();
   }
 
-  CPasswordDlg m_dialog{m_wizard, &m_welcome};
+  PasswordDialog m_dialog{m_wizard, &m_welcome};
 };
 
 enum class Trouble { kNone, kSilent, kForeignAddress, kSendFails, kPortHeld };
@@ -55,7 +55,7 @@ struct OutcomeCase {
   const char* editAfter;
 };
 
-class PasswordOutcomeTest : public PasswordDlgTest,
+class PasswordOutcomeTest : public PasswordDialogTest,
                             public testing::WithParamInterface<OutcomeCase> {};
 
 TEST_P(PasswordOutcomeTest, EndsAsTheDeviceAnswered) {
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "s3cret"}),
     [](const testing::TestParamInfo<OutcomeCase>& param) { return std::string(param.param.name); });
 
-TEST_F(PasswordDlgTest, SixteenMaskedCharactersAndAnEmptyPasswordIsSentAsSuch) {
+TEST_F(PasswordDialogTest, SixteenMaskedCharactersAndAnEmptyPasswordIsSentAsSuch) {
   m_dialog.open();
   EXPECT_EQ(m_dialog.PasswordEdit()->echoMode(), QLineEdit::Password);
   QTest::keyClicks(m_dialog.focusWidget(), "abcdefghijklmnopq");
@@ -113,7 +113,7 @@ TEST_F(PasswordDlgTest, SixteenMaskedCharactersAndAnEmptyPasswordIsSentAsSuch) {
 
 // A word the dialog does not know makes it usable while the check still listens; what the user
 // does next must end that check first, or CLIENT_PORT stays taken.
-TEST_F(PasswordDlgTest, AfterAnUnknownWordCancelAndOkFreeThePortFirst) {
+TEST_F(PasswordDialogTest, AfterAnUnknownWordCancelAndOkFreeThePortFirst) {
   Check("first");
   Inject("HOLD");
   ASSERT_TRUE(Usable() && m_dialog.Checking());

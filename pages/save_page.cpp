@@ -1,8 +1,8 @@
-#include "pages/save_dlg.h"
+#include "pages/save_page.h"
 
 #include <QDialog>
 
-#include "pages/confirm_dlg.h"
+#include "pages/confirm_dialog.h"
 #include "pages/drive_mapper.h"
 #include "pages/logic/share_mapping.h"
 #include "pages/page_exchange.h"
@@ -67,8 +67,8 @@ std::array<double, kSettingsRows> RowTops(const LabelLayout& layout) {
 class LabelMaker {
  public:
   LabelMaker(QDialog& window, double height) : m_window(window), m_height(height) {}
-  CColorLabel* operator()(const QString& text, double left, double top, double right,
-                          const QFont& font, double extraHeight = 0) const {
+  ColorLabel* operator()(const QString& text, double left, double top, double right,
+                         const QFont& font, double extraHeight = 0) const {
     const QRect rect = LabelLayout::Truncated(left, top, right, top + m_height + extraHeight);
     return MakePageLabel(m_window, text, rect, font);
   }
@@ -83,9 +83,9 @@ double TextRight(double left, const QString& text, double extraChars, const Font
 }
 
 // A column of values, empty until the page fills them in.
-CSaveDlg::Column MakeColumn(const LabelMaker& label, double left, double right,
+SavePage::Column MakeColumn(const LabelMaker& label, double left, double right,
                             const std::array<double, kSettingsRows>& tops, const QFont& font) {
-  CSaveDlg::Column column;
+  SavePage::Column column;
   for (std::size_t row = 0; row < kSettingsRows; ++row) {
     column[row] = label(QString(), left, tops[row], right, font);
   }
@@ -94,12 +94,12 @@ CSaveDlg::Column MakeColumn(const LabelMaker& label, double left, double right,
 
 }  // namespace
 
-CSaveDlg::CSaveDlg(Wizard& wizard)
+SavePage::SavePage(Wizard& wizard)
     : DevicePage(wizard, SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
 
-CSaveDlg::~CSaveDlg() = default;
+SavePage::~SavePage() = default;
 
-void CSaveDlg::OnCreate(QDialog& window) {
+void SavePage::OnCreate(QDialog& window) {
   if (!m_newHeadingFont) m_newHeadingFont = ArialCellFont(kNewHeadingCellPixels, QFont::Bold);
   const LabelLayout layout(window.size());
   const std::array<double, kSettingsRows> tops = RowTops(layout);
@@ -135,7 +135,7 @@ void CSaveDlg::OnCreate(QDialog& window) {
   m_driveBox = MakePageCheckBox(window, boxText, boxRect, Fonts().Label(), kIdDriveMap);
 }
 
-void CSaveDlg::OnInitDialog(QDialog& window) {
+void SavePage::OnInitDialog(QDialog& window) {
   (void)window;
   m_saved = false;
   const SharedBuffers& buffers = m_wizard.Buffers();
@@ -156,29 +156,29 @@ void CSaveDlg::OnInitDialog(QDialog& window) {
   SetTabChain({m_driveBox, Control(kIdSaveBack), Control(kIdSave)});
 }
 
-void CSaveDlg::OnCommand(int id) {
+void SavePage::OnCommand(int id) {
   if (id == kIdSave) OnSave();
   if (id == kIdSaveBack) OnBack();
 }
 
-bool CSaveDlg::Stale() const {
+bool SavePage::Stale() const {
   return DevicePage::Stale() || m_shownSettings != m_wizard.Buffers().newSettings;
 }
 
-void CSaveDlg::OnSave() {
+void SavePage::OnSave() {
   if (!StayWithVerifiedDevice() || !LocaleFits()) return;
-  CConfirmDlg confirm;
+  ConfirmDialog confirm;
   if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
   // Another Step 1's search may have ended while the question was open.
   if (!StayWithVerifiedDevice()) return;
-  CProgressDlg& progress = m_wizard.SaveProgress();
+  ProgressDialog& progress = m_wizard.SaveProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSavingText));
   RewriteLocale(m_wizard.Buffers().newSettings, IsKoreanSystem());
   SendSettings(BuildSetRequest(m_wizard.Buffers()));
 }
 
-bool CSaveDlg::LocaleFits() {
+bool SavePage::LocaleFits() {
   if (std::string sent = m_wizard.Buffers().newSettings; RewriteLocale(sent, IsKoreanSystem())) {
     return true;
   }
@@ -186,11 +186,11 @@ bool CSaveDlg::LocaleFits() {
   return false;
 }
 
-void CSaveDlg::OnBack() {
+void SavePage::OnBack() {
   MoveTo(m_back, kDateTimeTemplateId);
 }
 
-void CSaveDlg::SendSettings(const std::string& request) {
+void SavePage::SendSettings(const std::string& request) {
   if (!m_exchange) {
     ExchangeOwner& owner = *this;
     m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
@@ -199,11 +199,11 @@ void CSaveDlg::SendSettings(const std::string& request) {
   (*m_exchange)->Start(request, buffers.selectedDeviceIp, SetAnswerSources(buffers));
 }
 
-void CSaveDlg::StepProgress() {
+void SavePage::StepProgress() {
   m_wizard.SaveProgress().StepProgress();
 }
 
-void CSaveDlg::OnReply(const Reply& reply) {
+void SavePage::OnReply(const Reply& reply) {
   if (reply.word != kWordSetOk) return;  // the exchange goes on
   m_wizard.SaveProgress().DestroyWindow();
   m_saved = true;
@@ -212,7 +212,7 @@ void CSaveDlg::OnReply(const Reply& reply) {
   DestroyWindow();
 }
 
-void CSaveDlg::OnEndOfTime(bool socketWasOpen) {
+void SavePage::OnEndOfTime(bool socketWasOpen) {
   m_wizard.SaveProgress().DestroyWindow();
   if (socketWasOpen) {
     ShowMessage(messages::SetNoAnswer());
@@ -222,11 +222,11 @@ void CSaveDlg::OnEndOfTime(bool socketWasOpen) {
   DestroyWindow();
 }
 
-void CSaveDlg::ShowMessage(const Message& message) {
+void SavePage::ShowMessage(const Message& message) {
   m_wizard.GetServices().ShowMessage(Window(), message);
 }
 
-void CSaveDlg::MapNetworkDrive() {
+void SavePage::MapNetworkDrive() {
   DriveMapper* mapper = m_wizard.GetServices().driveMapper;
   if (mapper == nullptr) return;
   const SharedBuffers& buffers = m_wizard.Buffers();

@@ -1,4 +1,4 @@
-#include "pages/progress_dlg.h"
+#include "pages/progress_dialog.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -33,8 +33,8 @@ class ProgressWindow : public FramedBox {
     m_message->setGeometry(units.Rect(15, 14, 154, 22));
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_bar->setGeometry(units.Rect(15, 42, 154, 13));
-    m_bar->setRange(CProgressDlg::kLower, CProgressDlg::kUpper);
-    m_bar->setValue(CProgressDlg::kLower);
+    m_bar->setRange(ProgressDialog::kLower, ProgressDialog::kUpper);
+    m_bar->setValue(ProgressDialog::kLower);
     m_bar->setTextVisible(false);
     m_percent->setGeometry(units.Rect(161, 54, 18, 8));
     m_percent->hide();
@@ -75,23 +75,23 @@ ProgressWindow* AsProgressWindow(QDialog* window) {
 }
 
 int WrappedPosition(int position) {
-  if (position <= CProgressDlg::kUpper) return position;
-  return CProgressDlg::kLower +
-         (position - CProgressDlg::kLower) % (CProgressDlg::kUpper - CProgressDlg::kLower);
+  if (position <= ProgressDialog::kUpper) return position;
+  return ProgressDialog::kLower +
+         (position - ProgressDialog::kLower) % (ProgressDialog::kUpper - ProgressDialog::kLower);
 }
 
 }  // namespace
 
-CProgressDlg::CProgressDlg(unsigned captionId)
+ProgressDialog::ProgressDialog(unsigned captionId)
     : m_captionId(captionId != 0 ? captionId : kDefaultCaptionId) {}
 
-CProgressDlg::~CProgressDlg() {
+ProgressDialog::~ProgressDialog() {
   ReenableOwner();
   // At program end the window may outlive the application object; then it is not ours to free.
   if (m_window && QCoreApplication::instance()) delete m_window.data();
 }
 
-bool CProgressDlg::OpenProgress(QWidget* owner) {
+bool ProgressDialog::OpenProgress(QWidget* owner) {
   DestroyWindow();  // a second open must not leak the first box and its disabled owner
   QWidget* topLevel = owner ? owner->window() : ApplicationMainWindow();
   if (topLevel && topLevel->isEnabled()) {
@@ -109,7 +109,7 @@ bool CProgressDlg::OpenProgress(QWidget* owner) {
   return true;
 }
 
-int CProgressDlg::StepProgress() {
+int ProgressDialog::StepProgress() {
   PumpWaitingMessages();
   QProgressBar* bar = Bar();
   if (bar == nullptr) return 0;  // a reply handled in the pump ended the wait
@@ -119,11 +119,11 @@ int CProgressDlg::StepProgress() {
   return previous;
 }
 
-void CProgressDlg::PumpWaitingMessages() {
+void ProgressDialog::PumpWaitingMessages() {
   QCoreApplication::processEvents();
 }
 
-void CProgressDlg::ShowPercent(int position) {
+void ProgressDialog::ShowPercent(int position) {
   QLabel* label = PercentControl();
   if (label == nullptr) return;
   int percent = (position - kLower) * 100 / (kUpper - kLower);
@@ -134,7 +134,7 @@ void CProgressDlg::ShowPercent(int position) {
   ++m_percentWrites;
 }
 
-void CProgressDlg::ReenableOwner() {
+void ProgressDialog::ReenableOwner() {
   if (m_ownerDisabled && m_owner) {
     m_owner->setEnabled(true);
     // Disabling the window took the focus from its control; a keyboard user expects it back.
@@ -143,7 +143,7 @@ void CProgressDlg::ReenableOwner() {
   m_ownerDisabled = false;
 }
 
-void CProgressDlg::DestroyWindow() {
+void ProgressDialog::DestroyWindow() {
   ReenableOwner();
   if (!m_window) return;
   QDialog* window = m_window.data();
@@ -152,22 +152,22 @@ void CProgressDlg::DestroyWindow() {
   window->deleteLater();  // it may be inside one of its own event handlers
 }
 
-void CProgressDlg::SetMessageText(const QString& text) {
+void ProgressDialog::SetMessageText(const QString& text) {
   if (QLabel* message = MessageControl()) message->setText(text);
 }
 
-QLabel* CProgressDlg::MessageControl() const {
+QLabel* ProgressDialog::MessageControl() const {
   return m_window ? AsProgressWindow(m_window.data())->Message() : nullptr;
 }
 
-QProgressBar* CProgressDlg::Bar() const {
+QProgressBar* ProgressDialog::Bar() const {
   return m_window ? AsProgressWindow(m_window.data())->Bar() : nullptr;
 }
 
-QLabel* CProgressDlg::PercentControl() const {
+QLabel* ProgressDialog::PercentControl() const {
   return m_window ? AsProgressWindow(m_window.data())->Percent() : nullptr;
 }
 
 }  // namespace tamberlyx
 
-#include "progress_dlg.moc"
+#include "progress_dialog.moc"

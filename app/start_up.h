@@ -6,9 +6,9 @@ namespace tamberlyx {
 
 // The application object: checks the socket layer, then runs the welcome dialog modally as
 // the main window. The program ends when that dialog closes.
-class CDrumvaleUIApp {
+class StartUp {
  public:
-  explicit CDrumvaleUIApp(const Services& services);
+  explicit StartUp(const Services& services);
 
   // False in every case: there is no message loop after the welcome dialog.
   bool InitInstance();

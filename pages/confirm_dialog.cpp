@@ -1,4 +1,4 @@
-#include "pages/confirm_dlg.h"
+#include "pages/confirm_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include "ui/qt_text.h"
 
 namespace tamberlyx {
-CConfirmDlg::CConfirmDlg(QWidget* owner)
+ConfirmDialog::ConfirmDialog(QWidget* owner)
     : FramedBox(DialogUnits::SystemFont().Size(198, 77),
                 owner ? owner : QApplication::activeWindow()),
       m_question(MakePlainLabel(*this, Text(160))),

@@ -1,4 +1,4 @@
-#include "app/drumvale_ui_dlg.h"
+#include "app/welcome_dialog.h"
 
 #include <QPushButton>
 
@@ -18,14 +18,14 @@ constexpr int kButtonFontCellPixels = 15;
 
 }  // namespace
 
-CDrumvaleUIDlg::CDrumvaleUIDlg(Wizard& wizard, QWidget* parent)
+WelcomeDialog::WelcomeDialog(Wizard& wizard, QWidget* parent)
     : SkinnedDialog(QString::fromLatin1(kWelcomePicture), parent, kPopupDialogFlags),
       m_wizard(wizard),
       m_icon(ApplicationIcon()) {
   OnInitDialog();
 }
 
-void CDrumvaleUIDlg::OnInitDialog() {
+void WelcomeDialog::OnInitDialog() {
   setWindowIcon(m_icon);
   BuildFromTemplate(*this, WelcomeTemplate(), ArialCellFont(kButtonFontCellPixels, QFont::Bold));
   // Exit is the cancel command; the dialog's own reject ends the modal run.
@@ -36,7 +36,7 @@ void CDrumvaleUIDlg::OnInitDialog() {
   setupButton->setFocus();
 }
 
-void CDrumvaleUIDlg::OnSetup() {
+void WelcomeDialog::OnSetup() {
   SwitchToPage(nullptr, m_wizard.Step1(), kSearchTemplateId);
 }
 

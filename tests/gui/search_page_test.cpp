@@ -18,7 +18,7 @@ namespace {
 
 class SearchPageTest : public ShellFixture {
  protected:
-  CSearchDlg& Page() { return m_wizard.Step1(); }
+  SearchPage& Page() { return m_wizard.Step1(); }
   void AddDevice(const char* address, std::string settings, int delayMs = 0) {
     device::DeviceOptions options;
     options.settings = std::move(settings);
@@ -148,7 +148,7 @@ TEST_F(SearchPageTest, RowsArePlacedByTheirFractions) {
     Open();
     EXPECT_EQ(Page().SelectionBox()->geometry(), QRect(27, 136, 504, 163));
     const int tops[] = {152, 183, 201, 238, 257, 275};
-    for (std::size_t k = 0; k < CSearchDlg::kRows; ++k) {
+    for (std::size_t k = 0; k < SearchPage::kRows; ++k) {
       EXPECT_EQ(Page().Captions()[k]->pos(), QPoint(229, tops[k])) << k;
       EXPECT_EQ(Page().Values()[k]->geometry(), QRect(357, tops[k], 168, 15)) << k;
     }

@@ -1,4 +1,4 @@
-#include "pages/ip_setting_dlg.h"
+#include "pages/ip_settings_page.h"
 
 #include <QDialog>
 #include <QSignalBlocker>
@@ -51,12 +51,12 @@ unsigned FieldToShorten(std::string_view key) {
 
 }  // namespace
 
-CIpSettingDlg::CIpSettingDlg(Wizard& wizard)
-    : DevicePage(wizard, IpSettingTemplate(), IpSettingHeader()),
+IpSettingsPage::IpSettingsPage(Wizard& wizard)
+    : DevicePage(wizard, IpSettingsTemplate(), IpSettingsHeader()),
       m_wizard(wizard),
       m_back(wizard) {}
 
-void CIpSettingDlg::OnCreate(QDialog& window) {
+void IpSettingsPage::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
   const FontMeasure& body = Fonts().BodyMeasure();
   const FontMeasure& caption = Fonts().CaptionMeasure();
@@ -94,7 +94,7 @@ void CIpSettingDlg::OnCreate(QDialog& window) {
 
   const double noteLeft = layout.X(0.58);
   const double noteTop = layout.Y(0.47);
-  CColorLabel* note = MakePageLabel(
+  ColorLabel* note = MakePageLabel(
       window, Text(123),
       LabelLayout::Truncated(noteLeft, noteTop, noteLeft + layout.X(0.36), noteTop + layout.Y(0.3)),
       font);
@@ -103,7 +103,7 @@ void CIpSettingDlg::OnCreate(QDialog& window) {
   m_labels[made] = note;
 }
 
-void CIpSettingDlg::OnInitDialog(QDialog& window) {
+void IpSettingsPage::OnInitDialog(QDialog& window) {
   (void)window;
   m_name = qobject_cast<LowerCaseEdit*>(Control(kIdServerName));
   for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
@@ -119,7 +119,7 @@ void CIpSettingDlg::OnInitDialog(QDialog& window) {
 }
 
 // Tab in reading order; each field named after its caption.
-void CIpSettingDlg::OpenToKeyboard() {
+void IpSettingsPage::OpenToKeyboard() {
   NameAfterCaption(*m_name, m_labels[0]->text());
   for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
     NameAfterCaption(*m_addresses[i], m_labels[i + 1]->text());
@@ -128,14 +128,14 @@ void CIpSettingDlg::OpenToKeyboard() {
                m_addresses[3], Control(kIdIpBack), Control(kIdIpNext)});
 }
 
-void CIpSettingDlg::OnCommand(int id) {
+void IpSettingsPage::OnCommand(int id) {
   if (id == kIdIpNext) OnNext();
   if (id == kIdIpBack) OnBack();
 }
 
 // An empty or missing address blanks its control, so that going back to DHCP discards every
 // edit, not only those over reported values.
-void CIpSettingDlg::FillFromSettings() {
+void IpSettingsPage::FillFromSettings() {
   const IpSettingsView view = ReadIpSettingsView(m_wizard.Buffers().newSettings);
   m_name->SetTypingLimit(kNameTypingLimit);
   m_name->SetValue(DeviceText(view.name));
@@ -151,16 +151,16 @@ void CIpSettingDlg::FillFromSettings() {
   }
 }
 
-void CIpSettingDlg::OnManualAddress() {
+void IpSettingsPage::OnManualAddress() {
   SetMode(true);
 }
 
-void CIpSettingDlg::OnDhcpAddress() {
+void IpSettingsPage::OnDhcpAddress() {
   FillFromSettings();
   SetMode(false);
 }
 
-void CIpSettingDlg::SetMode(bool manual) {
+void IpSettingsPage::SetMode(bool manual) {
   const QSignalBlocker quietManual(m_manual.data());
   const QSignalBlocker quietDhcp(m_dhcp.data());
   m_manual->setChecked(manual);
@@ -168,15 +168,15 @@ void CIpSettingDlg::SetMode(bool manual) {
   for (const QPointer<IpAddressEdit>& control : m_addresses) control->setEnabled(manual);
 }
 
-void CIpSettingDlg::OnNext() {
+void IpSettingsPage::OnNext() {
   MoveTo(m_wizard.Step3(), kDateTimeTemplateId, [this] { return WriteSettings(); });
 }
 
-void CIpSettingDlg::OnBack() {
+void IpSettingsPage::OnBack() {
   SwitchToPage(this, m_back, kSearchTemplateId);
 }
 
-bool CIpSettingDlg::WriteSettings() {
+bool IpSettingsPage::WriteSettings() {
   IpSettingsChoice choice;
   choice.name = NameToWrite();
   choice.manual = m_manual->isChecked();
@@ -194,7 +194,7 @@ bool CIpSettingDlg::WriteSettings() {
 // A reported name that is not UTF-8, or holds characters that are not text, shows with
 // replacement characters; left alone, it goes back in its own bytes, lower-cased as the field
 // would have it.
-std::string CIpSettingDlg::NameToWrite() const {
+std::string IpSettingsPage::NameToWrite() const {
   const std::string typed = m_name->text().toStdString();
   const bool showable = DeviceText(m_reportedName).toStdString() == m_reportedName;
   if (showable || m_name->text() != m_shownName) return typed;

@@ -1,15 +1,15 @@
-#include "app/drumvale_ui_app.h"
+#include "app/start_up.h"
 
-#include "app/drumvale_ui_dlg.h"
+#include "app/welcome_dialog.h"
 #include "pages/wizard.h"
 #include "platform/net/socket_layer.h"
 #include "protocol/messages.h"
 #include "ui/main_window.h"
 
 namespace tamberlyx {
-CDrumvaleUIApp::CDrumvaleUIApp(const Services& services) : m_services(services) {}
+StartUp::StartUp(const Services& services) : m_services(services) {}
 
-bool CDrumvaleUIApp::InitInstance() {
+bool StartUp::InitInstance() {
   if (!StartSocketLayer()) {
     m_services.ShowMessage(nullptr, messages::SocketsInitFailed());
     m_exitCode = 1;
@@ -19,14 +19,14 @@ bool CDrumvaleUIApp::InitInstance() {
   return false;
 }
 
-bool CDrumvaleUIApp::StartSocketLayer() {
+bool StartUp::StartSocketLayer() {
   return m_services.socketLayer == nullptr || m_services.socketLayer->Start();
 }
 
-void CDrumvaleUIApp::RunWelcomeDialog() {
+void StartUp::RunWelcomeDialog() {
   // The page objects live for the run; their windows go with the welcome dialog.
   Wizard wizard(m_services);
-  CDrumvaleUIDlg dialog(wizard);
+  WelcomeDialog dialog(wizard);
   SetApplicationMainWindow(&dialog);
   dialog.exec();
 }

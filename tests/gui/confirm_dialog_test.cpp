@@ -7,34 +7,34 @@
 #include <QTimer>
 #include <functional>
 
-#include "pages/confirm_dlg.h"
+#include "pages/confirm_dialog.h"
 
 namespace tamberlyx {
 namespace {
 
-TEST(ConfirmDlg, KeysAndButtonsGiveTheirAnswer) {
+TEST(ConfirmDialog, KeysAndButtonsGiveTheirAnswer) {
   struct Case {
     const char* name;
-    std::function<void(CConfirmDlg&)> answer;
+    std::function<void(ConfirmDialog&)> answer;
     int result;
   };
   const std::vector<Case> cases = {
-      {"Enter", [](CConfirmDlg& d) { QTest::keyClick(&d, Qt::Key_Return); }, QDialog::Accepted},
-      {"OK", [](CConfirmDlg& d) { QTest::mouseClick(d.OkButton(), Qt::LeftButton); },
+      {"Enter", [](ConfirmDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }, QDialog::Accepted},
+      {"OK", [](ConfirmDialog& d) { QTest::mouseClick(d.OkButton(), Qt::LeftButton); },
        QDialog::Accepted},
-      {"Escape", [](CConfirmDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected},
-      {"Cancel", [](CConfirmDlg& d) { QTest::mouseClick(d.CancelButton(), Qt::LeftButton); },
+      {"Escape", [](ConfirmDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected},
+      {"Cancel", [](ConfirmDialog& d) { QTest::mouseClick(d.CancelButton(), Qt::LeftButton); },
        QDialog::Rejected},
   };
   for (const Case& c : cases) {
-    CConfirmDlg dialog;
+    ConfirmDialog dialog;
     QTimer::singleShot(0, &dialog, [&] { c.answer(dialog); });
     EXPECT_EQ(dialog.exec(), c.result) << c.name;
   }
 }
 
-TEST(ConfirmDlg, OkIsTheDefaultAndTheBoxHasNoTitleBar) {
-  CConfirmDlg dialog;
+TEST(ConfirmDialog, OkIsTheDefaultAndTheBoxHasNoTitleBar) {
+  ConfirmDialog dialog;
   EXPECT_TRUE(dialog.OkButton()->isDefault());
   EXPECT_FALSE(dialog.CancelButton()->isDefault());
   EXPECT_LT(dialog.OkButton()->x(), dialog.CancelButton()->x());
