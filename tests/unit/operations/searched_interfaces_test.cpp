@@ -1,4 +1,4 @@
-#include "pages/logic/searched_interfaces.h"
+#include "operations/no_answer_facts.h"
 
 #include <gtest/gtest.h>
 
