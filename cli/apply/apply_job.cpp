@@ -25,10 +25,8 @@ bool ApplyJob::HearsAnyAddress() const {
 void ApplyJob::Start(std::function<void()> saveEnded, std::function<void()> finished) {
   m_saveEnded = std::move(saveEnded);
   m_finished = std::move(finished);
-  std::vector<SettingAssignment> entries;
-  for (const FileSetting& setting : m_device.file->settings) entries.push_back(setting.entry);
   m_save.VerifyAndSet(
-      m_device.buffers, m_device.file->password, std::move(entries),
+      m_device.buffers, m_device.file->password, FileEntries(*m_device.file),
       [this](const SaveOutcome& outcome) { OnSaved(outcome); },
       [this](const ReadBackOutcome& back) { OnReadBack(back); });
 }

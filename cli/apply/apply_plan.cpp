@@ -58,12 +58,6 @@ std::variant<std::size_t, std::string> Locate(const FileDevice& device,
   return found.front();
 }
 
-std::vector<SettingAssignment> Entries(const FileDevice& device) {
-  std::vector<SettingAssignment> entries;
-  for (const FileSetting& setting : device.settings) entries.push_back(setting.entry);
-  return entries;
-}
-
 // The entries that differ; a key the device does not report is refused, at its place.
 void Compare(PlannedDevice& planned, const DeviceRecord& record, Plan& plan) {
   for (const FileSetting& setting : planned.file->settings) {
@@ -91,7 +85,7 @@ void PlanFound(PlannedDevice& planned, const DeviceRecord& record, bool korean, 
   if (plan.refusals.size() != refusalsBefore) return;
   planned.buffers = {record.settingsText, record.settingsText, record.address, {}};
   const std::string refused =
-      EditForSave(planned.buffers.newSettings, Entries(*planned.file), korean);
+      EditForSave(planned.buffers.newSettings, FileEntries(*planned.file), korean);
   if (!refused.empty()) {
     plan.refusals.push_back({planned.file->at, DeviceLabel(*planned.file) + ": " + refused});
     return;

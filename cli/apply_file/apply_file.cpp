@@ -152,6 +152,12 @@ std::string FormatFileError(std::string_view file, const FileError& error) {
          std::to_string(error.at.column) + ": " + error.text;
 }
 
+std::vector<SettingAssignment> FileEntries(const FileDevice& device) {
+  std::vector<SettingAssignment> entries;
+  for (const FileSetting& setting : device.settings) entries.push_back(setting.entry);
+  return entries;
+}
+
 std::string DeviceLabel(const FileDevice& device) {
   for (const Naming& naming : kNamings) {
     if (naming.naming == device.naming) return std::string(naming.member) + " " + device.identifier;

@@ -49,6 +49,9 @@ ApplyFileOutcome ParseApplyFile(std::string_view text);
 // "FILE:LINE:COLUMN: text", as compilers write it; standard input ("-") is "stdin".
 std::string FormatFileError(std::string_view file, const FileError& error);
 
+// The device's settings as they are written, without their places in the file.
+std::vector<SettingAssignment> FileEntries(const FileDevice& device);
+
 // "mac 02:4c:..", "address 10.0.0.2" or "name archive": how a device is shown before it is found.
 std::string DeviceLabel(const FileDevice& device);
 
