@@ -21,6 +21,30 @@ TEST(ParseAssignment, SplitsAtTheFirstEquals) {
   }
 }
 
+// A key and value given apart are refused, in the same words, as their written form is.
+TEST(CheckAssignment, RefusesAPairAsItsWrittenFormIsRefused) {
+  struct Case {
+    std::string key, value, error;
+  };
+  const Case cases[] = {
+      {"", "v", "expected KEY=VALUE, got \"=v\""},
+      {"k", "a&b", "\"&\" separates entries and cannot be part of \"k=a&b\""},
+      {"k&j", "v", "\"&\" separates entries and cannot be part of \"k&j=v\""},
+      {"locale", "en", "locale follows the system language and cannot be set"},
+      {"k", "x=y", ""},
+  };
+  for (const Case& c : cases) {
+    const AssignmentOutcome pair = CheckAssignment(c.key, c.value);
+    const AssignmentOutcome written = ParseAssignment(c.key + "=" + c.value);
+    EXPECT_EQ(pair.error, c.error) << c.key;
+    EXPECT_EQ(written.error, c.error) << c.key;
+    EXPECT_EQ(pair.assignment.has_value(), c.error.empty());
+    if (pair.assignment) {
+      EXPECT_EQ(pair.assignment->value, c.value);
+    }
+  }
+}
+
 constexpr char kSettings[] = "sys.hostname=OLD&nwk.bootproto=none&nwk.ipaddr=10.0.0.2&x.y=1";
 
 TEST(ApplyAssignments, ReplacesEveryEntryAndNothingElse) {
