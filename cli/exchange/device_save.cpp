@@ -3,7 +3,6 @@
 #include "operations/exchange_request.h"
 #include "operations/set_outcome.h"
 #include "operations/verify_outcome.h"
-#include "protocol/messages.h"
 
 namespace tamberlyx::cli {
 
@@ -32,8 +31,9 @@ void DeviceSave::Start(SharedBuffers& buffers, const std::string& password, Done
   m_verify.Start(
       VerifyRequest(buffers, password), [this](const Reply& reply) { OnVerifyReply(reply); },
       [this](bool) {
-        // Nothing listened: the reason is already on stderr, and no answer came either way.
-        Finish({false, messages::VerifyNoAnswer().text, {}});
+        // With nothing listening the reason is on stderr already; a client has no retry to
+        // wait for, so it ends as when nothing answered.
+        Finish({false, VerifyOutcomeMessage(VerifyOutcome::kNoAnswer)->text, {}});
       });
 }
 
