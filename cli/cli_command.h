@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/setting_assignment.h"
+#include "cli/exchange/setting_assignment.h"
 #include "protocol/search_options.h"
 
 namespace tamberlyx::cli {

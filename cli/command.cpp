@@ -1,8 +1,8 @@
 #include "cli/command.h"
 
-#include "cli/apply_command.h"
-#include "cli/device_command.h"
-#include "cli/discover_command.h"
+#include "cli/apply/apply_command.h"
+#include "cli/discover/discover_command.h"
+#include "cli/verify_set/device_command.h"
 
 namespace tamberlyx::cli {
 

@@ -6,7 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/exit_codes.h"
-#include "cli/password_input.h"
+#include "cli/output/password_input.h"
 #include "platform/language/system_language.h"
 #include "platform/net/posix_interface_network.h"
 #include "platform/net/qt_exchange_timer.h"

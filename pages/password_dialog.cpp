@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "operations/exchange_request.h"
+#include "operations/verify_outcome.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/services.h"
 #include "pages/wizard.h"
-#include "protocol/constants.h"
-#include "protocol/messages.h"
 #include "protocol/requests.h"
 #include "ui/control_id.h"
 #include "ui/dialog_units.h"
@@ -86,14 +86,14 @@ void PasswordDialog::OnOK() {
   progress.SetMessageText(Text(kWaitingText));
   m_edit->setEnabled(false);
   SharedBuffers& buffers = m_wizard.Buffers();
-  const std::string request = BuildVerifyRequest(buffers, m_edit->text().toStdString());
+  const ExchangeRequest request = VerifyRequest(buffers, m_edit->text().toStdString());
   m_asked = SelectedDevice(buffers);
   if (!m_verify) {
     m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_wizard.GetServices(),
                                               static_cast<ExchangeOwner&>(*this));
   }
   // Starting ends a check still waiting after a word it did not know, freeing CLIENT_PORT.
-  (*m_verify)->Start(request, buffers.selectedDeviceIp);
+  (*m_verify)->Start(request.datagram, request.destination, request.sources);
 }
 
 void PasswordDialog::EndWaiting() {
@@ -108,12 +108,13 @@ void PasswordDialog::StepProgress() {
 }
 
 void PasswordDialog::OnReply(const Reply& reply) {
-  EndWaiting();
-  if (reply.word == kWordVerifyOk) {
+  EndWaiting();  // on any word; an undecided check goes on waiting
+  const VerifyOutcome outcome = VerifyReplyOutcome(reply.word);
+  if (outcome == VerifyOutcome::kAccepted) {
     m_wizard.SetVerifiedDevice(m_asked);
     accept();
-  } else if (reply.word == kWordVerifyFail) {
-    ShowMessage(messages::WrongPassword());
+  } else if (outcome == VerifyOutcome::kRefused) {
+    ShowMessage(*VerifyOutcomeMessage(outcome));
     m_edit->clear();
     m_edit->setFocus();
   }
@@ -121,8 +122,10 @@ void PasswordDialog::OnReply(const Reply& reply) {
 
 void PasswordDialog::OnEndOfTime(bool socketWasOpen) {
   EndWaiting();
-  if (!socketWasOpen) return;  // nothing was heard because nothing listened: try again
-  ShowMessage(messages::VerifyNoAnswer());
+  const VerifyOutcome outcome = VerifyEndOutcome(socketWasOpen);
+  // Nothing was heard because nothing listened: the user may try again.
+  if (outcome == VerifyOutcome::kNotListened) return;
+  ShowMessage(*VerifyOutcomeMessage(outcome));
   reject();
 }
 

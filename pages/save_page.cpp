@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "operations/exchange_request.h"
+#include "operations/set_outcome.h"
 #include "pages/confirm_dialog.h"
 #include "pages/drive_mapper.h"
 #include "pages/logic/share_mapping.h"
@@ -13,9 +15,6 @@
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "platform/language/system_language.h"
-#include "protocol/answer_sources.h"
-#include "protocol/constants.h"
-#include "protocol/messages.h"
 #include "protocol/requests.h"
 #include "ui/color_label.h"
 #include "ui/control_colors.h"
@@ -166,7 +165,9 @@ bool SavePage::Stale() const {
 }
 
 void SavePage::OnSave() {
-  if (!StayWithVerifiedDevice() || !LocaleFits()) return;
+  if (!StayWithVerifiedDevice()) return;
+  std::optional<std::string> settings = SettingsToSave();
+  if (!settings) return;
   ConfirmDialog confirm;
   if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
   // Another Step 1's search may have ended while the question was open.
@@ -174,26 +175,29 @@ void SavePage::OnSave() {
   ProgressDialog& progress = m_wizard.SaveProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSavingText));
-  SendSettings(BuildSetRequest(m_wizard.Buffers(), IsKoreanSystem()));
+  // Unchanged since it was checked, or the page would have stopped above; stays rewritten.
+  m_wizard.Buffers().newSettings = std::move(*settings);
+  SendSettings();
 }
 
-bool SavePage::LocaleFits() {
-  if (LocaleRewriteFits(m_wizard.Buffers().newSettings, IsKoreanSystem())) return true;
+std::optional<std::string> SavePage::SettingsToSave() {
+  std::string settings = m_wizard.Buffers().newSettings;
+  if (RewriteLocale(settings, IsKoreanSystem())) return settings;
   ShowMessage(page_messages::SettingsDoNotFit(kServerNameText));
-  return false;
+  return std::nullopt;
 }
 
 void SavePage::OnBack() {
   MoveTo(m_back, kDateTimeTemplateId);
 }
 
-void SavePage::SendSettings(const std::string& request) {
+void SavePage::SendSettings() {
   if (!m_exchange) {
     ExchangeOwner& owner = *this;
     m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
   }
-  const SharedBuffers& buffers = m_wizard.Buffers();
-  (*m_exchange)->Start(request, buffers.selectedDeviceIp, SetAnswerSources(buffers));
+  const ExchangeRequest request = SetRequest(m_wizard.Buffers());
+  (*m_exchange)->Start(request.datagram, request.destination, request.sources);
 }
 
 void SavePage::StepProgress() {
@@ -201,21 +205,18 @@ void SavePage::StepProgress() {
 }
 
 void SavePage::OnReply(const Reply& reply) {
-  if (reply.word != kWordSetOk) return;  // the exchange goes on
+  const SetOutcome outcome = SetReplyOutcome(reply.word);
+  if (outcome != SetOutcome::kSaved) return;  // the exchange goes on
   m_wizard.SaveProgress().DestroyWindow();
   m_saved = true;
-  ShowMessage(messages::SavedSuccessfully());
+  ShowMessage(SetOutcomeMessage(outcome));
   if (m_driveBox && m_driveBox->isEnabled() && m_driveBox->isChecked()) MapNetworkDrive();
   DestroyWindow();
 }
 
 void SavePage::OnEndOfTime(bool socketWasOpen) {
   m_wizard.SaveProgress().DestroyWindow();
-  if (socketWasOpen) {
-    ShowMessage(messages::SetNoAnswer());
-  } else {
-    ShowMessage(m_saved ? messages::SavedSuccessfully() : messages::SaveFailed());
-  }
+  ShowMessage(SetOutcomeMessage(SetEndOutcome(socketWasOpen, m_saved)));
   DestroyWindow();
 }
 

@@ -45,10 +45,11 @@ class SavePage : public DevicePage, private ExchangeOwner {
 
  private:
   void OnSave();
-  // Whether the save's rewrite of the language entry fits; says what to shorten when not.
-  bool LocaleFits();
+  // The new settings with the save's rewrite of the language entry; none, and what to shorten
+  // said, when that would not fit.
+  std::optional<std::string> SettingsToSave();
   void OnBack();
-  void SendSettings(const std::string& request);
+  void SendSettings();
   void MapNetworkDrive();
 
   // The SET exchange.

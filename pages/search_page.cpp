@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include "operations/no_answer_facts.h"
 #include "pages/logic/device_details.h"
-#include "pages/logic/searched_interfaces.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
@@ -17,9 +17,6 @@
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
 #include "platform/language/system_language.h"
-#include "protocol/client_port_state.h"
-#include "protocol/constants.h"
-#include "protocol/datagram.h"
 #include "text/no_answer_text.h"
 #include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
@@ -66,7 +63,7 @@ void SetEnabled(QWidget* control, bool enabled) {
 }  // namespace
 
 SearchPage::SearchPage(Wizard& wizard)
-    : WizardPage(SearchTemplate(), SearchHeader()), m_wizard(wizard) {}
+    : WizardPage(SearchTemplate(), SearchHeader()), m_wizard(wizard), m_found(wizard.Devices()) {}
 
 SearchPage::~SearchPage() = default;
 
@@ -145,17 +142,16 @@ void SearchPage::StartSearch() {
   ProgressDialog& progress = m_wizard.SearchProgress();
   progress.OpenProgress(Window());
   progress.SetMessageText(Text(kSearchingText));
-  m_listened = false;
+  const ExchangeRequest request = m_found.Begin();
   if (!m_search) {
     m_search = std::make_unique<PageExchange>(DiscoveryExchange(), m_wizard.GetServices(),
                                               static_cast<ExchangeOwner&>(*this));
   }
-  (*m_search)->Start(BuildDiscoveryRequest(), kBroadcastAddress);
+  (*m_search)->Start(request.datagram, request.destination, request.sources);
 }
 
 void SearchPage::OnListening() {
-  m_listened = true;
-  m_wizard.Devices().FreeDeviceList();
+  m_found.OnListening();
   if (!m_list) return;
   const QSignalBlocker quiet(m_list.data());
   m_list->clear();
@@ -166,7 +162,7 @@ void SearchPage::StepProgress() {
 }
 
 void SearchPage::OnReply(const Reply& reply) {
-  if (reply.word == kWordGetOk) m_wizard.Devices().AcceptGetReply(reply.body, reply.source);
+  m_found.OnReply(reply);
 }
 
 void SearchPage::OnEndOfTime(bool socketWasOpen) {
@@ -190,10 +186,9 @@ void SearchPage::OnEndOfTime(bool socketWasOpen) {
 
 // In place of a message box: the page has never shown one for an empty search.
 void SearchPage::ShowNoAnswer() {
-  SearchTransport& search = m_search->Search();
-  const bool held = ClientPortAfterSearch(m_listened, search) == ClientPortState::kHeld;
+  const NoAnswerFacts facts = GatherNoAnswerFacts(m_search->Search(), m_found.Listened());
   const std::string text =
-      NoAnswerText(SearchedInterfaces(search.Routes()), held, IsKoreanSystem());
+      NoAnswerText(facts.searched, facts.port == ClientPortState::kHeld, IsKoreanSystem());
   m_note->Show(QString::fromStdString(text));
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "operations/device_search.h"
 #include "pages/wizard_page.h"
 #include "protocol/exchange.h"
 #include "ui/color_button.h"
@@ -66,7 +67,7 @@ class SearchPage : public WizardPage, private ExchangeOwner {
   std::unique_ptr<PageExchange> m_search;
   QPointer<QListWidget> m_list;
   std::optional<EmptyListNote> m_note;
-  bool m_listened = false;  // the search running or last run had CLIENT_PORT
+  DeviceSearch m_found;  // what the search running or last run did with the device list
   QPointer<ColorGroupBox> m_selection;
   std::array<QPointer<ColorLabel>, kRows> m_captions;
   std::array<QPointer<ColorLabel>, kRows> m_values;
