@@ -97,7 +97,8 @@ void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
   WaitForSearch(wizard.Step1());
   shooter.Save(*wizard.Step1().Window(), "step1");
 
-  PasswordDialog password(wizard, wizard.Step1().Window());
+  PasswordDialog password(wizard.GetServices(), wizard.Selection(), wizard.PasswordProgress(),
+                          wizard.Step1().Window());
   password.PasswordEdit()->setText(QStringLiteral("secret"));
   password.show();
   password.PasswordEdit()->deselect();
