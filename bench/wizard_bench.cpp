@@ -53,7 +53,7 @@ void Settle() {
 // The welcome dialog and the pages of one run, on `services`.
 class Run {
  public:
-  explicit Run(TestServices& services) : m_wizard(services.Get()), m_welcome(m_wizard) {
+  explicit Run(TestServices& services) : m_wizard(services.Get()), m_welcome(m_wizard.Step1()) {
     SetApplicationMainWindow(&m_welcome);
     m_welcome.show();
     Settle();

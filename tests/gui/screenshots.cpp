@@ -137,7 +137,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   const ScopedLanguage scoped(language);
   TestServices services;
   Wizard wizard(services.Get());
-  WelcomeDialog welcome(wizard);
+  WelcomeDialog welcome(wizard.Step1());
   SetApplicationMainWindow(&welcome);
   welcome.show();
   Shooter shooter(directory, suffix);

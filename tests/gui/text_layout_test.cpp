@@ -148,7 +148,7 @@ class WizardRun {
   ScopedLanguage m_language;
   TestServices m_services;
   Wizard m_wizard{m_services.Get()};
-  WelcomeDialog m_welcome{m_wizard};
+  WelcomeDialog m_welcome{m_wizard.Step1()};
   ProgressDialog m_progress;
   std::optional<PasswordDialog> m_password;
   std::optional<ConfirmDialog> m_confirm;
