@@ -7,10 +7,13 @@
 
 #include "operations/exchange_request.h"
 #include "operations/verify_outcome.h"
+#include "pages/logic/device_selection.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
+#include "pages/progress_dialog.h"
 #include "pages/services.h"
-#include "pages/wizard.h"
+#include "protocol/constants.h"
+#include "protocol/messages.h"
 #include "protocol/requests.h"
 #include "ui/control_id.h"
 #include "ui/dialog_units.h"
@@ -38,9 +41,12 @@ QPushButton* MakeButton(QDialog& dialog, unsigned textId, int id, const QRect& r
 
 }  // namespace
 
-PasswordDialog::PasswordDialog(Wizard& wizard, QWidget* owner)
+PasswordDialog::PasswordDialog(const Services& services, DeviceSelection& selection,
+                               ProgressDialog& progress, QWidget* owner)
     : QDialog(owner ? owner : QApplication::activeWindow(), kPopupDialogFlags),
-      m_wizard(wizard),
+      m_services(services),
+      m_selection(selection),
+      m_progress(progress),
       m_edit(new QLineEdit(this)),
       m_ok(nullptr),
       m_cancel(nullptr) {
@@ -65,7 +71,7 @@ PasswordDialog::PasswordDialog(Wizard& wizard, QWidget* owner)
 }
 
 PasswordDialog::~PasswordDialog() {
-  m_wizard.PasswordProgress().DestroyWindow();
+  m_progress.DestroyWindow();
 }
 
 bool PasswordDialog::Checking() const {
@@ -81,15 +87,14 @@ void PasswordDialog::reject() {
 void PasswordDialog::OnOK() {
   m_cancel->setEnabled(false);
   m_ok->setEnabled(false);
-  ProgressDialog& progress = m_wizard.PasswordProgress();
-  progress.OpenProgress(this);
-  progress.SetMessageText(Text(kWaitingText));
+  m_progress.OpenProgress(this);
+  m_progress.SetMessageText(Text(kWaitingText));
   m_edit->setEnabled(false);
-  SharedBuffers& buffers = m_wizard.Buffers();
+  SharedBuffers& buffers = m_selection.Buffers();
   const ExchangeRequest request = VerifyRequest(buffers, m_edit->text().toStdString());
   m_asked = SelectedDevice(buffers);
   if (!m_verify) {
-    m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_wizard.GetServices(),
+    m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_services,
                                               static_cast<ExchangeOwner&>(*this));
   }
   // Starting ends a check still waiting after a word it did not know, freeing CLIENT_PORT.
@@ -100,18 +105,18 @@ void PasswordDialog::EndWaiting() {
   m_cancel->setEnabled(true);
   m_ok->setEnabled(true);
   m_edit->setEnabled(true);
-  m_wizard.PasswordProgress().DestroyWindow();
+  m_progress.DestroyWindow();
 }
 
 void PasswordDialog::StepProgress() {
-  m_wizard.PasswordProgress().StepProgress();
+  m_progress.StepProgress();
 }
 
 void PasswordDialog::OnReply(const Reply& reply) {
   EndWaiting();  // on any word; an undecided check goes on waiting
   const VerifyOutcome outcome = VerifyReplyOutcome(reply.word);
   if (outcome == VerifyOutcome::kAccepted) {
-    m_wizard.SetVerifiedDevice(m_asked);
+    m_selection.SetVerifiedDevice(m_asked);
     accept();
   } else if (outcome == VerifyOutcome::kRefused) {
     ShowMessage(*VerifyOutcomeMessage(outcome));
@@ -130,7 +135,7 @@ void PasswordDialog::OnEndOfTime(bool socketWasOpen) {
 }
 
 void PasswordDialog::ShowMessage(const Message& message) {
-  m_wizard.GetServices().ShowMessage(this, message);
+  m_services.ShowMessage(this, message);
 }
 
 }  // namespace tamberlyx

@@ -6,14 +6,15 @@
 #include "operations/set_outcome.h"
 #include "pages/confirm_dialog.h"
 #include "pages/drive_mapper.h"
+#include "pages/logic/device_selection.h"
 #include "pages/logic/share_mapping.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
 #include "pages/page_templates.h"
+#include "pages/progress_dialog.h"
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
-#include "pages/wizard.h"
 #include "platform/language/system_language.h"
 #include "protocol/requests.h"
 #include "ui/color_label.h"
@@ -93,8 +94,10 @@ SavePage::Column MakeColumn(const LabelMaker& label, double left, double right,
 
 }  // namespace
 
-SavePage::SavePage(Wizard& wizard)
-    : DevicePage(wizard, SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
+SavePage::SavePage(const Services& services, DeviceSelection& selection, const PageLinks& links,
+                   ProgressDialog& saveProgress)
+    : DevicePage(services, selection, links, SaveTemplate(), SaveHeader()),
+      m_progress(saveProgress) {}
 
 SavePage::~SavePage() = default;
 
@@ -137,7 +140,7 @@ void SavePage::OnCreate(QDialog& window) {
 void SavePage::OnInitDialog(QDialog& window) {
   (void)window;
   m_saved = false;
-  const SharedBuffers& buffers = m_wizard.Buffers();
+  const SharedBuffers& buffers = Selection().Buffers();
   const SettingsColumn newColumn(buffers.newSettings);
   const SettingsColumn oldColumn(buffers.currentSettings);
   for (std::size_t row = 0; row < kSettingsRows; ++row) {
@@ -160,54 +163,61 @@ void SavePage::OnCommand(int id) {
   if (id == kIdSaveBack) OnBack();
 }
 
-bool SavePage::Stale() const {
-  return DevicePage::Stale() || m_shownSettings != m_wizard.Buffers().newSettings;
-}
-
 void SavePage::OnSave() {
-  if (!StayWithVerifiedDevice()) return;
+  if (!StayWithVerifiedDevice() || !StayWithShownSettings()) return;
   std::optional<std::string> settings = SettingsToSave();
   if (!settings) return;
   ConfirmDialog confirm;
   if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
-  // Another Step 1's search may have ended while the question was open.
-  if (!StayWithVerifiedDevice()) return;
-  ProgressDialog& progress = m_wizard.SaveProgress();
-  progress.OpenProgress(Window());
-  progress.SetMessageText(Text(kSavingText));
+  // A search on Step 1 may have ended while the question was open.
+  if (!StayWithVerifiedDevice() || !StayWithShownSettings()) return;
+  m_progress.OpenProgress(Window());
+  m_progress.SetMessageText(Text(kSavingText));
   // Unchanged since it was checked, or the page would have stopped above; stays rewritten.
-  m_wizard.Buffers().newSettings = std::move(*settings);
+  Selection().Buffers().newSettings = std::move(*settings);
   SendSettings();
 }
 
+bool SavePage::ShowsWorkingCopy() const {
+  return m_shownSettings == Selection().Buffers().newSettings;
+}
+
+// Step 2 or 3 may have written the working copy again while this window stayed open.
+bool SavePage::StayWithShownSettings() {
+  if (ShowsWorkingCopy()) return true;
+  DestroyWindow();
+  SwitchToPage(nullptr, *this, TemplateId());
+  return false;
+}
+
 std::optional<std::string> SavePage::SettingsToSave() {
-  std::string settings = m_wizard.Buffers().newSettings;
+  std::string settings = Selection().Buffers().newSettings;
   if (RewriteLocale(settings, IsKoreanSystem())) return settings;
   ShowMessage(page_messages::SettingsDoNotFit(kServerNameText));
   return std::nullopt;
 }
 
 void SavePage::OnBack() {
-  MoveTo(m_back, kDateTimeTemplateId);
+  MoveBack();
 }
 
 void SavePage::SendSettings() {
   if (!m_exchange) {
     ExchangeOwner& owner = *this;
-    m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
+    m_exchange = std::make_unique<PageExchange>(SetExchange(), GetServices(), owner);
   }
-  const ExchangeRequest request = SetRequest(m_wizard.Buffers());
+  const ExchangeRequest request = SetRequest(Selection().Buffers());
   (*m_exchange)->Start(request.datagram, request.destination, request.sources);
 }
 
 void SavePage::StepProgress() {
-  m_wizard.SaveProgress().StepProgress();
+  m_progress.StepProgress();
 }
 
 void SavePage::OnReply(const Reply& reply) {
   const SetOutcome outcome = SetReplyOutcome(reply.word);
   if (outcome != SetOutcome::kSaved) return;  // the exchange goes on
-  m_wizard.SaveProgress().DestroyWindow();
+  m_progress.DestroyWindow();
   m_saved = true;
   ShowMessage(SetOutcomeMessage(outcome));
   if (m_driveBox && m_driveBox->isEnabled() && m_driveBox->isChecked()) MapNetworkDrive();
@@ -215,19 +225,19 @@ void SavePage::OnReply(const Reply& reply) {
 }
 
 void SavePage::OnEndOfTime(bool socketWasOpen) {
-  m_wizard.SaveProgress().DestroyWindow();
+  m_progress.DestroyWindow();
   ShowMessage(SetOutcomeMessage(SetEndOutcome(socketWasOpen, m_saved)));
   DestroyWindow();
 }
 
 void SavePage::ShowMessage(const Message& message) {
-  m_wizard.GetServices().ShowMessage(Window(), message);
+  GetServices().ShowMessage(Window(), message);
 }
 
 void SavePage::MapNetworkDrive() {
-  DriveMapper* mapper = m_wizard.GetServices().driveMapper;
+  DriveMapper* mapper = GetServices().driveMapper;
   if (mapper == nullptr) return;
-  const SharedBuffers& buffers = m_wizard.Buffers();
+  const SharedBuffers& buffers = Selection().Buffers();
   MapSharesByNameOrAddress(*mapper, m_newServerName, buffers.selectedDeviceIp,
                            buffers.adminPassword);
 }
