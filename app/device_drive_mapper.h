@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pages/drive_mapper.h"
-#include "platform/netdrive/drive_services.h"
+#include "platform/gio/drive_services.h"
 
 namespace tamberlyx {
 

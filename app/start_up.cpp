@@ -26,7 +26,7 @@ bool StartUp::StartSocketLayer() {
 void StartUp::RunWelcomeDialog() {
   // The page objects live for the run; their windows go with the welcome dialog.
   Wizard wizard(m_services);
-  WelcomeDialog dialog(wizard);
+  WelcomeDialog dialog(wizard.Step1());
   SetApplicationMainWindow(&dialog);
   dialog.exec();
 }

@@ -1,33 +1,60 @@
 #include "app/usage.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace tamberlyx {
 namespace {
 
-constexpr std::string_view kUsage =
-    R"(Usage: tamberlyx-setup [--help] [Qt options]
+constexpr char kProgram[] = "tamberlyx-setup";
 
-Sets up Network Storage Link devices on the local network: finds them, shows
-their settings and changes server name, addressing, time zone, date and time.
-Nothing is sent until Setup is pressed in the welcome window.
-
-  -h, --help   show this text and exit
-
-Texts are in English, or in Korean when the system language is Korean
+constexpr char kNotes[] =
+    R"(Texts are in English, or in Korean when the system language is Korean
 (LC_ALL, LANG, LC_MESSAGES, LANGUAGE). Qt's own options such as -platform
 and -display are passed on. See tamberlyx-setup(1).
 )";
 
+const QCommandLineOption& HelpOption() {
+  static const QCommandLineOption help({"h", "help"}, "show this text and exit");
+  return help;
+}
+
+void Declare(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      "Sets up Network Storage Link devices on the local network: finds them, shows\n"
+      "their settings and changes server name, addressing, time zone, date and time.\n"
+      "Nothing is sent until Setup is pressed in the welcome window.");
+  // Qt's own options are single-dash words: -stylesheet must not read as -s -t ... -h.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addOption(HelpOption());
+}
+
 }  // namespace
 
 bool AsksForUsage(int argc, const char* const* argv) {
-  const auto isHelp = [](std::string_view arg) { return arg == "--help" || arg == "-h"; };
-  return std::any_of(argv + std::min(argc, 1), argv + argc, isHelp);
+  QCommandLineParser parser;
+  Declare(parser);
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  parser.parse(arguments);  // the options it does not know are Qt's
+  return parser.isSet(HelpOption());
 }
 
-std::string_view UsageText() {
-  return kUsage;
+std::string UsageText() {
+  // The usage line names the program from the application's arguments; a core application needs
+  // no display.
+  int count = 1;
+  char name[sizeof kProgram];
+  std::copy(std::begin(kProgram), std::end(kProgram), name);
+  char* arguments[] = {name, nullptr};
+  std::optional<QCoreApplication> core;
+  if (QCoreApplication::instance() == nullptr) core.emplace(count, arguments);
+  QCommandLineParser parser;
+  Declare(parser);
+  return parser.helpText().toStdString() + "\n" + kNotes;
 }
 
 }  // namespace tamberlyx

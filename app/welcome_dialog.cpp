@@ -3,9 +3,8 @@
 #include <QPushButton>
 
 #include "app/welcome_template.h"
-#include "pages/page_templates.h"
 #include "pages/switch_to_page.h"
-#include "pages/wizard.h"
+#include "pages/wizard_page.h"
 #include "ui/control_id.h"
 #include "ui/fonts.h"
 #include "ui/skin_pictures.h"
@@ -18,9 +17,9 @@ constexpr int kButtonFontCellPixels = 15;
 
 }  // namespace
 
-WelcomeDialog::WelcomeDialog(Wizard& wizard, QWidget* parent)
+WelcomeDialog::WelcomeDialog(WizardPage& step1, QWidget* parent)
     : SkinnedDialog(QString::fromLatin1(kWelcomePicture), parent, kPopupDialogFlags),
-      m_wizard(wizard),
+      m_step1(step1),
       m_icon(ApplicationIcon()) {
   OnInitDialog();
 }
@@ -37,7 +36,7 @@ void WelcomeDialog::OnInitDialog() {
 }
 
 void WelcomeDialog::OnSetup() {
-  SwitchToPage(nullptr, m_wizard.Step1(), kSearchTemplateId);
+  SwitchToPage(nullptr, m_step1, m_step1.TemplateId());
 }
 
 }  // namespace tamberlyx

@@ -6,7 +6,7 @@
 
 namespace tamberlyx {
 
-class Wizard;
+class WizardPage;
 
 // The welcome dialog: the main window for the whole run. Setup opens Step 1 beside it;
 // Exit, Escape and the close box end the run.
@@ -14,13 +14,14 @@ class WelcomeDialog : public SkinnedDialog {
   Q_OBJECT
 
  public:
-  explicit WelcomeDialog(Wizard& wizard, QWidget* parent = nullptr);
+  // Setup opens `step1`.
+  explicit WelcomeDialog(WizardPage& step1, QWidget* parent = nullptr);
 
  private:
   void OnInitDialog();
   void OnSetup();
 
-  Wizard& m_wizard;
+  WizardPage& m_step1;
   QIcon m_icon;
 };
 

@@ -1,8 +1,11 @@
 #include "cli/cli_command.h"
 
-#include <algorithm>
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <memory>
 
+#include "cli/help_layout.h"
+#include "cli/search_arguments.h"
+#include "platform/options/option_parser.h"
 #include "protocol/ipv4_text.h"
 
 namespace tamberlyx::cli {
@@ -11,175 +14,146 @@ namespace {
 constexpr int kMaxParallel = 256;
 constexpr int kMaxWaitSeconds = 3600;
 
-constexpr std::string_view kUsage =
-    R"(Usage:
-  tamberlyx-cli discover [SEARCH...] [--json] [--stats]
-  tamberlyx-cli verify [SEARCH...] ADDRESS
-  tamberlyx-cli set [SEARCH...] [--wait SECONDS] ADDRESS KEY=VALUE...
-  tamberlyx-cli apply [SEARCH...] [--check] [--json] [--parallel N] [--wait SECONDS]
-                      [--password-file PATH] FILE
-  tamberlyx-cli --help
-
-Finds storage devices on the local network and changes their settings.
-
-  discover   Broadcasts one search and lists every device that answered within 0.8 s:
-             server name, address, addressing mode and hardware address.
-    --json   Prints an array of {"address", "name", "settings"} objects instead.
-    --stats  Also prints the number of devices listed, the length of the
-             listening window (ms) and the replies dropped before they could be
-             read (by the kernel's socket queue, by the program's own queue) on
-             standard error.
-  verify     Searches, then checks the admin password of the device at ADDRESS.
-  set        Searches, checks the admin password, then replaces each KEY=VALUE
-             entry in the device's settings and writes them to the device. Only
-             keys that the device reports can be set.
-    --wait SECONDS  Then searches again until the device answers with every entry as
-             written (found by its hardware address, wherever it is now), for up to
-             SECONDS; fails when it does not.
-  apply      Configures every device a JSON file names (FILE, or - for standard input):
-             {"devices": [{"mac" | "address" | "name": ..., "settings": {KEY: VALUE},
-             "password_file": PATH}]}. One search, then a plan: the entries that
-             differ, per device. Devices already as the file says are sent nothing.
-    --check  Prints the plan and sends nothing more.
-    --json   Reports an array of {"mac", "address", "result", "changes", "now_at",
-             "error"} objects instead of the plan and the table.
-    --parallel N     Devices saved at once (default 8).
-    --wait SECONDS   Read-back time after each save, as for set (default 30; 0: none).
-    --password-file PATH  The admin password of every device without a password_file
-             of its own (password files must not be readable by others).
-
-Each command searches the way discover does; SEARCH widens the search:
-  --every-interface  Broadcasts out of every interface that is up and can broadcast,
-                     not only the one the default route leaves by; the listing then
-                     names the interface each device answered on.
-  --address ADDRESS  Also asks ADDRESS directly, for a device behind a router (may be
-                     given several times).
-When nothing answers, discover says on standard error where it searched and what
+constexpr char kFooter[] =
+    R"(When nothing answers, discover says on standard error where it searched and what
 to check.
 
 The admin password (at most 16 characters) is read from standard input: typed
 without echo on a terminal, otherwise the first line.
 
 Exit status: 0 success, 1 the device refused or did not answer (apply: any device
-failed; the others are still applied), 2 bad usage or input (nothing sent).
-)";
+failed; the others are still applied), 2 bad usage or input (nothing sent).)";
 
-bool IsDottedIpv4(const std::string& text) {
-  return ParseIpv4(text).has_value();
+// The whole command line: every command with its options, each written into `command`.
+struct Declaration {
+  CLI::App app{"Finds storage devices on the local network and changes their settings.",
+               "tamberlyx-cli"};
+  CliCommand command;
+  std::vector<std::string> assignments;  // set: KEY=VALUE as given
+};
+
+// A whole number from `low` to `high` into `number`.
+void AddNumber(CLI::App& app, const std::string& name, int& number, int low, int high,
+               const std::string& typeName, const std::string& description) {
+  app.add_option(name, number, description)
+      ->type_name(typeName)
+      ->transform(NumberIn(low, high, [name, low, high](const std::string& text) -> std::string {
+        throw OptionRefusal(name + " takes a whole number from " + std::to_string(low) + " to " +
+                            std::to_string(high) + ", not \"" + text + "\"");
+      }));
+}
+
+void AddWait(CLI::App& app, int& waitSeconds, const std::string& description) {
+  AddNumber(app, "--wait", waitSeconds, 0, kMaxWaitSeconds, "SECONDS", description);
+}
+
+CLI::App& AddCommand(Declaration& declaration, const std::string& name, CommandKind kind,
+                     const std::string& description) {
+  CLI::App& command = *declaration.app.add_subcommand(name, description);
+  command.group("Commands");
+  command.allow_extras();
+  command.preparse_callback(
+      [&parsed = declaration.command, kind](std::size_t) { parsed.kind = kind; });
+  AddSearchArguments(command, declaration.command.search);
+  return command;
+}
+
+void Declare(Declaration& declaration) {
+  CLI::App& app = declaration.app;
+  CliCommand& command = declaration.command;
+  app.footer(kFooter);
+  app.allow_extras();
+  app.require_subcommand(0, 1);
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.option_defaults()->disable_flag_override();
+  app.formatter(std::make_shared<HelpLayout>(kSearchGroup));
+  app.get_formatter()->column_width(24);
+  app.set_help_flag("-h,--help", "Prints this text and exits.");
+
+  CLI::App& discover =
+      AddCommand(declaration, "discover", CommandKind::kDiscover,
+                 "Broadcasts one search and lists every device that answered within 0.8 s:\n"
+                 "server name, address, addressing mode and hardware address.");
+  discover.add_flag("--json", command.json,
+                    "Prints an array of {\"address\", \"name\", \"settings\"} objects instead.");
+  discover.add_flag("--stats", command.stats,
+                    "Also prints the number of devices listed, the length of the\n"
+                    "listening window (ms) and the replies dropped before they could be\n"
+                    "read (by the kernel's socket queue, by the program's own queue) on\n"
+                    "standard error.");
+
+  CLI::App& verify = AddCommand(declaration, "verify", CommandKind::kVerify,
+                                "Searches, then checks the admin password of the device.");
+  verify.add_option("ADDRESS", command.address, "The device's address, as discover lists it.")
+      ->type_name("");
+
+  CLI::App& set = AddCommand(declaration, "set", CommandKind::kSet,
+                             "Searches, checks the admin password, then replaces each KEY=VALUE\n"
+                             "entry in the device's settings and writes them to the device. Only\n"
+                             "keys that the device reports can be set.");
+  set.add_option("ADDRESS", command.address, "The device's address, as discover lists it.")
+      ->type_name("");
+  set.add_option("KEY=VALUE", declaration.assignments, "The entries to replace.")->type_name("");
+  AddWait(set, command.waitSeconds,
+          "Then searches again until the device answers with every entry as\n"
+          "written (found by its hardware address, wherever it is now), for up to\n"
+          "SECONDS; fails when it does not.");
+
+  CLI::App& apply = AddCommand(
+      declaration, "apply", CommandKind::kApply,
+      "Configures every device a JSON file names:\n"
+      "{\"devices\": [{\"mac\" | \"address\" | \"name\": ..., \"settings\": {KEY: VALUE},\n"
+      "\"password_file\": PATH}]}. One search, then a plan: the entries that\n"
+      "differ, per device. Devices already as the file says are sent nothing.");
+  apply.add_option("FILE", command.file, "The JSON file, or - for standard input.")->type_name("");
+  apply.add_flag("--check", command.check, "Prints the plan and sends nothing more.");
+  apply.add_flag("--json", command.json,
+                 "Reports an array of {\"mac\", \"address\", \"result\", \"changes\", \"now_at\",\n"
+                 "\"error\"} objects instead of the plan and the table.");
+  AddNumber(apply, "--parallel", command.parallel, 1, kMaxParallel, "N",
+            "Devices saved at once (default " + std::to_string(kDefaultParallel) + ").");
+  AddWait(apply, command.waitSeconds,
+          "Read-back time after each save, as for set (default " +
+              std::to_string(kDefaultApplyWaitSeconds) + "; 0: none).");
+  apply
+      .add_option("--password-file", command.passwordFile,
+                  "The admin password of every device without a password_file\n"
+                  "of its own (password files must not be readable by others).")
+      ->type_name("PATH");
 }
 
 ParseOutcome Failure(std::string error) {
   return {std::nullopt, std::move(error)};
 }
 
-ParseOutcome ParseDiscover(std::vector<std::string_view> rest) {
-  CliCommand command;
-  command.kind = CommandKind::kDiscover;
-  if (std::string error = TakeSearchOptions(rest, command.search); !error.empty())
-    return Failure("discover: " + error);
-  for (std::string_view option : rest) {
-    if (option == "--json") {
-      command.json = true;
-    } else if (option == "--stats") {
-      command.stats = true;
-    } else {
-      return Failure("discover: unknown argument \"" + std::string(option) + "\"");
+// The checks of the command `parsed` that the parser cannot make: the arguments it does not take,
+// the positional ones, and the defaults that differ between commands.
+ParseOutcome Complete(Declaration& declaration, const CLI::App& parsed) {
+  CliCommand& command = declaration.command;
+  const CommandKind kind = command.kind;
+  const std::string& name = parsed.get_name();
+  const std::vector<std::string> extras = parsed.remaining();
+  if (kind == CommandKind::kApply && parsed.count("--wait") == 0) {
+    command.waitSeconds = kDefaultApplyWaitSeconds;
+  }
+  if (!extras.empty()) {
+    const char* problem = kind == CommandKind::kDiscover ? "unknown" : "unexpected";
+    return Failure(name + ": " + problem + " argument \"" + extras.front() + "\"");
+  }
+  if (kind == CommandKind::kApply && command.file.empty()) return Failure("apply: missing FILE");
+  if (kind == CommandKind::kVerify || kind == CommandKind::kSet) {
+    if (command.address.empty()) return Failure(name + ": missing ADDRESS");
+    if (!ParseIpv4(command.address)) {
+      return Failure(name + ": not an IPv4 address: \"" + command.address + "\"");
     }
   }
-  return {std::move(command), {}};
-}
-
-// "--name VALUE" or "--name=VALUE", removed from `args`; empty when absent.
-std::optional<std::string_view> TakeValue(std::vector<std::string_view>& args,
-                                          std::string_view name, std::string& error) {
-  for (auto it = args.begin(); it != args.end(); ++it) {
-    if (*it == name) {
-      if (it + 1 == args.end()) {
-        error = std::string(name) + " needs a value";
-        return std::nullopt;
-      }
-      const std::string_view value = *(it + 1);
-      args.erase(it, it + 2);
-      return value;
-    }
-    if (it->starts_with(std::string(name) + "=")) {
-      const std::string_view value = it->substr(name.size() + 1);
-      args.erase(it);
-      return value;
-    }
+  if (kind == CommandKind::kSet && declaration.assignments.empty()) {
+    return Failure("set: missing KEY=VALUE");
   }
-  return std::nullopt;
-}
-
-// A whole number from `low` to `high`.
-bool TakeNumber(std::vector<std::string_view>& args, std::string_view name, int low, int high,
-                int& number, std::string& error) {
-  const std::optional<std::string_view> text = TakeValue(args, name, error);
-  if (!text) return error.empty();
-  int value = 0;
-  const auto [end, problem] = std::from_chars(text->data(), text->data() + text->size(), value);
-  if (problem != std::errc() || end != text->data() + text->size() || value < low || value > high) {
-    error = std::string(name) + " takes a whole number from " + std::to_string(low) + " to " +
-            std::to_string(high) + ", not \"" + std::string(*text) + "\"";
-    return false;
-  }
-  number = value;
-  return true;
-}
-
-bool TakeFlag(std::vector<std::string_view>& args, std::string_view name) {
-  const auto found = std::ranges::find(args, name);
-  if (found == args.end()) return false;
-  args.erase(found);
-  return true;
-}
-
-ParseOutcome ParseApply(std::vector<std::string_view> rest) {
-  CliCommand command;
-  command.kind = CommandKind::kApply;
-  command.waitSeconds = kDefaultApplyWaitSeconds;
-  std::string error = TakeSearchOptions(rest, command.search);
-  command.check = TakeFlag(rest, "--check");
-  command.json = TakeFlag(rest, "--json");
-  if (error.empty()) TakeNumber(rest, "--parallel", 1, kMaxParallel, command.parallel, error);
-  if (error.empty()) TakeNumber(rest, "--wait", 0, kMaxWaitSeconds, command.waitSeconds, error);
-  if (error.empty()) {
-    command.passwordFile = std::string(TakeValue(rest, "--password-file", error).value_or(""));
-  }
-  if (!error.empty()) return Failure("apply: " + error);
-  if (rest.empty()) return Failure("apply: missing FILE");
-  const auto isOption = [](std::string_view arg) { return arg.starts_with("-") && arg != "-"; };
-  const auto unknown = std::ranges::find_if(rest, isOption);
-  if (unknown != rest.end() || rest.size() > 1) {
-    const std::string_view shown = unknown != rest.end() ? *unknown : rest[1];
-    return Failure("apply: unexpected argument \"" + std::string(shown) + "\"");
-  }
-  command.file = std::string(rest[0]);
-  return {std::move(command), {}};
-}
-
-ParseOutcome ParseDeviceCommand(CommandKind kind, std::string_view name,
-                                std::vector<std::string_view> rest) {
-  CliCommand command;
-  std::string error = TakeSearchOptions(rest, command.search);
-  if (error.empty() && kind == CommandKind::kSet) {
-    TakeNumber(rest, "--wait", 0, kMaxWaitSeconds, command.waitSeconds, error);
-  }
-  if (!error.empty()) return Failure(std::string(name) + ": " + error);
-  if (rest.empty()) return Failure(std::string(name) + ": missing ADDRESS");
-  command.kind = kind;
-  command.address = std::string(rest.front());
-  if (!IsDottedIpv4(command.address)) {
-    return Failure(std::string(name) + ": not an IPv4 address: \"" + command.address + "\"");
-  }
-  if (kind == CommandKind::kVerify && rest.size() > 1) {
-    return Failure("verify: unexpected argument \"" + std::string(rest[1]) + "\"");
-  }
-  if (kind == CommandKind::kSet && rest.size() < 2) return Failure("set: missing KEY=VALUE");
-  for (auto it = rest.begin() + 1; it != rest.end(); ++it) {
-    AssignmentOutcome parsed = ParseAssignment(*it);
-    if (!parsed.assignment) return Failure("set: " + parsed.error);
-    command.assignments.push_back(std::move(*parsed.assignment));
+  for (const std::string& argument : declaration.assignments) {
+    AssignmentOutcome entry = ParseAssignment(argument);
+    if (!entry.assignment) return Failure("set: " + entry.error);
+    command.assignments.push_back(std::move(*entry.assignment));
   }
   return {std::move(command), {}};
 }
@@ -187,23 +161,32 @@ ParseOutcome ParseDeviceCommand(CommandKind kind, std::string_view name,
 }  // namespace
 
 ParseOutcome ParseCommandLine(const std::vector<std::string_view>& args) {
-  const auto isHelp = [](std::string_view arg) { return arg == "--help" || arg == "-h"; };
-  if (std::ranges::any_of(args, isHelp)) return {CliCommand{}, {}};
-  if (args.empty()) return Failure("missing command");
-  const std::vector<std::string_view> rest(args.begin() + 1, args.end());
-  if (args[0] == "discover") return ParseDiscover(rest);
-  if (args[0] == "verify") return ParseDeviceCommand(CommandKind::kVerify, args[0], rest);
-  if (args[0] == "set") return ParseDeviceCommand(CommandKind::kSet, args[0], rest);
-  if (args[0] == "apply") return ParseApply(rest);
-  return Failure("unknown command \"" + std::string(args[0]) + "\"");
+  const auto declaration = std::make_unique<Declaration>();
+  Declare(*declaration);
+  CLI::App& app = declaration->app;
+  const OptionOutcome parsed =
+      ParseOptions(app, std::vector<std::string>(args.begin(), args.end()));
+  if (parsed.help) return {CliCommand{}, {}};
+  const std::vector<CLI::App*> commands = app.get_subcommands();
+  if (!parsed.error.empty()) {
+    const std::string missing = MissingSearchValue(parsed.missingValue);
+    const std::string& error = missing.empty() ? parsed.error : missing;
+    return Failure(commands.empty() ? error : commands.front()->get_name() + ": " + error);
+  }
+  if (!app.remaining().empty())
+    return Failure("unknown command \"" + app.remaining().front() + "\"");
+  if (commands.empty()) return Failure("missing command");
+  return Complete(*declaration, *commands.front());
 }
 
 bool NeedsPassword(CommandKind kind) {
   return kind == CommandKind::kVerify || kind == CommandKind::kSet;
 }
 
-std::string_view UsageText() {
-  return kUsage;
+std::string UsageText() {
+  Declaration declaration;
+  Declare(declaration);
+  return declaration.app.help("", CLI::AppFormatMode::All);
 }
 
 }  // namespace tamberlyx::cli

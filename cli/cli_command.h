@@ -5,9 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/apply_file.h"
-#include "cli/search_options.h"
-#include "cli/setting_assignment.h"
+#include "cli/exchange/setting_assignment.h"
+#include "protocol/search_options.h"
 
 namespace tamberlyx::cli {
 
@@ -29,7 +28,6 @@ struct CliCommand {
   int parallel = kDefaultParallel;
   std::string file;          // "-": standard input
   std::string passwordFile;  // the common password, instead of standard input
-  ApplyFile applyFile;       // filled in by LoadApplyFile before the command runs
 };
 
 struct ParseOutcome {
@@ -42,6 +40,7 @@ ParseOutcome ParseCommandLine(const std::vector<std::string_view>& args);
 
 bool NeedsPassword(CommandKind kind);
 
-std::string_view UsageText();
+// What --help prints, made from the same declaration the parser reads.
+std::string UsageText();
 
 }  // namespace tamberlyx::cli

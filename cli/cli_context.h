@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "cli/progress_indicator.h"
+#include "cli/output/progress_indicator.h"
 #include "protocol/constants.h"
 #include "protocol/exchange_timer.h"
 #include "protocol/interface_network.h"

@@ -1,8 +1,8 @@
 #include "cli/command.h"
 
-#include "cli/apply_command.h"
-#include "cli/device_command.h"
-#include "cli/discover_command.h"
+#include "cli/apply/apply_command.h"
+#include "cli/discover/discover_command.h"
+#include "cli/verify_set/device_command.h"
 
 namespace tamberlyx::cli {
 
@@ -17,7 +17,7 @@ std::unique_ptr<Command> MakeCommand(const CliCommand& command, CliContext& cont
                                              std::move(finish));
     case CommandKind::kApply:
       return std::make_unique<ApplyCommand>(command, context, std::move(credentials),
-                                            std::move(finish));
+                                            std::move(finish), FileOfCommandLine(command));
     case CommandKind::kHelp:
       break;
   }

@@ -7,4 +7,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// What the program's own error lines start with.
+inline constexpr char kProgramPrefix[] = "tamberlyx-cli: ";
+
 }  // namespace tamberlyx::cli

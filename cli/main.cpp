@@ -4,10 +4,9 @@
 #include <QTimer>
 #include <iostream>
 
-#include "cli/apply_input.h"
 #include "cli/command.h"
 #include "cli/exit_codes.h"
-#include "cli/password_input.h"
+#include "cli/output/password_input.h"
 #include "platform/language/system_language.h"
 #include "platform/net/posix_interface_network.h"
 #include "platform/net/qt_exchange_timer.h"
@@ -18,7 +17,7 @@ using namespace tamberlyx;
 namespace {
 
 int UsageError(const std::string& error) {
-  std::cerr << "tamberlyx-cli: " << error << "\nTry 'tamberlyx-cli --help'.\n";
+  std::cerr << cli::kProgramPrefix << error << "\nTry 'tamberlyx-cli --help'.\n";
   return cli::kExitUsage;
 }
 
@@ -38,11 +37,6 @@ int main(int argc, char** argv) {
     cli::PasswordOutcome password = cli::ReadPasswordFromStdin();
     if (!password.password) return UsageError(password.error);
     credentials.password = std::move(*password.password);
-  }
-  if (parsed.command->kind == cli::CommandKind::kApply) {
-    const auto errors = cli::LoadApplyFile(*parsed.command, cli::ReadPasswordFromStdin);
-    for (const std::string& error : errors) std::cerr << "tamberlyx-cli: " << error << '\n';
-    if (!errors.empty()) return cli::kExitUsage;
   }
 
   QCoreApplication application(argc, argv);

@@ -5,13 +5,12 @@
 #include <QDialog>
 
 #include "pages/logic/date_time_settings.h"
+#include "pages/logic/device_selection.h"
 #include "pages/logic/time_zone_table.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
 #include "pages/page_templates.h"
 #include "pages/services.h"
-#include "pages/switch_to_page.h"
-#include "pages/wizard.h"
 #include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
 #include "ui/page_label.h"
@@ -53,8 +52,9 @@ void FillNtpServers(QComboBox& list, const DateTimeView& view) {
 
 }  // namespace
 
-DateTimePage::DateTimePage(Wizard& wizard)
-    : DevicePage(wizard, DateTimeTemplate(), DateTimeHeader()), m_wizard(wizard), m_back(wizard) {}
+DateTimePage::DateTimePage(const Services& services, DeviceSelection& selection,
+                           const PageLinks& links)
+    : DevicePage(services, selection, links, DateTimeTemplate(), DateTimeHeader()) {}
 
 void DateTimePage::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
@@ -76,7 +76,7 @@ void DateTimePage::OnInitDialog(QDialog& window) {
   m_date = qobject_cast<QDateTimeEdit*>(Control(kIdDate));
   m_time = qobject_cast<QDateTimeEdit*>(Control(kIdTime));
   m_ntpServers = qobject_cast<QComboBox*>(Control(kIdNtpServer));
-  const DateTimeView view = ReadDateTimeView(m_wizard.Buffers().newSettings);
+  const DateTimeView view = ReadDateTimeView(Selection().Buffers().newSettings);
 
   for (const std::string_view row : TimeZoneRows()) {
     m_timeZones->addItem(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
@@ -95,11 +95,11 @@ void DateTimePage::OnCommand(int id) {
 }
 
 void DateTimePage::OnNext() {
-  MoveTo(m_wizard.Step4(), kSaveTemplateId, [this] { return WriteSettings(); });
+  MoveNext([this] { return WriteSettings(); });
 }
 
 void DateTimePage::OnBack() {
-  MoveTo(m_back, kIpSettingsTemplateId);
+  MoveBack();
 }
 
 bool DateTimePage::WriteSettings() {
@@ -110,8 +110,8 @@ bool DateTimePage::WriteSettings() {
   if (m_ntpServers->currentIndex() >= 0) {
     choice.ntpItem = m_ntpServers->currentData().toByteArray().toStdString();
   }
-  if (WriteDateTimeChoice(m_wizard.Buffers().newSettings, choice)) return true;
-  m_wizard.GetServices().ShowMessage(Window(), page_messages::SettingsDoNotFit(kServerNameText));
+  if (WriteDateTimeChoice(Selection().Buffers().newSettings, choice)) return true;
+  GetServices().ShowMessage(Window(), page_messages::SettingsDoNotFit(kServerNameText));
   return false;
 }
 

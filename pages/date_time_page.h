@@ -4,23 +4,17 @@
 #include <array>
 
 #include "pages/device_page.h"
-#include "pages/ip_settings_page.h"
 
 class QComboBox;
 class QDateTimeEdit;
 
 namespace tamberlyx {
 
-class Wizard;
-
 // Step 3: time zone, date and time, read from and written to the working settings. The
 // device's NTP server passes through a list the user never sees.
 class DateTimePage : public DevicePage {
  public:
-  explicit DateTimePage(Wizard& wizard);
-
-  // The Step 2 object that Back opens; used for nothing else.
-  IpSettingsPage& BackPage() { return m_back; }
+  DateTimePage(const Services& services, DeviceSelection& selection, const PageLinks& links);
 
   // The "Time Zone", "Date" and "Time" labels of the current window.
   const std::array<QPointer<ColorLabel>, 3>& FieldLabels() const { return m_labels; }
@@ -37,12 +31,10 @@ class DateTimePage : public DevicePage {
   // when they would not fit, none (false).
   bool WriteSettings();
 
-  Wizard& m_wizard;
   QPointer<QDateTimeEdit> m_date;
   QPointer<QDateTimeEdit> m_time;
   QPointer<QComboBox> m_ntpServers;
   QPointer<QComboBox> m_timeZones;
-  IpSettingsPage m_back;
   std::array<QPointer<ColorLabel>, 3> m_labels;
 };
 

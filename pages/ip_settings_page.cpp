@@ -3,13 +3,12 @@
 #include <QDialog>
 #include <QSignalBlocker>
 
+#include "pages/logic/device_selection.h"
 #include "pages/logic/ip_settings.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
 #include "pages/page_templates.h"
 #include "pages/services.h"
-#include "pages/switch_to_page.h"
-#include "pages/wizard.h"
 #include "ui/ip_address_edit.h"
 #include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
@@ -51,10 +50,9 @@ unsigned FieldToShorten(std::string_view key) {
 
 }  // namespace
 
-IpSettingsPage::IpSettingsPage(Wizard& wizard)
-    : DevicePage(wizard, IpSettingsTemplate(), IpSettingsHeader()),
-      m_wizard(wizard),
-      m_back(wizard) {}
+IpSettingsPage::IpSettingsPage(const Services& services, DeviceSelection& selection,
+                               const PageLinks& links)
+    : DevicePage(services, selection, links, IpSettingsTemplate(), IpSettingsHeader()) {}
 
 void IpSettingsPage::OnCreate(QDialog& window) {
   const LabelLayout layout(window.size());
@@ -109,7 +107,7 @@ void IpSettingsPage::OnInitDialog(QDialog& window) {
   for (std::size_t i = 0; i < kAddressFieldCount; ++i) {
     m_addresses[i] = qobject_cast<IpAddressEdit*>(Control(kAddressIds[i]));
   }
-  if (ReadIpSettingsView(m_wizard.Buffers().newSettings).dhcp) {
+  if (ReadIpSettingsView(Selection().Buffers().newSettings).dhcp) {
     OnDhcpAddress();
   } else {
     OnManualAddress();
@@ -136,7 +134,7 @@ void IpSettingsPage::OnCommand(int id) {
 // An empty or missing address blanks its control, so that going back to DHCP discards every
 // edit, not only those over reported values.
 void IpSettingsPage::FillFromSettings() {
-  const IpSettingsView view = ReadIpSettingsView(m_wizard.Buffers().newSettings);
+  const IpSettingsView view = ReadIpSettingsView(Selection().Buffers().newSettings);
   m_name->SetTypingLimit(kNameTypingLimit);
   m_name->SetValue(DeviceText(view.name));
   m_reportedName = view.name;
@@ -169,11 +167,11 @@ void IpSettingsPage::SetMode(bool manual) {
 }
 
 void IpSettingsPage::OnNext() {
-  MoveTo(m_wizard.Step3(), kDateTimeTemplateId, [this] { return WriteSettings(); });
+  MoveNext([this] { return WriteSettings(); });
 }
 
 void IpSettingsPage::OnBack() {
-  SwitchToPage(this, m_back, kSearchTemplateId);
+  MoveBack();
 }
 
 bool IpSettingsPage::WriteSettings() {
@@ -184,10 +182,9 @@ bool IpSettingsPage::WriteSettings() {
     choice.addresses[i] = m_addresses[i]->GetAddress();
   }
   const std::optional<std::string_view> overflow =
-      WriteIpSettingsChoice(m_wizard.Buffers().newSettings, choice);
+      WriteIpSettingsChoice(Selection().Buffers().newSettings, choice);
   if (!overflow) return true;
-  m_wizard.GetServices().ShowMessage(Window(),
-                                     page_messages::SettingsDoNotFit(FieldToShorten(*overflow)));
+  GetServices().ShowMessage(Window(), page_messages::SettingsDoNotFit(FieldToShorten(*overflow)));
   return false;
 }
 

@@ -6,22 +6,17 @@
 #include <string>
 
 #include "pages/device_page.h"
-#include "pages/search_page.h"
 #include "ui/color_button.h"
 
 namespace tamberlyx {
 
 class IpAddressEdit;
 class LowerCaseEdit;
-class Wizard;
 
 // Step 2: server name and addressing, read from and written to the working settings.
 class IpSettingsPage : public DevicePage {
  public:
-  explicit IpSettingsPage(Wizard& wizard);
-
-  // The Step 1 object that Back opens; used for nothing else.
-  SearchPage& BackPage() { return m_back; }
+  IpSettingsPage(const Services& services, DeviceSelection& selection, const PageLinks& links);
 
   // The run-time labels of the current window, in the order they are made: "Server Name",
   // "IP Address", "Subnet Mask", "Gateway", "DNS Server" and the paragraph beside them.
@@ -46,11 +41,9 @@ class IpSettingsPage : public DevicePage {
   bool WriteSettings();
   std::string NameToWrite() const;
 
-  Wizard& m_wizard;
   QPointer<LowerCaseEdit> m_name;
   // IP address, subnet mask, default gateway, DNS server.
   std::array<QPointer<IpAddressEdit>, 4> m_addresses;
-  SearchPage m_back;
   std::array<QPointer<ColorLabel>, 6> m_labels;
   QPointer<ColorRadioButton> m_manual;
   QPointer<ColorRadioButton> m_dhcp;

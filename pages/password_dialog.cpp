@@ -5,10 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "operations/exchange_request.h"
+#include "operations/verify_outcome.h"
+#include "pages/logic/device_selection.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
+#include "pages/progress_dialog.h"
 #include "pages/services.h"
-#include "pages/wizard.h"
 #include "protocol/constants.h"
 #include "protocol/messages.h"
 #include "protocol/requests.h"
@@ -38,9 +41,12 @@ QPushButton* MakeButton(QDialog& dialog, unsigned textId, int id, const QRect& r
 
 }  // namespace
 
-PasswordDialog::PasswordDialog(Wizard& wizard, QWidget* owner)
+PasswordDialog::PasswordDialog(const Services& services, DeviceSelection& selection,
+                               ProgressDialog& progress, QWidget* owner)
     : QDialog(owner ? owner : QApplication::activeWindow(), kPopupDialogFlags),
-      m_wizard(wizard),
+      m_services(services),
+      m_selection(selection),
+      m_progress(progress),
       m_edit(new QLineEdit(this)),
       m_ok(nullptr),
       m_cancel(nullptr) {
@@ -65,7 +71,7 @@ PasswordDialog::PasswordDialog(Wizard& wizard, QWidget* owner)
 }
 
 PasswordDialog::~PasswordDialog() {
-  m_wizard.PasswordProgress().DestroyWindow();
+  m_progress.DestroyWindow();
 }
 
 bool PasswordDialog::Checking() const {
@@ -81,39 +87,39 @@ void PasswordDialog::reject() {
 void PasswordDialog::OnOK() {
   m_cancel->setEnabled(false);
   m_ok->setEnabled(false);
-  ProgressDialog& progress = m_wizard.PasswordProgress();
-  progress.OpenProgress(this);
-  progress.SetMessageText(Text(kWaitingText));
+  m_progress.OpenProgress(this);
+  m_progress.SetMessageText(Text(kWaitingText));
   m_edit->setEnabled(false);
-  SharedBuffers& buffers = m_wizard.Buffers();
-  const std::string request = BuildVerifyRequest(buffers, m_edit->text().toStdString());
+  SharedBuffers& buffers = m_selection.Buffers();
+  const ExchangeRequest request = VerifyRequest(buffers, m_edit->text().toStdString());
   m_asked = SelectedDevice(buffers);
   if (!m_verify) {
-    m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_wizard.GetServices(),
+    m_verify = std::make_unique<PageExchange>(VerifyExchange(), m_services,
                                               static_cast<ExchangeOwner&>(*this));
   }
   // Starting ends a check still waiting after a word it did not know, freeing CLIENT_PORT.
-  (*m_verify)->Start(request, buffers.selectedDeviceIp);
+  (*m_verify)->Start(request.datagram, request.destination, request.sources);
 }
 
 void PasswordDialog::EndWaiting() {
   m_cancel->setEnabled(true);
   m_ok->setEnabled(true);
   m_edit->setEnabled(true);
-  m_wizard.PasswordProgress().DestroyWindow();
+  m_progress.DestroyWindow();
 }
 
 void PasswordDialog::StepProgress() {
-  m_wizard.PasswordProgress().StepProgress();
+  m_progress.StepProgress();
 }
 
 void PasswordDialog::OnReply(const Reply& reply) {
-  EndWaiting();
-  if (reply.word == kWordVerifyOk) {
-    m_wizard.SetVerifiedDevice(m_asked);
+  EndWaiting();  // on any word; an undecided check goes on waiting
+  const VerifyOutcome outcome = VerifyReplyOutcome(reply.word);
+  if (outcome == VerifyOutcome::kAccepted) {
+    m_selection.SetVerifiedDevice(m_asked);
     accept();
-  } else if (reply.word == kWordVerifyFail) {
-    ShowMessage(messages::WrongPassword());
+  } else if (outcome == VerifyOutcome::kRefused) {
+    ShowMessage(*VerifyOutcomeMessage(outcome));
     m_edit->clear();
     m_edit->setFocus();
   }
@@ -121,13 +127,15 @@ void PasswordDialog::OnReply(const Reply& reply) {
 
 void PasswordDialog::OnEndOfTime(bool socketWasOpen) {
   EndWaiting();
-  if (!socketWasOpen) return;  // nothing was heard because nothing listened: try again
-  ShowMessage(messages::VerifyNoAnswer());
+  const VerifyOutcome outcome = VerifyEndOutcome(socketWasOpen);
+  // Nothing was heard because nothing listened: the user may try again.
+  if (outcome == VerifyOutcome::kNotListened) return;
+  ShowMessage(*VerifyOutcomeMessage(outcome));
   reject();
 }
 
 void PasswordDialog::ShowMessage(const Message& message) {
-  m_wizard.GetServices().ShowMessage(this, message);
+  m_services.ShowMessage(this, message);
 }
 
 }  // namespace tamberlyx

@@ -11,8 +11,10 @@ class QPushButton;
 
 namespace tamberlyx {
 
+class DeviceSelection;
 class PageExchange;
-class Wizard;
+class ProgressDialog;
+struct Services;
 
 // Asks the selected device whether the typed admin password is right. Run with exec():
 // QDialog::Accepted once the device answered that it is, QDialog::Rejected when the user
@@ -23,7 +25,8 @@ class PasswordDialog : public QDialog, private ExchangeOwner {
 
  public:
   // Without an owner the dialog belongs to the active window, as an ownerless dialog would.
-  explicit PasswordDialog(Wizard& wizard, QWidget* owner = nullptr);
+  PasswordDialog(const Services& services, DeviceSelection& selection, ProgressDialog& progress,
+                 QWidget* owner = nullptr);
   ~PasswordDialog() override;
 
   QLineEdit* PasswordEdit() const { return m_edit; }
@@ -46,7 +49,9 @@ class PasswordDialog : public QDialog, private ExchangeOwner {
   void OnEndOfTime(bool socketWasOpen) override;
   void ShowMessage(const Message& message) override;
 
-  Wizard& m_wizard;
+  const Services& m_services;
+  DeviceSelection& m_selection;
+  ProgressDialog& m_progress;
   QLineEdit* m_edit;
   QPushButton* m_ok;
   QPushButton* m_cancel;

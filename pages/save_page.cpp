@@ -2,20 +2,20 @@
 
 #include <QDialog>
 
+#include "operations/exchange_request.h"
+#include "operations/set_outcome.h"
 #include "pages/confirm_dialog.h"
 #include "pages/drive_mapper.h"
+#include "pages/logic/device_selection.h"
 #include "pages/logic/share_mapping.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
 #include "pages/page_templates.h"
+#include "pages/progress_dialog.h"
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
-#include "pages/wizard.h"
 #include "platform/language/system_language.h"
-#include "protocol/answer_sources.h"
-#include "protocol/constants.h"
-#include "protocol/messages.h"
 #include "protocol/requests.h"
 #include "ui/color_label.h"
 #include "ui/control_colors.h"
@@ -94,8 +94,10 @@ SavePage::Column MakeColumn(const LabelMaker& label, double left, double right,
 
 }  // namespace
 
-SavePage::SavePage(Wizard& wizard)
-    : DevicePage(wizard, SaveTemplate(), SaveHeader()), m_wizard(wizard), m_back(wizard) {}
+SavePage::SavePage(const Services& services, DeviceSelection& selection, const PageLinks& links,
+                   ProgressDialog& saveProgress)
+    : DevicePage(services, selection, links, SaveTemplate(), SaveHeader()),
+      m_progress(saveProgress) {}
 
 SavePage::~SavePage() = default;
 
@@ -138,7 +140,7 @@ void SavePage::OnCreate(QDialog& window) {
 void SavePage::OnInitDialog(QDialog& window) {
   (void)window;
   m_saved = false;
-  const SharedBuffers& buffers = m_wizard.Buffers();
+  const SharedBuffers& buffers = Selection().Buffers();
   const SettingsColumn newColumn(buffers.newSettings);
   const SettingsColumn oldColumn(buffers.currentSettings);
   for (std::size_t row = 0; row < kSettingsRows; ++row) {
@@ -161,72 +163,81 @@ void SavePage::OnCommand(int id) {
   if (id == kIdSaveBack) OnBack();
 }
 
-bool SavePage::Stale() const {
-  return DevicePage::Stale() || m_shownSettings != m_wizard.Buffers().newSettings;
-}
-
 void SavePage::OnSave() {
-  if (!StayWithVerifiedDevice() || !LocaleFits()) return;
+  if (!StayWithVerifiedDevice() || !StayWithShownSettings()) return;
+  std::optional<std::string> settings = SettingsToSave();
+  if (!settings) return;
   ConfirmDialog confirm;
   if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
-  // Another Step 1's search may have ended while the question was open.
-  if (!StayWithVerifiedDevice()) return;
-  ProgressDialog& progress = m_wizard.SaveProgress();
-  progress.OpenProgress(Window());
-  progress.SetMessageText(Text(kSavingText));
-  SendSettings(BuildSetRequest(m_wizard.Buffers(), IsKoreanSystem()));
+  // A search on Step 1 may have ended while the question was open.
+  if (!StayWithVerifiedDevice() || !StayWithShownSettings()) return;
+  m_progress.OpenProgress(Window());
+  m_progress.SetMessageText(Text(kSavingText));
+  // Unchanged since it was checked, or the page would have stopped above; stays rewritten.
+  Selection().Buffers().newSettings = std::move(*settings);
+  SendSettings();
 }
 
-bool SavePage::LocaleFits() {
-  if (LocaleRewriteFits(m_wizard.Buffers().newSettings, IsKoreanSystem())) return true;
-  ShowMessage(page_messages::SettingsDoNotFit(kServerNameText));
+bool SavePage::ShowsWorkingCopy() const {
+  return m_shownSettings == Selection().Buffers().newSettings;
+}
+
+// Step 2 or 3 may have written the working copy again while this window stayed open.
+bool SavePage::StayWithShownSettings() {
+  if (ShowsWorkingCopy()) return true;
+  DestroyWindow();
+  SwitchToPage(nullptr, *this, TemplateId());
   return false;
 }
 
-void SavePage::OnBack() {
-  MoveTo(m_back, kDateTimeTemplateId);
+std::optional<std::string> SavePage::SettingsToSave() {
+  std::string settings = Selection().Buffers().newSettings;
+  if (RewriteLocale(settings, IsKoreanSystem())) return settings;
+  ShowMessage(page_messages::SettingsDoNotFit(kServerNameText));
+  return std::nullopt;
 }
 
-void SavePage::SendSettings(const std::string& request) {
+void SavePage::OnBack() {
+  MoveBack();
+}
+
+void SavePage::SendSettings() {
   if (!m_exchange) {
     ExchangeOwner& owner = *this;
-    m_exchange = std::make_unique<PageExchange>(SetExchange(), m_wizard.GetServices(), owner);
+    m_exchange = std::make_unique<PageExchange>(SetExchange(), GetServices(), owner);
   }
-  const SharedBuffers& buffers = m_wizard.Buffers();
-  (*m_exchange)->Start(request, buffers.selectedDeviceIp, SetAnswerSources(buffers));
+  const ExchangeRequest request = SetRequest(Selection().Buffers());
+  (*m_exchange)->Start(request.datagram, request.destination, request.sources);
 }
 
 void SavePage::StepProgress() {
-  m_wizard.SaveProgress().StepProgress();
+  m_progress.StepProgress();
 }
 
 void SavePage::OnReply(const Reply& reply) {
-  if (reply.word != kWordSetOk) return;  // the exchange goes on
-  m_wizard.SaveProgress().DestroyWindow();
+  const SetOutcome outcome = SetReplyOutcome(reply.word);
+  if (outcome != SetOutcome::kSaved) return;  // the exchange goes on
+  m_progress.DestroyWindow();
   m_saved = true;
-  ShowMessage(messages::SavedSuccessfully());
+  ShowMessage(SetOutcomeMessage(outcome));
   if (m_driveBox && m_driveBox->isEnabled() && m_driveBox->isChecked()) MapNetworkDrive();
   DestroyWindow();
 }
 
 void SavePage::OnEndOfTime(bool socketWasOpen) {
-  m_wizard.SaveProgress().DestroyWindow();
-  if (socketWasOpen) {
-    ShowMessage(messages::SetNoAnswer());
-  } else {
-    ShowMessage(m_saved ? messages::SavedSuccessfully() : messages::SaveFailed());
-  }
+  m_progress.DestroyWindow();
+  ShowMessage(SetOutcomeMessage(SetEndOutcome(socketWasOpen, m_saved)));
   DestroyWindow();
 }
 
 void SavePage::ShowMessage(const Message& message) {
-  m_wizard.GetServices().ShowMessage(Window(), message);
+  GetServices().ShowMessage(Window(), message);
 }
 
 void SavePage::MapNetworkDrive() {
-  DriveMapper* mapper = m_wizard.GetServices().driveMapper;
+  DriveMapper* mapper = GetServices().driveMapper;
   if (mapper == nullptr) return;
-  const SharedBuffers& buffers = m_wizard.Buffers();
+  const SharedBuffers& buffers = Selection().Buffers();
   MapSharesByNameOrAddress(*mapper, m_newServerName, buffers.selectedDeviceIp,
                            buffers.adminPassword);
 }

@@ -7,27 +7,23 @@
 #include <optional>
 #include <string>
 
-#include "pages/date_time_page.h"
 #include "pages/device_page.h"
 #include "pages/logic/settings_columns.h"
-#include "pages/wizard_page.h"
 #include "protocol/exchange.h"
 #include "ui/color_button.h"
 
 namespace tamberlyx {
 
 class PageExchange;
-class Wizard;
+class ProgressDialog;
 
 // Step 4: the old and the new settings side by side, and the save that writes the new ones to
 // the device. The page closes itself when a save has ended, whatever its outcome.
 class SavePage : public DevicePage, private ExchangeOwner {
  public:
-  explicit SavePage(Wizard& wizard);
+  SavePage(const Services& services, DeviceSelection& selection, const PageLinks& links,
+           ProgressDialog& saveProgress);
   ~SavePage() override;
-
-  // The Step 3 object that Back opens; used for nothing else.
-  DateTimePage& BackPage() { return m_back; }
 
   // The labels and the check box of the current window.
   using Column = std::array<QPointer<ColorLabel>, kSettingsRows>;
@@ -40,15 +36,18 @@ class SavePage : public DevicePage, private ExchangeOwner {
   void OnCreate(QDialog& window) override;
   void OnInitDialog(QDialog& window) override;
   void OnCommand(int id) override;
-  // Also when the new settings are no longer those the window shows.
-  bool Stale() const override;
+  bool ShowsWorkingCopy() const override;
 
  private:
   void OnSave();
-  // Whether the save's rewrite of the language entry fits; says what to shorten when not.
-  bool LocaleFits();
+  // True while the window shows the new settings Save would send; otherwise the window is made
+  // anew from them, and false.
+  bool StayWithShownSettings();
+  // The new settings with the save's rewrite of the language entry; none, and what to shorten
+  // said, when that would not fit.
+  std::optional<std::string> SettingsToSave();
   void OnBack();
-  void SendSettings(const std::string& request);
+  void SendSettings();
   void MapNetworkDrive();
 
   // The SET exchange.
@@ -57,8 +56,7 @@ class SavePage : public DevicePage, private ExchangeOwner {
   void OnEndOfTime(bool socketWasOpen) override;
   void ShowMessage(const Message& message) override;
 
-  Wizard& m_wizard;
-  DateTimePage m_back;
+  ProgressDialog& m_progress;
   std::optional<QFont> m_newHeadingFont;  // the one font of this page the others do not make
   Column m_oldValues;
   Column m_newValues;

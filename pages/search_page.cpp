@@ -6,20 +6,18 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include "operations/no_answer_facts.h"
+#include "pages/device_page.h"
 #include "pages/logic/device_details.h"
-#include "pages/logic/searched_interfaces.h"
+#include "pages/logic/device_selection.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
-#include "pages/page_messages.h"
 #include "pages/page_templates.h"
 #include "pages/password_dialog.h"
+#include "pages/progress_dialog.h"
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
-#include "pages/wizard.h"
 #include "platform/language/system_language.h"
-#include "protocol/client_port_state.h"
-#include "protocol/constants.h"
-#include "protocol/datagram.h"
 #include "text/no_answer_text.h"
 #include "ui/keyboard_access.h"
 #include "ui/label_layout.h"
@@ -65,8 +63,16 @@ void SetEnabled(QWidget* control, bool enabled) {
 
 }  // namespace
 
-SearchPage::SearchPage(Wizard& wizard)
-    : WizardPage(SearchTemplate(), SearchHeader()), m_wizard(wizard) {}
+SearchPage::SearchPage(const Services& services, DeviceSelection& selection,
+                       ProgressDialog& searchProgress, ProgressDialog& passwordProgress,
+                       DevicePage& step2)
+    : WizardPage(SearchTemplate(), SearchHeader()),
+      m_services(services),
+      m_selection(selection),
+      m_progress(searchProgress),
+      m_passwordProgress(passwordProgress),
+      m_step2(step2),
+      m_found(selection.Devices()) {}
 
 SearchPage::~SearchPage() = default;
 
@@ -98,7 +104,7 @@ void SearchPage::OnCreate(QDialog& window) {
   selection->SetTextColor(QColor(0, 0, 0));
   selection->SetBackColor(QColor(0, 128, 128));
   selection->show();
-  m_selection = selection;
+  m_selectionBox = selection;
   MakeRows(window);
 }
 
@@ -128,7 +134,7 @@ void SearchPage::OnInitDialog(QDialog& window) {
   });
   QObject::connect(m_list, &QListWidget::itemDoubleClicked, m_list,
                    [this] { OpenDeviceWebPage(); });
-  NameAfterCaption(*m_list, m_selection->title());
+  NameAfterCaption(*m_list, m_selectionBox->title());
   m_list->setFocus();
   StartSearch();
 }
@@ -142,42 +148,40 @@ void SearchPage::OnCommand(int id) {
 void SearchPage::StartSearch() {
   SetEnabled(Control(kIdSearchAgain), false);
   SetEnabled(Control(kIdOk), false);
-  ProgressDialog& progress = m_wizard.SearchProgress();
-  progress.OpenProgress(Window());
-  progress.SetMessageText(Text(kSearchingText));
-  m_listened = false;
+  m_progress.OpenProgress(Window());
+  m_progress.SetMessageText(Text(kSearchingText));
+  const ExchangeRequest request = m_found.Begin();
   if (!m_search) {
-    m_search = std::make_unique<PageExchange>(DiscoveryExchange(), m_wizard.GetServices(),
+    m_search = std::make_unique<PageExchange>(DiscoveryExchange(), m_services,
                                               static_cast<ExchangeOwner&>(*this));
   }
-  (*m_search)->Start(BuildDiscoveryRequest(), kBroadcastAddress);
+  (*m_search)->Start(request.datagram, request.destination, request.sources);
 }
 
 void SearchPage::OnListening() {
-  m_listened = true;
-  m_wizard.Devices().FreeDeviceList();
+  m_found.OnListening();
   if (!m_list) return;
   const QSignalBlocker quiet(m_list.data());
   m_list->clear();
 }
 
 void SearchPage::StepProgress() {
-  m_wizard.SearchProgress().StepProgress();
+  m_progress.StepProgress();
 }
 
 void SearchPage::OnReply(const Reply& reply) {
-  if (reply.word == kWordGetOk) m_wizard.Devices().AcceptGetReply(reply.body, reply.source);
+  m_found.OnReply(reply);
 }
 
 void SearchPage::OnEndOfTime(bool socketWasOpen) {
   (void)socketWasOpen;  // the list shows what the device list holds either way
-  m_wizard.SearchProgress().DestroyWindow();
+  m_progress.DestroyWindow();
   if (!HasWindow() || !m_list) return;  // the window went while the search ran
   SetEnabled(Control(kIdSearchAgain), true);
   {
     const QSignalBlocker quiet(m_list.data());
     m_list->clear();
-    for (const DeviceRecord& record : m_wizard.Devices().Records()) {
+    for (const DeviceRecord& record : m_selection.Devices().Records()) {
       m_list->addItem(DeviceText(record.hostName));
     }
     if (m_list->count() == 0) return ShowNoAnswer();
@@ -190,19 +194,18 @@ void SearchPage::OnEndOfTime(bool socketWasOpen) {
 
 // In place of a message box: the page has never shown one for an empty search.
 void SearchPage::ShowNoAnswer() {
-  SearchTransport& search = m_search->Search();
-  const bool held = ClientPortAfterSearch(m_listened, search) == ClientPortState::kHeld;
+  const NoAnswerFacts facts = GatherNoAnswerFacts(m_search->Search(), m_found.Listened());
   const std::string text =
-      NoAnswerText(SearchedInterfaces(search.Routes()), held, IsKoreanSystem());
+      NoAnswerText(facts.searched, facts.port == ClientPortState::kHeld, IsKoreanSystem());
   m_note->Show(QString::fromStdString(text));
 }
 
 void SearchPage::ShowDeviceDetails() {
   const int row = m_list ? m_list->currentRow() : -1;
-  if (row < 0 || static_cast<std::size_t>(row) >= m_wizard.Devices().Size()) return;
-  SharedBuffers& buffers = m_wizard.Buffers();
-  SelectIntoSharedBuffers(m_wizard.Devices(), row, buffers);
-  const std::array<std::string, kRows> rows = DeviceDetailRows(buffers.currentSettings);
+  if (row < 0 || static_cast<std::size_t>(row) >= m_selection.Devices().Size()) return;
+  m_selection.Select(row);
+  const std::array<std::string, kRows> rows =
+      DeviceDetailRows(m_selection.Buffers().currentSettings);
   for (std::size_t k = 0; k < kRows; ++k) {
     if (m_values[k]) m_values[k]->setText(DeviceText(rows[k]));
   }
@@ -211,35 +214,31 @@ void SearchPage::ShowDeviceDetails() {
 }
 
 void SearchPage::OpenDeviceWebPage() {
-  const std::string address = "http://" + m_wizard.Buffers().selectedDeviceIp + kWebPagePort;
-  m_wizard.GetServices().OpenUrl(QUrl(QString::fromStdString(address)));
+  const std::string address = "http://" + m_selection.Buffers().selectedDeviceIp + kWebPagePort;
+  m_services.OpenUrl(QUrl(QString::fromStdString(address)));
 }
 
 void SearchPage::ShowMessage(const Message& message) {
-  m_wizard.GetServices().ShowMessage(Window(), message);
+  m_services.ShowMessage(Window(), message);
 }
 
 void SearchPage::OnOK() {
   if (!VerifyAdminPassword()) return;
-  // Another Step 1's search may have selected another device while this one was asked.
-  if (!m_wizard.BuffersHoldVerifiedDevice()) {
-    return ShowMessage(page_messages::OtherDeviceSelected());
-  }
-  m_wizard.Step2().DropStaleWindow();
+  m_step2.DropOutdatedWindow();
   // Showing a Step 2 page that still has a window keeps this page and its list.
-  if (SwitchToPage(this, m_wizard.Step2(), kIpSettingsTemplateId)) {
-    m_wizard.Devices().FreeDeviceList();
+  if (SwitchToPage(this, m_step2, m_step2.TemplateId())) {
+    m_selection.Devices().FreeDeviceList();
   }
 }
 
 void SearchPage::OnExit() {
-  m_wizard.Devices().FreeDeviceList();
+  m_selection.Devices().FreeDeviceList();
   EndDialogCancel();
   DestroyWindow();
 }
 
 bool SearchPage::VerifyAdminPassword() {
-  PasswordDialog dialog(m_wizard, Window());
+  PasswordDialog dialog(m_services, m_selection, m_passwordProgress, Window());
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "operations/device_search.h"
 #include "pages/wizard_page.h"
 #include "protocol/exchange.h"
 #include "ui/color_button.h"
@@ -15,8 +16,11 @@ class QListWidget;
 
 namespace tamberlyx {
 
+class DevicePage;
+class DeviceSelection;
 class PageExchange;
-class Wizard;
+class ProgressDialog;
+struct Services;
 
 // Step 1: device search and selection. Every window made for it starts a new search; the
 // selected device's settings are shown and seed the buffers the later pages work on.
@@ -24,7 +28,9 @@ class SearchPage : public WizardPage, private ExchangeOwner {
  public:
   static constexpr std::size_t kRows = 6;
 
-  explicit SearchPage(Wizard& wizard);
+  // `step2` is where OK goes once the selected device accepted the password.
+  SearchPage(const Services& services, DeviceSelection& selection, ProgressDialog& searchProgress,
+             ProgressDialog& passwordProgress, DevicePage& step2);
   ~SearchPage() override;
 
   // True from the start of a search until its listening window is over.
@@ -34,7 +40,7 @@ class SearchPage : public WizardPage, private ExchangeOwner {
   QListWidget* DeviceListBox() const;
   // What the list's empty area says after a search that found nothing; hidden otherwise.
   QLabel* NoAnswerNote() const { return m_note ? m_note->Label() : nullptr; }
-  ColorGroupBox* SelectionBox() const { return m_selection.data(); }
+  ColorGroupBox* SelectionBox() const { return m_selectionBox.data(); }
   const std::array<QPointer<ColorLabel>, kRows>& Captions() const { return m_captions; }
   const std::array<QPointer<ColorLabel>, kRows>& Values() const { return m_values; }
 
@@ -61,13 +67,17 @@ class SearchPage : public WizardPage, private ExchangeOwner {
   void OnEndOfTime(bool socketWasOpen) override;
   void ShowMessage(const Message& message) override;
 
-  Wizard& m_wizard;
+  const Services& m_services;
+  DeviceSelection& m_selection;
+  ProgressDialog& m_progress;
+  ProgressDialog& m_passwordProgress;
+  DevicePage& m_step2;
   std::optional<QFont> m_selectionFont;  // made once per page object, as the other fonts
   std::unique_ptr<PageExchange> m_search;
   QPointer<QListWidget> m_list;
   std::optional<EmptyListNote> m_note;
-  bool m_listened = false;  // the search running or last run had CLIENT_PORT
-  QPointer<ColorGroupBox> m_selection;
+  DeviceSearch m_found;  // what the search running or last run did with the device list
+  QPointer<ColorGroupBox> m_selectionBox;
   std::array<QPointer<ColorLabel>, kRows> m_captions;
   std::array<QPointer<ColorLabel>, kRows> m_values;
 };

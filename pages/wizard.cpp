@@ -2,7 +2,12 @@
 
 namespace tamberlyx {
 
+// The pages refer to each other only once all are made.
 Wizard::Wizard(const Services& services)
-    : m_services(services), m_step1(*this), m_step2(*this), m_step3(*this), m_step4(*this) {}
+    : m_services(services),
+      m_step1(services, m_selection, m_searchProgress, m_passwordProgress, m_step2),
+      m_step2(services, m_selection, {m_step1, m_step2, nullptr, &m_step3}),
+      m_step3(services, m_selection, {m_step1, m_step2, &m_step2, &m_step4}),
+      m_step4(services, m_selection, {m_step1, m_step2, &m_step3, nullptr}, m_saveProgress) {}
 
 }  // namespace tamberlyx

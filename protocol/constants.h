@@ -7,8 +7,6 @@ namespace tamberlyx {
 
 inline constexpr std::uint16_t DEVICE_PORT = 1212;
 inline constexpr std::uint16_t CLIENT_PORT = 1211;
-inline constexpr unsigned WM_SOCKET_NOTIFY = 1224;
-inline constexpr unsigned EXCHANGE_TIMER = 1225;
 
 inline constexpr int kTickPeriodMs = 50;
 // The event code of a readable listening socket.

@@ -19,6 +19,8 @@ enum class MessageId {
   kSocketsInitFailed,
   // The pages' own, in the page's language.
   kOtherDeviceSelected,
+  kDeviceReadAgain,
+  kDeviceMoved,
   kSettingsDoNotFit,
 };
 

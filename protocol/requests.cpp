@@ -24,15 +24,13 @@ std::string BuildVerifyRequest(SharedBuffers& buffers, std::string_view password
                        kPasswordPrefix + std::string(password));
 }
 
-std::string BuildSetRequest(SharedBuffers& buffers, bool korean) {
-  ReplaceSettingEntry(buffers.newSettings, kKeyLocale, LocaleEntry(korean));
-  return BuildDatagram(DeviceAddressField(buffers), kWordSet, buffers.newSettings);
+bool RewriteLocale(std::string& settings, bool korean) {
+  return !HasSettingKey(settings, kKeyLocale) ||
+         ReplaceSettingEntry(settings, kKeyLocale, LocaleEntry(korean));
 }
 
-bool LocaleRewriteFits(std::string_view newSettings, bool korean) {
-  if (!HasSettingKey(newSettings, kKeyLocale)) return true;
-  std::string rewritten(newSettings);
-  return ReplaceSettingEntry(rewritten, kKeyLocale, LocaleEntry(korean));
+std::string BuildSetRequest(const SharedBuffers& buffers) {
+  return BuildDatagram(DeviceAddressField(buffers), kWordSet, buffers.newSettings);
 }
 
 }  // namespace tamberlyx

@@ -13,12 +13,12 @@ inline constexpr std::size_t kMaxPasswordLength = 16;
 // reported it. Also keeps the password in `adminPassword` for the drive mapping after a save.
 std::string BuildVerifyRequest(SharedBuffers& buffers, std::string_view password);
 
-// SET with the whole of `newSettings`, after rewriting its `locale` entry (never adding it) to
-// "kor" or "en" for the language the wizard shows.
-std::string BuildSetRequest(SharedBuffers& buffers, bool korean);
+// Rewrites the `locale` entry of a text to be saved (never adding it) to "kor" or "en" for the
+// language the wizard shows. False, and the text untouched, when that would pass 999 characters;
+// true when there is no such entry.
+bool RewriteLocale(std::string& settings, bool korean);
 
-// Whether BuildSetRequest can rewrite the `locale` entry of `newSettings` within 999
-// characters; true when there is no such entry. Otherwise the entry would silently stay as it is.
-bool LocaleRewriteFits(std::string_view newSettings, bool korean);
+// SET with the whole of `newSettings`, which RewriteLocale has already been through.
+std::string BuildSetRequest(const SharedBuffers& buffers);
 
 }  // namespace tamberlyx

@@ -1,8 +1,15 @@
 #include "protocol/shared_buffers.h"
 
 #include "protocol/device_list.h"
+#include "protocol/settings_keys.h"
+#include "protocol/settings_text.h"
 
 namespace tamberlyx {
+
+bool SameHardware(const DeviceIdentity& a, const DeviceIdentity& b) {
+  if (a.mac.empty() && b.mac.empty()) return a.address == b.address;
+  return a.mac == b.mac;
+}
 
 void SelectIntoSharedBuffers(DeviceList& devices, int index, SharedBuffers& buffers) {
   if (devices.Empty()) return;  // nothing to select: the working copy keeps its edits
@@ -11,7 +18,7 @@ void SelectIntoSharedBuffers(DeviceList& devices, int index, SharedBuffers& buff
 }
 
 DeviceIdentity SelectedDevice(const SharedBuffers& buffers) {
-  return {buffers.selectedDeviceIp, buffers.currentSettings};
+  return {buffers.selectedDeviceIp, GetSettingValue(buffers.currentSettings, kKeyMac)};
 }
 
 }  // namespace tamberlyx

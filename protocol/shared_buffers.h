@@ -6,12 +6,18 @@ namespace tamberlyx {
 
 class DeviceList;
 
-// Which device the buffers hold: where it answered and the settings it reported then.
+// Which device the buffers hold: its hardware address (`nwk.mac`, "" when it reports none) and
+// where it answered. Never its settings text: a device with a running clock reports another
+// text with every search.
 struct DeviceIdentity {
   std::string address;
-  std::string settings;
+  std::string mac;
   bool operator==(const DeviceIdentity&) const = default;
 };
+
+// Whether `a` and `b` are one piece of hardware, wherever each answered: the same MAC, or the
+// same address when neither reports a MAC.
+bool SameHardware(const DeviceIdentity& a, const DeviceIdentity& b);
 
 // What the pages hand on to each other about the selected device.
 struct SharedBuffers {

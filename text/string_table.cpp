@@ -10,8 +10,8 @@ namespace {
 
 constexpr unsigned kFirstId = 103;
 
-// Ids 103 to 162 in order; "\n" is a line break within the text.
-constexpr std::array<std::string_view, 60> kStrings = {
+// Ids 103 to 164 in order; "\n" is a line break within the text.
+constexpr std::array<std::string_view, 62> kStrings = {
     /* 103 */ "Windows sockets initialization failed.",
     /* 104 */
     "Searching for the Storage Link.\nPlease wait...||Tamberlyx을 검색중입니다.\n잠시만 "
@@ -90,6 +90,12 @@ constexpr std::array<std::string_view, 60> kStrings = {
     /* 162 */
     "The settings do not fit in the device's settings text of 999 characters.\nShorten the "
     "%1.||새로운셋팅이 Tamberlyx의 셋팅(999자)에 들어가지 않습니다.\n%1 항목을 줄여 주세요.",
+    /* 163 */
+    "A new search read the device's settings again. Check them from Step 2.||새로운 검색으로 "
+    "Tamberlyx의 셋팅을 다시 읽었습니다. Step 2에서부터 셋팅을 확인해 주세요.",
+    /* 164 */
+    "The device now answers at another address. Enter its password again in Step 1.||"
+    "Tamberlyx이 다른 주소에서 응답합니다. Step 1에서 비밀번호를 다시 입력해 주세요.",
 };
 
 }  // namespace

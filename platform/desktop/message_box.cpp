@@ -23,9 +23,11 @@ MessageStyle StyleOf(MessageId id) {
       return MessageStyle{false, "CDrumvaleUIDlg::OnPINGAsynch", QMessageBox::NoIcon, true};
     case MessageId::kWrongPassword:
     case MessageId::kOtherDeviceSelected:
+    case MessageId::kDeviceMoved:
     case MessageId::kSettingsDoNotFit:
       return Window("Error", QMessageBox::Warning);
     case MessageId::kSavedSuccessfully:
+    case MessageId::kDeviceReadAgain:
       return Window("Status");
     case MessageId::kSaveFailed:
       return Window("Status", QMessageBox::Warning);

@@ -22,13 +22,10 @@ class FakeInterfaceNetwork : public InterfaceNetwork {
   void SetInterfaces(std::vector<LocalInterface> interfaces) {
     m_interfaces = std::move(interfaces);
   }
-  // The interface of every send through one, in order; failed sends included.
-  const std::vector<std::string>& SentVia() const { return m_sentVia; }
 
  private:
   FakeNetwork& m_network;
   std::vector<LocalInterface> m_interfaces;
-  std::vector<std::string> m_sentVia;
 };
 
 }  // namespace tamberlyx

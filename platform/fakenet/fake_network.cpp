@@ -8,10 +8,9 @@
 
 namespace tamberlyx {
 
-FakeNetwork::FakeNetwork(Scheduler scheduler, std::string pcAddress, std::string hostName)
+FakeNetwork::FakeNetwork(Scheduler scheduler, std::string pcAddress)
     : m_scheduler(std::move(scheduler)),
       m_pcAddress(std::move(pcAddress)),
-      m_hostName(std::move(hostName)),
       m_own{m_pcAddress},
       m_sockets(std::make_shared<FakeSockets>()) {}
 

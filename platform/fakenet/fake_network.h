@@ -35,8 +35,7 @@ struct FakeFailures {
 // the network; they then receive nothing more.
 class FakeNetwork {
  public:
-  explicit FakeNetwork(Scheduler scheduler, std::string pcAddress = "192.168.0.100",
-                       std::string hostName = "setup-pc");
+  explicit FakeNetwork(Scheduler scheduler, std::string pcAddress = "192.168.0.100");
   ~FakeNetwork();
   FakeNetwork(const FakeNetwork&) = delete;
   FakeNetwork& operator=(const FakeNetwork&) = delete;
@@ -47,7 +46,6 @@ class FakeNetwork {
   void RemovePeer(std::string_view address);
 
   const std::string& PcAddress() const { return m_pcAddress; }
-  const std::string& HostName() const { return m_hostName; }
   // What OwnAddresses() reports; starts as the PC's address. Empty: the host name does not
   // resolve and the PC has no interface address.
   void SetOwnAddresses(std::vector<std::string> addresses) { m_own = std::move(addresses); }
@@ -85,7 +83,6 @@ class FakeNetwork {
 
   Scheduler m_scheduler;
   std::string m_pcAddress;
-  std::string m_hostName;
   std::vector<std::string> m_own;
   std::vector<std::unique_ptr<NetworkPeer>> m_peers;
   FakeFailures m_failures;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "netdrive/map_device_shares.h"
-#include "platform/netdrive/drive_services.h"
+#include "platform/gio/drive_services.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -178,7 +178,7 @@ class BadSettingsTest : public ShellFixture {
         !Forward(m_wizard.Step3(), kIdDateTimeNext, m_wizard.Step4())) {
       return std::nullopt;
     }
-    if (!LocaleRewriteFits(buffers.newSettings, false)) {
+    if (std::string sent = buffers.newSettings; !RewriteLocale(sent, false)) {
       Forward(m_wizard.Step4(), kIdSave, m_wizard.Step4());
       return std::nullopt;
     }

@@ -111,7 +111,7 @@ TEST_P(ButtonTextTest, ShowsTheHalfOfTheSystemLanguageInTheBoldLabelFont) {
 
 TEST_P(ButtonTextTest, KoreanSystemShowsTheKoreanHalf) {
   ScopedLanguage korean(Language::kKorean);
-  WelcomeDialog welcome(m_wizard);  // the welcome dialog's texts are set when it is made
+  WelcomeDialog welcome(m_wizard.Step1());  // the welcome dialog's texts are set when it is made
   SetApplicationMainWindow(&welcome);
   const QPushButton* button = GetParam().step == 0 ? Button(welcome, GetParam().id) : Find();
   ASSERT_NE(button, nullptr);

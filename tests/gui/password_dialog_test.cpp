@@ -42,7 +42,8 @@ class PasswordDialogTest : public ShellFixture {
            !m_wizard.PasswordProgress().HasWindow();
   }
 
-  PasswordDialog m_dialog{m_wizard, &m_welcome};
+  PasswordDialog m_dialog{m_services.Get(), m_wizard.Selection(), m_wizard.PasswordProgress(),
+                          &m_welcome};
 };
 
 enum class Trouble { kNone, kSilent, kForeignAddress, kSendFails, kPortHeld };

@@ -97,7 +97,8 @@ void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
   WaitForSearch(wizard.Step1());
   shooter.Save(*wizard.Step1().Window(), "step1");
 
-  PasswordDialog password(wizard, wizard.Step1().Window());
+  PasswordDialog password(wizard.GetServices(), wizard.Selection(), wizard.PasswordProgress(),
+                          wizard.Step1().Window());
   password.PasswordEdit()->setText(QStringLiteral("secret"));
   password.show();
   password.PasswordEdit()->deselect();
@@ -136,7 +137,7 @@ bool ShootLanguage(const QDir& directory, Language language, const char* suffix)
   const ScopedLanguage scoped(language);
   TestServices services;
   Wizard wizard(services.Get());
-  WelcomeDialog welcome(wizard);
+  WelcomeDialog welcome(wizard.Step1());
   SetApplicationMainWindow(&welcome);
   welcome.show();
   Shooter shooter(directory, suffix);

@@ -127,7 +127,10 @@ class WizardRun {
     m_services.Interfaces().SetInterfaces({{"enp3s0", "192.168.0.100"}, {"wlp2s0", "10.0.0.7"}});
     return Page(1);
   }
-  QWidget& Password() { return Shown(m_password.emplace(m_wizard, &m_welcome)); }
+  QWidget& Password() {
+    return Shown(m_password.emplace(m_services.Get(), m_wizard.Selection(),
+                                    m_wizard.PasswordProgress(), &m_welcome));
+  }
   QWidget& Confirm() { return Shown(m_confirm.emplace(&m_welcome)); }
   QWidget& Progress() {
     m_progress.OpenProgress(&m_welcome);
@@ -145,7 +148,7 @@ class WizardRun {
   ScopedLanguage m_language;
   TestServices m_services;
   Wizard m_wizard{m_services.Get()};
-  WelcomeDialog m_welcome{m_wizard};
+  WelcomeDialog m_welcome{m_wizard.Step1()};
   ProgressDialog m_progress;
   std::optional<PasswordDialog> m_password;
   std::optional<ConfirmDialog> m_confirm;

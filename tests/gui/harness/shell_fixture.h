@@ -27,7 +27,7 @@ class ShellFixture : public testing::Test {
   ScopedLanguage m_language{Language::kEnglish};
   TestServices m_services;
   Wizard m_wizard{m_services.Get()};
-  WelcomeDialog m_welcome{m_wizard};
+  WelcomeDialog m_welcome{m_wizard.Step1()};
 };
 
 }  // namespace tamberlyx::test

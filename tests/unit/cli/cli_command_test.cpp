@@ -60,6 +60,35 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{{"apply", "--wait=-1", "a.json"}, std::nullopt, "0 to 3600"},
         ParseCase{{"apply", "--wait", "5s", "a.json"}, std::nullopt, "\"5s\""}));
 
+// The whole first line of a usage error, as scripts have seen it.
+TEST(ParseCommandLine, UsageErrorsKeepTheirWords) {
+  const std::pair<std::vector<std::string_view>, std::string_view> cases[] = {
+      {{"discover", "-x"}, "discover: unknown argument \"-x\""},
+      {{"--json", "discover"}, "unknown command \"--json\""},
+      {{"discover", "--json=yes"}, "discover: --json takes no value"},
+      {{"discover", "--address"}, "discover: --address: missing ADDRESS"},
+      {{"verify", "--address="}, "verify: --address: not a device's IPv4 address: \"\""},
+      {{"verify", "10.0.0.2", "--stats"}, "verify: unexpected argument \"--stats\""},
+      {{"set", "10.0.0.2", "a=b", "--wait"}, "set: --wait needs a value"},
+      {{"apply", "--wait", "+5", "a.json"},
+       "apply: --wait takes a whole number from 0 to 3600, not \"+5\""},
+  };
+  for (const auto& [args, error] : cases) {
+    EXPECT_EQ(ParseCommandLine(args).error, error) << args.back();
+  }
+  EXPECT_EQ(ParseCommandLine({"apply", "--parallel", "010", "a.json"}).command->parallel, 10);
+}
+
+TEST(UsageText, ShowsEachCommandAsDeclared) {
+  const std::string usage = UsageText();
+  EXPECT_TRUE(
+      usage.starts_with("Usage:\n  tamberlyx-cli discover [SEARCH...] [--json] [--stats]\n"))
+      << usage;
+  EXPECT_NE(usage.find("  tamberlyx-cli set [SEARCH...] [--wait SECONDS] ADDRESS KEY=VALUE...\n"),
+            std::string::npos);
+  EXPECT_EQ(usage.find("--every-interface"), usage.rfind("--every-interface")) << "shown once";
+}
+
 TEST(ParseCommandLine, ApplyTakesItsOptionsAnywhereAndDefaults) {
   const auto plain = ParseCommandLine({"apply", "site.json"});
   ASSERT_TRUE(plain.command);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -15,9 +17,17 @@ namespace tamberlyx::cli {
 struct RunHarness {
   // Runs `command` to its end, or for `maxTicks`; returns the exit code (-1: it did not end).
   int RunCommand(const CliCommand& command, Credentials credentials, int maxTicks) {
+    return RunWith(
+        [&](Command::Finish finish) {
+          return MakeCommand(command, context, std::move(credentials), std::move(finish));
+        },
+        maxTicks);
+  }
+
+  // The same for the command `make` builds around the finish it is given.
+  int RunWith(const std::function<std::unique_ptr<Command>(Command::Finish)>& make, int maxTicks) {
     std::optional<int> exitCode;
-    const auto running = MakeCommand(command, context, std::move(credentials),
-                                     [&exitCode](int code) { exitCode = code; });
+    const auto running = make([&exitCode](int code) { exitCode = code; });
     running->Start();
     for (ticks = 0; !exitCode && ticks < maxTicks; ++ticks) {
       scheduler.RunDue(scheduler.Now() + timer.PeriodMs());

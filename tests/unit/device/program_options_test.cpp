@@ -132,6 +132,26 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
   }
 }
 
+// The texts scripts and people have seen since the first version.
+TEST(ProgramOptions, RefusalsKeepTheirWords) {
+  const std::pair<Args, std::string_view> cases[] = {
+      {{"--nmae=X"}, "unknown option: --nmae=X"},
+      {{"positional"}, "unknown option: positional"},
+      {{"--name"}, "--name needs a value"},
+      {{"--duplicate=yes"}, "--duplicate takes no value"},
+      {{"--count", "2"}, "--count needs --first-address"},
+      {{"--count", "010", "--first-address", "10.0.0.2", "--delay", "0x10"},
+       "--delay: the delay must be 0 to 600000 milliseconds"},
+      {{"--port-client", "+5"}, "--port-client: not a port number: +5"},
+      {{"--silent", "verify"}, "--silent: --silent takes Tamberlyx, VERIFY or SET, not verify"},
+      {{"--settings="}, "--settings: --settings needs a file name"},
+  };
+  for (const auto& [args, error] : cases) {
+    EXPECT_EQ(ParseProgramOptions(args).error, error) << args.front();
+  }
+  EXPECT_EQ(ParseGood({"--count", "010", "--first-address", "10.0.0.2"}).count, 10) << "decimal";
+}
+
 TEST(ProgramOptions, UsageNamesEveryOption) {
   const std::string usage = UsageText();
   for (const char* option : {"--name",          "--password",

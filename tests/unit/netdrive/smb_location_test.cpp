@@ -1,4 +1,4 @@
-#include "platform/netdrive/smb_location.h"
+#include "platform/gio/smb_location.h"
 
 #include <gtest/gtest.h>
 

@@ -84,7 +84,7 @@ TEST_F(ExchangeRunTest, DiscoverVerifySetAndDiscoverAgain) {
   EXPECT_FALSE(network.ClientPortBound());
 
   ASSERT_TRUE(ReplaceSettingEntry(buffers.newSettings, "sys.hostname", "sys.hostname=RENAMED"));
-  const std::string request = BuildSetRequest(buffers, false);
+  const std::string request = BuildSetRequest(buffers);
   EXPECT_LT(Run(SetExchange(), request, kSecond), 301);
   EXPECT_EQ(owner.Words().back(), "SETOK");
   EXPECT_EQ(device::FindDevice(network, kSecond)->Settings(), buffers.newSettings);

@@ -61,8 +61,7 @@ TEST(VerifyRequest, LengthIs32PlusThePassword) {
 TEST(SetRequest, CarriesTheOldAddressAndTheWholeNewSettings) {
   SharedBuffers buffers = Device("nwk.ipaddr=192.168.1.20&locale=en");
   buffers.newSettings = "nwk.ipaddr=10.0.0.7&locale=en";
-  EXPECT_EQ(BuildSetRequest(buffers, false),
-            "192.168.1.20   SET       nwk.ipaddr=10.0.0.7&locale=en");
+  EXPECT_EQ(BuildSetRequest(buffers), "192.168.1.20   SET       nwk.ipaddr=10.0.0.7&locale=en");
 }
 
 struct LocaleCase {
@@ -81,7 +80,8 @@ TEST_P(SetLocaleTest, RewritesLocaleInPlaceAndNeverAddsIt) {
   const LocaleCase& c = GetParam();
   SharedBuffers buffers = Device("nwk.ipaddr=192.168.1.20");
   buffers.newSettings = c.newSettings;
-  EXPECT_EQ(BuildSetRequest(buffers, c.korean), std::string("192.168.1.20   SET       ") + c.after);
+  EXPECT_TRUE(RewriteLocale(buffers.newSettings, c.korean));
+  EXPECT_EQ(BuildSetRequest(buffers), std::string("192.168.1.20   SET       ") + c.after);
   EXPECT_EQ(buffers.newSettings, c.after);  // stays rewritten for a later save
 }
 
@@ -96,14 +96,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SetRequest, A999CharacterTextMakesExactly1024Bytes) {
   SharedBuffers buffers = Device("nwk.ipaddr=192.168.1.20");
   buffers.newSettings = "a=" + std::string(kMaxSettingsLength - 2, 'x');
-  EXPECT_EQ(BuildSetRequest(buffers, true).size(), kMaxDatagramLength);
+  EXPECT_EQ(BuildSetRequest(buffers).size(), kMaxDatagramLength);
 }
 
 TEST(SetRequest, LocaleThatWouldOverflowStaysAndTheDatagramFits) {
   SharedBuffers buffers = Device("nwk.ipaddr=192.168.1.20");
   const std::string full = "locale=en&a=" + std::string(kMaxSettingsLength - 12, 'x');
   buffers.newSettings = full;
-  const std::string datagram = BuildSetRequest(buffers, true);
+  EXPECT_FALSE(RewriteLocale(buffers.newSettings, true));
+  const std::string datagram = BuildSetRequest(buffers);
   EXPECT_EQ(buffers.newSettings, full);
   EXPECT_EQ(datagram.size(), kMaxDatagramLength);
 }

@@ -11,10 +11,10 @@
 namespace tamberlyx {
 namespace {
 
-TEST(StringTableTest, HoldsEveryIdFrom103To162) {
-  for (unsigned id = 103; id <= 162; ++id) EXPECT_FALSE(LoadString(id).empty()) << id;
+TEST(StringTableTest, HoldsEveryIdFrom103To164) {
+  for (unsigned id = 103; id <= 164; ++id) EXPECT_FALSE(LoadString(id).empty()) << id;
   EXPECT_EQ(LoadString(102), "");
-  EXPECT_EQ(LoadString(163), "");
+  EXPECT_EQ(LoadString(165), "");
   EXPECT_EQ(LoadString(0), "");
 }
 
@@ -71,7 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "The settings do not fit in the device's settings text of 999 "
                  "characters.\nShorten the %1.",
                  "새로운셋팅이 Tamberlyx의 셋팅(999자)에 들어가지 않습니다.\n%1 항목을 줄여 "
-                 "주세요."}),
+                 "주세요."},
+        HalfCase{163, "A new search read the device's settings again. Check them from Step 2.",
+                 "새로운 검색으로 Tamberlyx의 셋팅을 다시 읽었습니다. Step 2에서부터 셋팅을 "
+                 "확인해 주세요."},
+        HalfCase{
+            164, "The device now answers at another address. Enter its password again in Step 1.",
+            "Tamberlyx이 다른 주소에서 응답합니다. Step 1에서 비밀번호를 다시 입력해 주세요."}),
     [](const testing::TestParamInfo<HalfCase>& param) {
       return "Id" + std::to_string(param.param.id);
     });

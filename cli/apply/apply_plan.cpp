@@ -1,0 +1,149 @@
+#include "cli/apply/apply_plan.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <variant>
+
+#include "cli/exchange/entry_match.h"
+#include "cli/output/printable_text.h"
+#include "protocol/settings_keys.h"
+#include "protocol/settings_text.h"
+
+namespace tamberlyx::cli {
+namespace {
+
+// What a device can be named by, read once per record: a thousand devices of the file are
+// each matched against a thousand records.
+struct RecordKeys {
+  std::string mac;  // lower case
+  std::string name;
+};
+
+std::vector<RecordKeys> KeysOf(const std::vector<DeviceRecord>& records) {
+  std::vector<RecordKeys> keys;
+  for (const DeviceRecord& record : records) {
+    keys.push_back({MacKey(GetSettingValue(record.settingsText, kKeyMac)),
+                    GetSettingValue(record.settingsText, kKeyHostName)});
+  }
+  return keys;
+}
+
+bool Matches(const FileDevice& device, const std::string& wanted, const DeviceRecord& record,
+             const RecordKeys& keys) {
+  switch (device.naming) {
+    case DeviceNaming::kMac:
+      return keys.mac == wanted;
+    case DeviceNaming::kAddress:
+      return record.address == wanted;
+    case DeviceNaming::kName:
+      return keys.name == wanted;
+  }
+  return false;
+}
+
+// The index of the one record that is `device`, or an error.
+std::variant<std::size_t, std::string> Locate(const FileDevice& device,
+                                              const std::vector<DeviceRecord>& records,
+                                              const std::vector<RecordKeys>& keys) {
+  const std::string wanted =
+      device.naming == DeviceNaming::kMac ? MacKey(device.identifier) : device.identifier;
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (Matches(device, wanted, records[i], keys[i])) found.push_back(i);
+  }
+  if (found.empty()) return std::string("not found");
+  if (found.size() > 1) {
+    return std::to_string(found.size()) + " devices answered to " + DeviceLabel(device);
+  }
+  return found.front();
+}
+
+// The entries that differ; a key the device does not report is refused, at its place.
+void Compare(PlannedDevice& planned, const DeviceRecord& record, Plan& plan) {
+  for (const FileSetting& setting : planned.file->settings) {
+    const SettingAssignment& entry = setting.entry;
+    if (!HasSettingKey(record.settingsText, entry.key)) {
+      plan.refusals.push_back({setting.at, DeviceLabel(*planned.file) +
+                                               " does not report the key \"" + entry.key + "\""});
+      continue;
+    }
+    const std::string old = GetSettingValue(record.settingsText, entry.key);
+    if (!HoldsValue(entry.key, old, entry.value, kClockTolerance)) {
+      planned.changes.push_back({entry.key, old, entry.value});
+    }
+  }
+}
+
+void PlanFound(PlannedDevice& planned, const DeviceRecord& record, bool korean, Plan& plan) {
+  planned.address = record.address;
+  planned.nowAt = record.address;
+  if (const std::string mac = GetSettingValue(record.settingsText, kKeyMac); !mac.empty()) {
+    planned.mac = mac;
+  }
+  const std::size_t refusalsBefore = plan.refusals.size();
+  Compare(planned, record, plan);
+  if (plan.refusals.size() != refusalsBefore) return;
+  planned.buffers = {record.settingsText, record.settingsText, record.address, {}};
+  const std::string refused =
+      EditForSave(planned.buffers.newSettings, FileEntries(*planned.file), korean);
+  if (!refused.empty()) {
+    plan.refusals.push_back({planned.file->at, DeviceLabel(*planned.file) + ": " + refused});
+    return;
+  }
+  planned.result = planned.changes.empty() ? ApplyResult::kUnchanged : ApplyResult::kChanged;
+}
+
+void FailRepeats(Plan& plan) {
+  std::unordered_map<std::string, const PlannedDevice*> first;
+  for (PlannedDevice& device : plan.devices) {
+    if (device.address.empty()) continue;
+    const auto [earlier, fresh] = first.emplace(device.address, &device);
+    if (fresh) continue;
+    device.result = ApplyResult::kFailed;
+    device.error = "the same device as " + DeviceLabel(*earlier->second->file);
+    device.changes.clear();
+  }
+}
+
+}  // namespace
+
+Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean) {
+  Plan plan;
+  const std::vector<RecordKeys> keys = KeysOf(records);
+  for (const FileDevice& device : file.devices) {
+    PlannedDevice planned;
+    planned.file = &device;
+    if (device.naming == DeviceNaming::kMac) planned.mac = device.identifier;
+    const auto located = Locate(device, records, keys);
+    if (const auto* error = std::get_if<std::string>(&located)) {
+      planned.error = *error;
+    } else {
+      PlanFound(planned, records[std::get<std::size_t>(located)], korean, plan);
+    }
+    plan.devices.push_back(std::move(planned));
+  }
+  FailRepeats(plan);
+  return plan;
+}
+
+std::string FormatPlan(const Plan& plan) {
+  std::string text;
+  for (const PlannedDevice& device : plan.devices) {
+    text += PrintableText(DeviceLabel(*device.file));
+    if (!device.address.empty()) text += " at " + device.address;
+    if (device.result == ApplyResult::kFailed) {
+      text += ": failed: " + PrintableText(device.error) + "\n";
+    } else if (device.result == ApplyResult::kUnchanged) {
+      text += ": unchanged\n";
+    } else {
+      text += ":\n";
+      for (const SettingChange& change : device.changes) {
+        text += "- " + PrintableText(change.key + "=" + change.oldValue) + "\n";
+        text += "+ " + PrintableText(change.key + "=" + change.newValue) + "\n";
+      }
+    }
+  }
+  return text;
+}
+
+}  // namespace tamberlyx::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/apply_file/apply_file.h"
+#include "protocol/device_list.h"
+#include "protocol/shared_buffers.h"
+
+namespace tamberlyx::cli {
+
+enum class ApplyResult { kChanged, kUnchanged, kFailed };
+
+struct SettingChange {
+  std::string key;
+  std::string oldValue;
+  std::string newValue;
+};
+
+// What the run does with one device of the file, and in the end what came of it.
+struct PlannedDevice {
+  const FileDevice* file = nullptr;
+  ApplyResult result = ApplyResult::kFailed;  // the plan says kChanged for "to change"
+  std::string error;
+  std::string mac;      // as the device reports it, else as the file names it
+  std::string address;  // where it answered the first search; empty when not found
+  std::string nowAt;    // where it answered last
+  std::vector<SettingChange> changes;
+  SharedBuffers buffers;  // selected, with the file's entries in newSettings
+};
+
+struct Plan {
+  std::vector<PlannedDevice> devices;  // in file order
+  std::vector<FileError> refusals;     // entries no device may take; nothing is sent then
+};
+
+// Matches each device of the file against what answered the search and works out the entries
+// that differ. A device is found by MAC (any case), by the address it answered from, or by its
+// full server name; several answers for one name, or two devices of the file that are one,
+// fail it.
+Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean);
+
+// "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device.
+std::string FormatPlan(const Plan& plan);
+
+}  // namespace tamberlyx::cli

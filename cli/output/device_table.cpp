@@ -1,0 +1,54 @@
+#include "cli/output/device_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "cli/output/printable_text.h"
+#include "protocol/settings_keys.h"
+#include "protocol/settings_text.h"
+#include "protocol/utf8.h"
+
+namespace tamberlyx::cli {
+namespace {
+
+TableRow MakeRow(const DeviceRecord& record) {
+  return {PrintableText(record.hostName), record.address, AddressingMode(record),
+          PrintableText(GetSettingValue(record.settingsText, kKeyMac))};
+}
+
+std::string FormatRow(const TableRow& row, const std::array<std::size_t, 4>& widths) {
+  std::string line;
+  for (std::size_t column = 0; column < row.size(); ++column) {
+    line += row[column];
+    if (column + 1 == row.size()) break;
+    line.append(widths[column] - Utf8CharacterCount(row[column]) + 2, ' ');
+  }
+  line.erase(line.find_last_not_of(' ') + 1);
+  return line + "\n";
+}
+
+}  // namespace
+
+std::string AddressingMode(const DeviceRecord& record) {
+  return GetSettingValue(record.settingsText, kKeyBootProto) == kBootProtoDhcp ? "DHCP" : "fixed";
+}
+
+std::string FormatTable(const std::vector<TableRow>& rows) {
+  std::array<std::size_t, 4> widths{};
+  for (const TableRow& row : rows) {
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      widths[column] = std::max(widths[column], Utf8CharacterCount(row[column]));
+    }
+  }
+  std::string table;
+  for (const TableRow& row : rows) table += FormatRow(row, widths);
+  return table;
+}
+
+std::string FormatDeviceTable(const std::vector<DeviceRecord>& records) {
+  std::vector<TableRow> rows{{"NAME", "ADDRESS", "MODE", "MAC"}};
+  for (const DeviceRecord& record : records) rows.push_back(MakeRow(record));
+  return FormatTable(rows);
+}
+
+}  // namespace tamberlyx::cli
