@@ -55,6 +55,12 @@ CLI::App& AddCommand(Declaration& declaration, const std::string& name, CommandK
   command.preparse_callback(
       [&parsed = declaration.command, kind](std::size_t) { parsed.kind = kind; });
   AddSearchArguments(command, declaration.command.search);
+  command
+      .add_flag("-v,--verbose", declaration.command.verbose,
+                "Prints what went over the wire on standard error: each datagram\n"
+                "sent, each answer taken or dropped (with why), each listening window.\n"
+                "No password and no settings value is printed.")
+      ->group(kSearchGroup);
   return command;
 }
 

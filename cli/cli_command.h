@@ -17,8 +17,9 @@ inline constexpr int kDefaultApplyWaitSeconds = 30;
 
 struct CliCommand {
   CommandKind kind = CommandKind::kHelp;
-  bool json = false;   // discover, apply: machine-readable output
-  bool stats = false;  // discover: listed count and window length on stderr
+  bool json = false;     // discover, apply: machine-readable output
+  bool stats = false;    // discover: listed count and window length on stderr
+  bool verbose = false;  // every command: the events of the wire on stderr
   std::string address;
   std::vector<SettingAssignment> assignments;
   SearchOptions search;  // every command searches first

@@ -7,7 +7,9 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/output/password_input.h"
+#include "operations/stream_event_sink.h"
 #include "platform/language/system_language.h"
+#include "platform/log/program_start.h"
 #include "platform/net/posix_interface_network.h"
 #include "platform/net/qt_exchange_timer.h"
 #include "platform/net/udp_transport.h"
@@ -40,6 +42,11 @@ int main(int argc, char** argv) {
   }
 
   QCoreApplication application(argc, argv);
+  StreamEventSink verbose(std::cerr, "tamberlyx-cli");
+  if (parsed.command->verbose) {
+    SetEventSink(&verbose);
+    ReportProgramStart("tamberlyx-cli");
+  }
   UdpTransport transport;
   PosixInterfaceNetwork interfaces;
   QtExchangeTimer timer;

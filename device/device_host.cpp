@@ -7,6 +7,7 @@
 #include "device/http_page.h"
 #include "device/interface_move.h"
 #include "device/printable.h"
+#include "protocol/events.h"
 #include "protocol/ipv4_text.h"
 
 namespace tamberlyx::device {
@@ -71,6 +72,10 @@ void DeviceHost::ReceiveAll() {
   for (int i = 0; i < kMaxReadsPerWake; ++i) {
     const std::optional<ReceivedDatagram> datagram = m_udp.Receive();
     if (!datagram) return;
+    if (EventsWanted()) {
+      ReportEvent(DatagramEvent(EventKind::kReceived, datagram->bytes, FormatIpv4(datagram->source),
+                                datagram->sourcePort));
+    }
     std::fprintf(m_log, "recv %s > %s %zu bytes: %s\n",
                  Endpoint(datagram->source, datagram->sourcePort).c_str(),
                  FormatIpv4(datagram->destination).c_str(), datagram->bytes.size(),
@@ -173,6 +178,10 @@ std::vector<std::size_t> DeviceHost::Recipients(std::uint32_t destination) const
 
 void DeviceHost::SendNow(const PendingSend& send) {
   const int error = m_udp.Send(send.bytes, send.source, send.destination, send.port);
+  if (EventsWanted()) {
+    ReportEvent(DatagramEvent(error == 0 ? EventKind::kSent : EventKind::kSendFailed, send.bytes,
+                              FormatIpv4(send.destination), send.port));
+  }
   const std::string text = PrintableBytes(send.bytes);
   if (error != 0) {
     std::fprintf(m_log, "fail %s > %s %zu bytes: %s (%s)\n", FormatIpv4(send.source).c_str(),

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "device/settings_file.h"
 #include "device/smb_config.h"
 #include "device/smb_server.h"
+#include "operations/stream_event_sink.h"
+#include "platform/log/program_start.h"
 #include "platform/net/interface_addresses.h"
 #include "protocol/constants.h"
 #include "protocol/ipv4_text.h"
@@ -119,6 +122,11 @@ int main(int argc, char** argv) {
     const auto text = LoadSettingsFile(options.settingsFile, error);
     if (!text) return Fail(error, kUsageExitCode);
     options.device.settings = *text;
+  }
+  tamberlyx::StreamEventSink verbose(std::cerr, "tamberlyx-device");
+  if (options.verbose) {
+    tamberlyx::SetEventSink(&verbose);
+    tamberlyx::ReportProgramStart("tamberlyx-device");
   }
   return Serve(options);
 }

@@ -94,6 +94,9 @@ void Declare(CLI::App& app, ProgramOptions& options) {
   app.add_option("--password", device.password, "admin password (default admin)")
       ->type_name("PASSWORD")
       ->check(Refusing(PasswordError));
+  app.add_flag("-v,--verbose", options.verbose,
+               "each request received and reply sent on standard error, as the\n"
+               "client's -v words it (no password, no settings value)");
   app.add_option("--settings", options.settingsFile,
                  "settings text to report instead of the default one")
       ->type_name("FILE")

@@ -28,6 +28,7 @@ struct ProgramOptions {
   std::string smbDir;                         // empty: no network shares
   std::optional<std::string> smbPassword;     // unset: the admin password
   NetworkOptions network;
+  bool verbose = false;  // the events of the wire on standard error
   bool help = false;
 };
 

@@ -37,6 +37,12 @@ std::string WithDetail(std::string line, const std::string& detail) {
 
 std::string EventLine(const Event& e) {
   switch (e.kind) {
+    case EventKind::kProgram:
+      return Shown(e.detail);
+    case EventKind::kReceived:
+      return WithDetail("received " + Shown(e.word) + " " + Bytes(e.length) + " from " + e.address +
+                            ":" + std::to_string(e.port),
+                        e.detail);
     case EventKind::kInterface:
       return "interface " + Shown(e.interfaceName) + " " + e.address;
     case EventKind::kSent:

@@ -1,6 +1,7 @@
 #include "protocol/events.h"
 
 #include "protocol/constants.h"
+#include "protocol/datagram.h"
 #include "protocol/display_text.h"
 
 namespace tamberlyx {
@@ -34,6 +35,19 @@ bool EventsWanted() {
 
 void ReportEvent(const Event& event) {
   if (g_sink) g_sink->Report(event);
+}
+
+Event DatagramEvent(EventKind kind, std::string_view datagram, std::string address,
+                    std::uint16_t port, std::string interfaceName) {
+  const std::optional<ParsedDatagram> parsed = ParseDatagram(datagram);
+  const std::string_view word = parsed ? parsed->wordToken : std::string_view();
+  return {.kind = kind,
+          .interfaceName = std::move(interfaceName),
+          .address = std::move(address),
+          .port = port,
+          .word = DisplayText(word, "?"),
+          .length = datagram.size(),
+          .detail = parsed ? SafeBody(word, parsed->body) : std::string()};
 }
 
 std::string SafeBody(std::string_view word, std::string_view body) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "protocol/constants.h"
-#include "protocol/datagram.h"
 #include "protocol/events.h"
 
 namespace tamberlyx {
@@ -74,15 +73,8 @@ std::optional<LocalInterface> SearchTransport::DeviceInterface(std::string_view 
 
 void SearchTransport::Record(std::string_view datagram, SearchRoute route) {
   if (EventsWanted()) {
-    const std::optional<ParsedDatagram> parsed = ParseDatagram(datagram);
-    const std::string_view word = parsed ? parsed->wordToken : std::string_view();
-    ReportEvent({.kind = route.sent ? EventKind::kSent : EventKind::kSendFailed,
-                 .interfaceName = route.interfaceName,
-                 .address = route.destination,
-                 .port = DEVICE_PORT,
-                 .word = std::string(word),
-                 .length = datagram.size(),
-                 .detail = parsed ? SafeBody(word, parsed->body) : std::string()});
+    ReportEvent(DatagramEvent(route.sent ? EventKind::kSent : EventKind::kSendFailed, datagram,
+                              route.destination, DEVICE_PORT, route.interfaceName));
   }
   m_routes.push_back(std::move(route));
 }

@@ -55,14 +55,11 @@ void EventLog::Report(const Event& event) {
   const QString line = QString::fromStdString(EventLine(event));
   if (IsDriveEvent(event.kind)) {
     qCInfo(lcDrive).noquote() << line;
+  } else if (event.kind == EventKind::kProgram || event.kind == EventKind::kInterface) {
+    qCInfo(lcStart).noquote() << line;
   } else {
     qCInfo(lcNet).noquote() << line;
   }
-  Write(line);
-}
-
-void EventLog::Note(const QString& line) {
-  qCInfo(lcStart).noquote() << line;
   Write(line);
 }
 

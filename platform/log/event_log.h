@@ -8,8 +8,8 @@
 
 namespace tamberlyx {
 
-// The wizard's log. Every event goes to Qt's logging categories (tamberlyx.net,
-// tamberlyx.drive: off unless QT_LOGGING_RULES switches them on) and, always, to a file of this
+// The wizard's log. Every event goes to Qt's logging categories (tamberlyx.start,
+// tamberlyx.net, tamberlyx.drive: off unless QT_LOGGING_RULES switches them on) and, always, to a file of this
 // run in the user's state folder, which keeps the last three runs in at most 1 MB, for a user
 // who started the wizard from the menu and wants to send it to whoever helps them.
 class EventLog : public EventSink {
@@ -21,8 +21,6 @@ class EventLog : public EventSink {
   EventLog& operator=(const EventLog&) = delete;
 
   void Report(const Event& event) override;
-  // A line of the start (program and Qt versions), in the file and under tamberlyx.start.
-  void Note(const QString& line);
 
   QString FilePath() const { return m_file.fileName(); }
   static QString DefaultFolder();

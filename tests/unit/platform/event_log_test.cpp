@@ -23,7 +23,7 @@ TEST(EventLogTest, KeepsTheLastThreeRunsInUnderAMegabyte) {
                      .detail = "sys.hostname,nwk.ip"};
   for (int run = 1; run <= 5; ++run) {
     EventLog log(folder.path());
-    log.Note(QStringLiteral("run %1").arg(run));
+    log.Report({.kind = EventKind::kProgram, .detail = "run " + std::to_string(run)});
     for (int i = 0; i < 20000; ++i) log.Report(answer);  // far more than a run may keep
   }
   const QStringList kept = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
