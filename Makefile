@@ -8,7 +8,7 @@ DEBIAN_PACKAGES := build-essential cmake clang libclang-rt-14-dev clang-format \
   scdoc dpkg-dev desktop-file-utils appstream lintian man-db \
   samba gvfs gvfs-backends gvfs-fuse dbus-daemon libglib2.0-bin \
   xdotool imagemagick jq qt6-wayland at-spi2-core python3-pyatspi \
-  nlohmann-json3-dev ansible-core ccache libcli11-dev
+  nlohmann-json3-dev ansible-core ccache libcli11-dev qt6-translations-l10n
 
 .PHONY: deps build asan tsan fuzz test test-asan test-tsan demo bench screenshots format clean \
   package install

@@ -2,6 +2,8 @@
 
 #include "netdrive/drive_letters.h"
 #include "netdrive/remote_name.h"
+#include "protocol/display_text.h"
+#include "protocol/events.h"
 
 namespace tamberlyx::netdrive {
 
@@ -23,7 +25,12 @@ ProviderOutcome ConnectShare(NetworkProvider& provider, const std::string& name,
       return {ProviderStatus::kFailed, "no free drive letter for " + share.remoteName};
     }
   }
-  return provider.AddConnection(share, password, user);
+  const ProviderOutcome outcome = provider.AddConnection(share, password, user);
+  // The share and what the provider said; the credentials never.
+  const std::string shown = DisplayText(share.remoteName, "?");
+  ReportEvent({.kind = outcome.Ok() ? EventKind::kShareMounted : EventKind::kShareFailed,
+               .detail = outcome.Ok() ? shown : shown + ": " + DisplayText(outcome.detail, "?")});
+  return outcome;
 }
 
 void DisconnectShare(NetworkProvider& provider, const std::string& name) {

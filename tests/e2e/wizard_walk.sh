@@ -32,12 +32,21 @@ e2e_start_device first 10.66.0.11 --settings "$NETNS_TMP/first.txt" --password f
 e2e_start_device second 10.66.0.12 --settings "$NETNS_TMP/second.txt" --password s3cret \
   --delay 150
 walk_start_xvfb || fail "cannot start Xvfb"
-walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}"
+walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}" QT_LOGGING_RULES="tamberlyx.*=true"
 
 WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_MODE=$mode WALK_NAME=archive \
   WALK_ADDRESS=$typed WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
 
 grep -q '^recv .*VERIFY    passwd=first$' "$NETNS_TMP/second.log" || fail "no wrong try"
+# The log: on standard error when asked for, always in the state folder; no password in either.
+kept="$NETNS_TMP/state/tamberlyx/wizard-1.log"
+for log in "$NETNS_TMP/wizard.log" "$kept"; do
+  grep -q 'sent Tamberlyx (24 bytes) to 255.255.255.255:1212 via eth0' "$log" ||
+    fail "no search in $log"
+  grep -q 'passwd=(hidden)' "$log" || fail "no password check in $log"
+  grep -Eq 's3cret|passwd=first' "$log" && fail "a password in $log"
+done
+grep -q 'tamberlyx.net: sent' "$NETNS_TMP/wizard.log" || fail "no category in the wizard's output"
 grep -q '^recv .*VERIFY' "$NETNS_TMP/first.log" && fail "the first device was asked"
 grep -q '^recv .*SET' "$NETNS_TMP/first.log" && fail "the first device was written"
 

@@ -46,8 +46,8 @@ for path in /usr/bin/tamberlyx-setup /usr/bin/tamberlyx-cli \
   check "holds $path" grep -qxF "$path" <<<"$listed"
 done
 check "nothing outside /usr" test -z "$(grep -v '^/usr/' <<<"$listed")"
-check "Recommends fonts and GVfs" test "$(dpkg-deb -f "$deb" Recommends)" = \
-  "fonts-liberation, fonts-nanum, gvfs-backends"
+check "Recommends fonts, GVfs and Qt's translations" test "$(dpkg-deb -f "$deb" Recommends)" = \
+  "fonts-liberation, fonts-nanum, gvfs-backends, qt6-translations-l10n"
 check "Depends computed from the binaries" grep -q libqt6widgets6 <<<"$(dpkg-deb -f "$deb" Depends)"
 
 root=$work/root
@@ -100,17 +100,17 @@ while IFS='|' read -r words expected; do
 done <<'CASES'
 tamberlyx-cli |discover verify set apply --help
 tamberlyx-cli v|verify
-tamberlyx-cli discover |--json --stats --every-interface --address
-tamberlyx-cli discover --json |--stats --every-interface --address
+tamberlyx-cli discover |--json --stats --every-interface --address --verbose
+tamberlyx-cli discover --json |--stats --every-interface --address --verbose
 tamberlyx-cli discover --stats --j|--json
-tamberlyx-cli discover --every-interface --address 10.0.0.9 --|--json --stats --address
+tamberlyx-cli discover --every-interface --address 10.0.0.9 --|--json --stats --address --verbose
 tamberlyx-cli discover --address |
 tamberlyx-cli verify |
-tamberlyx-cli verify --|--every-interface --address
+tamberlyx-cli verify --|--every-interface --address --verbose
 tamberlyx-cli set 10.0.0.1 |
-tamberlyx-cli set --every-interface 10.0.0.1 --|--address --wait
-tamberlyx-cli apply --|--check --json --parallel --wait --every-interface --address --password-file
-tamberlyx-cli apply --check --json --|--parallel --wait --every-interface --address --password-file
+tamberlyx-cli set --every-interface 10.0.0.1 --|--address --verbose --wait
+tamberlyx-cli apply --|--check --json --parallel --wait --every-interface --address --verbose --password-file
+tamberlyx-cli apply --check --json --|--parallel --wait --every-interface --address --verbose --password-file
 tamberlyx-cli apply --wait |
 CASES
 

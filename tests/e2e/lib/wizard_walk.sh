@@ -78,9 +78,10 @@ walk_start_wizard() {
   local log=$1
   shift
   mkdir -p "$NETNS_TMP/runtime" && chmod 700 "$NETNS_TMP/runtime"
+  # The wizard's log of its runs goes to the test's own folder, not the user's.
   netns_start pc "$log" env DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
     WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" QT_QPA_PLATFORM="${WALK_PLATFORM:-xcb}" \
-    XDG_RUNTIME_DIR="$NETNS_TMP/runtime" "$@" "$WIZARD"
+    XDG_RUNTIME_DIR="$NETNS_TMP/runtime" XDG_STATE_HOME="$NETNS_TMP/state" "$@" "$WIZARD"
   WALK_WIZARD_PID=${NETNS_PIDS[-1]}
 }
 

@@ -7,6 +7,7 @@
 
 #include "netdrive/fake_host_resolver.h"
 #include "netdrive/fake_network_provider.h"
+#include "protocol/events.h"
 
 namespace tamberlyx::netdrive {
 namespace {
@@ -212,6 +213,40 @@ const MapCase kMapCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, MapDeviceSharesTest, ::testing::ValuesIn(kMapCases),
                          [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace tamberlyx::netdrive
+
+namespace tamberlyx::netdrive {
+namespace {
+
+class RecordingSink : public EventSink {
+ public:
+  RecordingSink() { SetEventSink(this); }
+  ~RecordingSink() override { SetEventSink(nullptr); }
+  void Report(const Event& event) override { events.push_back(event); }
+  std::vector<Event> events;
+};
+
+TEST(MapDeviceSharesEventsTest, EachShareIsLoggedWithoutTheCredentials) {
+  RecordingSink sink;
+  for (const char* password : {"secret", "wrong-secret"}) {
+    sink.events.clear();
+    FakeNetworkProvider fake;
+    fake.SetServerPassword("secret");
+    DeviceWithPublicAndMedia(fake);
+    FakeHostResolver resolver;
+    MapDeviceShares(fake, resolver, "192.168.0.1", password, "admin");
+    ASSERT_FALSE(sink.events.empty()) << password;
+    for (const Event& event : sink.events) {
+      const bool mounted = event.kind == EventKind::kShareMounted;
+      EXPECT_EQ(mounted, std::string(password) == "secret") << event.detail;
+      EXPECT_NE(event.detail.find("192.168.0.1"), std::string::npos) << event.detail;
+      EXPECT_EQ(event.detail.find("secret"), std::string::npos) << event.detail;
+      EXPECT_EQ(event.detail.find("admin"), std::string::npos) << event.detail;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace tamberlyx::netdrive
