@@ -9,9 +9,9 @@
 namespace tamberlyx {
 
 // The wizard's log. Every event goes to Qt's logging categories (tamberlyx.start,
-// tamberlyx.net, tamberlyx.drive: off unless QT_LOGGING_RULES switches them on) and, always, to a file of this
-// run in the user's state folder, which keeps the last three runs in at most 1 MB, for a user
-// who started the wizard from the menu and wants to send it to whoever helps them.
+// tamberlyx.net, tamberlyx.drive: off unless QT_LOGGING_RULES switches them on) and, always, to a
+// file of this run in the user's state folder, which keeps the last three runs in at most 1 MB, for
+// a user who started the wizard from the menu and wants to send it to whoever helps them.
 class EventLog : public EventSink {
  public:
   // `folder`: where the runs are kept; empty for the user's state folder.
