@@ -97,6 +97,16 @@ TEST_F(ExchangeEventsTest, NoPasswordAndNoSettingsValueInAnyEvent) {
   EXPECT_EQ(SafeBody(kWordVerify, "passwd=s3cret"), "passwd=(hidden)");
   EXPECT_EQ(SafeBody(kWordSet, "sys.hostname=vault&admin.pw=s3cret"), "sys.hostname,admin.pw");
   EXPECT_EQ(SafeBody(kWordGetOk, "a\x1b[2J=1"), "a?[2J");
+  // What leaves: a password check and a save, as the transport reports them.
+  const Event verify =
+      DatagramEvent(EventKind::kSent, BuildDatagram(kDevice, kWordVerify, "passwd=s3cret"), kDevice,
+                    DEVICE_PORT, "eth0");
+  EXPECT_EQ(verify.detail, "passwd=(hidden)");
+  EXPECT_EQ(verify.word, kWordVerify);
+  const Event set = DatagramEvent(EventKind::kSent,
+                                  BuildDatagram(kDevice, kWordSet, "sys.hostname=vault&x=s3cret"),
+                                  kDevice, DEVICE_PORT);
+  EXPECT_EQ(set.detail, "sys.hostname,x");
   for (const Event& event : m_sink.events) {
     for (const std::string* text : {&event.detail, &event.word, &event.address}) {
       EXPECT_EQ(text->find("s3cret"), std::string::npos);
