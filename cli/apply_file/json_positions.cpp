@@ -11,6 +11,12 @@
 namespace tamberlyx::cli {
 namespace {
 
+// Deeper than any devices file goes; a hostile file is refused at this depth at once instead of
+// costing time and memory in proportion to its depth.
+constexpr std::size_t kMaxDepth = 64;
+// Positions are asked for no deeper than a setting's value: /devices/N/settings/KEY.
+constexpr std::size_t kIndexedDepth = 4;
+
 // Counts the characters the library's lexer has taken, so each event can be placed.
 class CountingIterator {
  public:
@@ -121,11 +127,11 @@ class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
   bool key(string_t& name) override {
     Frame& frame = m_frames.back();
     frame.key = PointerToken(name);
-    const std::string pointer = Pointer();
-    if (!frame.names.insert(frame.key).second && !m_positions.m_repeated) {
-      m_positions.m_repeated = pointer;
-    }
-    m_positions.m_names[pointer] = Here();
+    const bool repeated = !frame.names.insert(frame.key).second && !m_positions.m_repeated;
+    const TextPosition at = Here();
+    if (repeated) m_positions.m_repeated = Pointer();
+    // The first repeated name is placed at any depth: it is what the refusal points at.
+    if (repeated || m_frames.size() <= kIndexedDepth) m_positions.m_names[Pointer()] = at;
     return true;
   }
   bool parse_error(std::size_t byte, const std::string&,
@@ -159,13 +165,22 @@ class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
     }
     return pointer;
   }
+  void Record() {
+    const TextPosition at = Here();
+    if (m_frames.size() <= kIndexedDepth) m_positions.m_values[Pointer()] = at;
+  }
   bool Scalar() {
-    m_positions.m_values[Pointer()] = Here();
+    Record();
     Advance();
     return true;
   }
   bool Open(bool array) {
-    m_positions.m_values[Pointer()] = Here();
+    if (m_frames.size() >= kMaxDepth) {
+      m_error = {m_cursor.At(m_taken == 0 ? 0 : m_taken - 1),
+                 "nested deeper than " + std::to_string(kMaxDepth) + " levels"};
+      return false;
+    }
+    Record();
     m_frames.push_back({array, 0, {}, {}});
     return true;
   }

@@ -1,5 +1,7 @@
 #include "cli/exchange/setting_assignment.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "protocol/constants.h"
@@ -22,6 +24,18 @@ AssignmentOutcome CheckAssignment(std::string key, std::string value) {
   // Refusals quote the entry as it would be written.
   const auto written = [&] { return "\"" + key + "=" + value + "\""; };
   if (key.empty()) return {std::nullopt, "expected KEY=VALUE, got " + written()};
+  // The device keeps its settings in zero-terminated strings: a control character would cut
+  // or corrupt them.
+  for (const std::string* text : {&key, &value}) {
+    const auto control =
+        std::ranges::find_if(*text, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+    if (control != text->end()) {
+      char code[8];
+      std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned char>(*control));
+      return {std::nullopt, std::string("a control character (") + code + ") cannot be part of " +
+                                (text == &key ? "a key" : "a value")};
+    }
+  }
   if (key.find('&') != std::string::npos || value.find('&') != std::string::npos) {
     return {std::nullopt, "\"&\" separates entries and cannot be part of " + written()};
   }

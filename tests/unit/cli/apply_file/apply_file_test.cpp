@@ -64,6 +64,21 @@ TEST(ApplyFile, ReportsEveryErrorAtItsLineAndColumn) {
            "\"}}]}",
        {{1, 46}},
        "longer than 999"},
+      // A hostile file is refused at a fixed depth: it once cost seconds and hundreds of MB.
+      {std::string(65, '[') + std::string(65, ']'), {{1, 65}}, "nested deeper than 64 levels"},
+      {std::string(20000, '[') + std::string(20000, ']'), {{1, 65}}, "nested deeper than 64"},
+      {"{\"devices\": [], \"x\": " + std::string(20000, '['), {{1, 85}}, "nested deeper"},
+      {std::string(64, '[') + std::string(64, ']'), {{1, 1}}, "\"devices\" array"},
+      // Zero-terminated on the device: a control character would cut or corrupt the settings.
+      {"{\"devices\": [{\"name\": \"A\", \"settings\": {\"k\": \"a\\u0000b\"}}]}",
+       {{1, 41}},
+       "control character (U+0000) cannot be part of a value"},
+      {"{\"devices\": [{\"name\": \"A\", \"settings\": {\"k\": \"a\\nb\"}}]}",
+       {{1, 41}},
+       "(U+000A)"},
+      {"{\"devices\": [{\"name\": \"A\", \"settings\": {\"k\\u007f\": \"1\"}}]}",
+       {{1, 41}},
+       "(U+007F) cannot be part of a key"},
   };
   for (const Case& c : cases) {
     const ApplyFileOutcome parsed = ParseApplyFile(c.text);
