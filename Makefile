@@ -47,7 +47,7 @@ tsan: deps
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz -j $(JOBS) --target fuzz_protocol
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz_protocol fuzz_apply_file
 	tests/fuzz/run-fuzzers build/fuzz 20
 
 # Every test: unit, widget and end-to-end (the last needs root for its network namespaces).

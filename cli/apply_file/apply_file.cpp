@@ -58,7 +58,10 @@ class FileReader {
   }
 
   void Members(const Json& value, const std::string& pointer, FileDevice& device) {
-    for (const auto& [name, member] : value.items()) {
+    for (const auto& item : value.items()) {
+      // Named, not a structured binding: clang 14 cannot capture one in the lambda below.
+      const std::string& name = item.key();
+      const Json& member = item.value();
       const std::string at = pointer + "/" + PointerToken(name);
       const bool naming =
           std::ranges::any_of(kNamings, [&](const Naming& n) { return name == n.member; });
