@@ -29,6 +29,11 @@ std::string Why(DropReason reason) {
   return "unknown reason";
 }
 
+// Where an answer came in, when the transport knows.
+std::string On(const std::string& interfaceName) {
+  return interfaceName.empty() ? std::string() : " on " + Shown(interfaceName);
+}
+
 std::string WithDetail(std::string line, const std::string& detail) {
   return detail.empty() ? line : line + ": " + Shown(detail);
 }
@@ -54,11 +59,12 @@ std::string EventLine(const Event& e) {
       return "could not send " + Shown(e.word) + " " + Bytes(e.length) + " to " + e.address +
              (e.interfaceName.empty() ? "" : " via " + Shown(e.interfaceName));
     case EventKind::kAnswerAccepted:
-      return WithDetail(
-          "answer " + Shown(e.word) + " " + Bytes(e.length) + " from " + e.address + " accepted",
-          e.detail);
+      return WithDetail("answer " + Shown(e.word) + " " + Bytes(e.length) + " from " + e.address +
+                            On(e.interfaceName) + " accepted",
+                        e.detail);
     case EventKind::kAnswerDropped:
-      return "answer " + Bytes(e.length) + " from " + e.address + " dropped: " + Why(e.reason);
+      return "answer " + Bytes(e.length) + " from " + e.address + On(e.interfaceName) +
+             " dropped: " + Why(e.reason);
     case EventKind::kWindowOpened:
       return "window for " + Shown(e.word) + " to " + e.address + " opened, " +
              std::to_string(e.count) + " ticks";

@@ -16,6 +16,7 @@ constexpr int kMaxReadsPerNotification = 256;
 
 void ReportDrop(const Datagram& datagram, DropReason reason) {
   ReportEvent({.kind = EventKind::kAnswerDropped,
+               .interfaceName = datagram.interfaceName,
                .address = datagram.source,
                .length = datagram.bytes.size(),
                .reason = reason});
@@ -134,6 +135,7 @@ void Exchange::HandleDatagram(const Datagram& datagram) {
   ++m_answers;
   if (EventsWanted()) {
     ReportEvent({.kind = EventKind::kAnswerAccepted,
+                 .interfaceName = datagram.interfaceName,
                  .address = datagram.source,
                  .word = std::string(reply->wordToken),
                  .length = datagram.bytes.size(),

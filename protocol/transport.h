@@ -11,8 +11,10 @@
 namespace tamberlyx {
 
 struct Datagram {
-  std::string bytes;   // as received; longer than kMaxDatagramLength when it was truncated
-  std::string source;  // dotted-decimal source address
+  std::string bytes;            // as received; longer than kMaxDatagramLength when it was truncated
+  std::string source;           // dotted-decimal source address
+  unsigned interfaceIndex = 0;  // the interface it came in on; 0 when unknown
+  std::string interfaceName = {};  // the same by name, for the log; empty when unknown
 };
 
 // Datagrams that reached the PC but never the exchange.

@@ -143,7 +143,7 @@ std::optional<DatagramReader::Drained> DatagramReader::Drain(std::size_t index, 
       lastArrival = std::max(lastArrival, arrival);
       if (const auto overflow = batch.OverflowCount(i)) m_overflowSeen[index] = *overflow;
       if (index > 0 && batch.ToGroupAddress(i)) continue;
-      arrivals.push_back({arrival, {batch.Bytes(i), batch.Source(i)}});
+      arrivals.push_back({arrival, {batch.Bytes(i), batch.Source(i), batch.InterfaceIndex(i)}});
     }
     // Fewer than asked for: the socket ran empty after this call began.
     if (count < static_cast<int>(SocketBatch::kSize)) return Drained{asked, readAny};

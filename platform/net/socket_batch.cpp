@@ -75,6 +75,14 @@ std::optional<std::int64_t> SocketBatch::ArrivalNs(unsigned i) const {
   return std::int64_t{stamp.tv_sec} * 1'000'000'000 + stamp.tv_nsec;
 }
 
+unsigned SocketBatch::InterfaceIndex(unsigned i) const {
+  const cmsghdr* c = Find(i, IPPROTO_IP, IP_PKTINFO);
+  if (c == nullptr) return 0;
+  in_pktinfo info{};
+  std::memcpy(&info, CMSG_DATA(c), sizeof info);
+  return info.ipi_ifindex > 0 ? static_cast<unsigned>(info.ipi_ifindex) : 0;
+}
+
 bool SocketBatch::ToGroupAddress(unsigned i) const {
   const cmsghdr* c = Find(i, IPPROTO_IP, IP_PKTINFO);
   if (c == nullptr) return false;

@@ -26,7 +26,8 @@ class SocketBatch {
   // Of datagram `i` of the last Receive: its bytes, cut one byte past the longest accepted
   // datagram, so that an oversized one still shows as oversized.
   std::string Bytes(unsigned i) const;
-  std::string Source(unsigned i) const;  // dotted decimal; empty when not IPv4
+  std::string Source(unsigned i) const;       // dotted decimal; empty when not IPv4
+  unsigned InterfaceIndex(unsigned i) const;  // the interface it came in on; 0 when unknown
   // When it arrived, in nanoseconds of the system clock, if the kernel stamped it.
   std::optional<std::int64_t> ArrivalNs(unsigned i) const;
   // Sent to a broadcast or multicast address rather than to one of this host's own.

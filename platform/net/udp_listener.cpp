@@ -1,5 +1,6 @@
 #include "platform/net/udp_listener.h"
 
+#include <net/if.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -68,7 +69,17 @@ void UdpListener::Wake() const {
 }
 
 std::optional<Datagram> UdpListener::Receive() {
-  return m_queue.Pop();
+  std::optional<Datagram> datagram = m_queue.Pop();
+  if (datagram && datagram->interfaceIndex != 0) {
+    // Named once per interface: a burst of thousands comes in on one or two.
+    auto [name, added] = m_interfaceNames.try_emplace(datagram->interfaceIndex);
+    if (added) {
+      char text[IF_NAMESIZE] = {};
+      if (::if_indextoname(datagram->interfaceIndex, text)) name->second = text;
+    }
+    datagram->interfaceName = name->second;
+  }
+  return datagram;
 }
 
 ReceiveDrops UdpListener::Drops() const {

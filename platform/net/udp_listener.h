@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/net/datagram_reader.h"
@@ -45,6 +47,7 @@ class UdpListener : public Listener {
   std::unique_ptr<QSocketNotifier> m_notifier;
   std::shared_ptr<Dispatch> m_dispatch = std::make_shared<Dispatch>();
   std::unique_ptr<DatagramReader> m_reader;
+  std::unordered_map<unsigned, std::string> m_interfaceNames;  // by index, as they come
 };
 
 }  // namespace tamberlyx

@@ -21,14 +21,15 @@ expect_eq "$(jq -c '[.[].name]' <<<"$quiet_out")" '["ALPHA"]' "standard output w
 expect_contains "$(head -n1 <<<"$CLI_ERR")" "tamberlyx-cli: tamberlyx-cli " "first line: the program"
 expect_contains "$CLI_ERR" "interface eth0 $NETNS_PC_ADDRESS" "the interfaces"
 expect_contains "$CLI_ERR" "sent Tamberlyx (24 bytes) to 255.255.255.255:1212" "the search"
-expect_contains "$CLI_ERR" "from 10.66.0.12 dropped: its address field names another PC" \
-  "the stray device's answer"
+expect_contains "$CLI_ERR" \
+  "from 10.66.0.12 on eth0 dropped: its address field names another PC" "the stray's answer"
 expect_contains "$CLI_ERR" "answer GETOK" "the device's answer"
 expect_lacks "$CLI_ERR" "ALPHA" "a settings value"
 
 e2e_cli verify 10.66.0.11 -v <<<"s3cret"
 expect_eq "$CLI_CODE" 0 "the right password, despite the third host"
-expect_contains "$CLI_ERR" "from 10.66.0.66 dropped: not from the device asked" "the third host"
+expect_contains "$CLI_ERR" "from 10.66.0.66 on eth0 dropped: not from the device asked" \
+  "the third host"
 expect_contains "$CLI_ERR" "passwd=(hidden)" "the password check, hidden"
 expect_contains "$CLI_ERR" "answer VERIFYOK" "the device's word"
 expect_lacks "$CLI_ERR" "s3cret" "the password"
