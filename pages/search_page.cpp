@@ -195,8 +195,8 @@ void SearchPage::OnEndOfTime(bool socketWasOpen) {
 // In place of a message box: the page has never shown one for an empty search.
 void SearchPage::ShowNoAnswer() {
   const NoAnswerFacts facts = GatherNoAnswerFacts(m_search->Search(), m_found.Listened());
-  const std::string text =
-      NoAnswerText(facts.searched, facts.port == ClientPortState::kHeld, IsKoreanSystem());
+  const std::string text = NoAnswerText(facts.searched, facts.searched.size(),
+                                        facts.port == ClientPortState::kHeld, IsKoreanSystem());
   m_note->Show(QString::fromStdString(text));
 }
 
