@@ -113,6 +113,7 @@ TEST_F(SearchPageTest, AnEmptyListSaysWhereItSearchedUntilASearchFindsADevice) {
     EXPECT_TRUE(Lines().isEmpty() && NoteShown());
     EXPECT_EQ(note.text(), QString::fromUtf8(expected));
     EXPECT_EQ(Page().DeviceListBox()->accessibleDescription(), note.text());
+    EXPECT_EQ(note.font(), Page().DeviceListBox()->font());  // clipped by the list, never shrunk
 
     m_services.Network().HoldClientPort(false);
     AddDevice("192.168.0.31", "sys.hostname=nas1");
