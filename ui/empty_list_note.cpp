@@ -1,5 +1,6 @@
 #include "ui/empty_list_note.h"
 
+#include <QFontInfo>
 #include <limits>
 #include <utility>
 
@@ -7,6 +8,10 @@ namespace tamberlyx {
 namespace {
 
 constexpr int kMargin = 1;
+// Only when no count of names fits at the list's own font (another program holding the port
+// adds a line): smaller, but never unreadable.
+constexpr double kSmallestPoints = 7;
+constexpr double kPointStep = 0.5;
 constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 }  // namespace
@@ -26,6 +31,7 @@ void EmptyListNote::Show(const TextNaming& text, std::size_t total) {
   m_label->setGeometry(m_list->viewport()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
   m_label->setFont(m_list->font());
   m_label->setText(Fitting(text, total));
+  ShrinkUntilItFits();
   m_label->show();
   m_list->setAccessibleDescription(m_label->text());
 }
@@ -51,6 +57,21 @@ QString EmptyListNote::Fitting(const TextNaming& text, std::size_t total) const 
     }
   }
   return fewestLines;
+}
+
+bool EmptyListNote::Fits() const {
+  const QRect area = m_label->contentsRect();
+  const QRect needed = m_label->fontMetrics().boundingRect(area, kFlags, m_label->text());
+  return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+void EmptyListNote::ShrinkUntilItFits() {
+  QFont font = m_label->font();
+  for (double points = QFontInfo(font).pointSizeF(); points > kSmallestPoints && !Fits();) {
+    points -= kPointStep;
+    font.setPointSizeF(points);
+    m_label->setFont(font);
+  }
 }
 
 }  // namespace tamberlyx

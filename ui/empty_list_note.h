@@ -26,6 +26,8 @@ class EmptyListNote {
 
  private:
   QString Fitting(const TextNaming& text, std::size_t total) const;
+  bool Fits() const;
+  void ShrinkUntilItFits();
 
   QPointer<QListWidget> m_list;
   QPointer<QLabel> m_label;
