@@ -195,9 +195,13 @@ void SearchPage::OnEndOfTime(bool socketWasOpen) {
 // In place of a message box: the page has never shown one for an empty search.
 void SearchPage::ShowNoAnswer() {
   const NoAnswerFacts facts = GatherNoAnswerFacts(m_search->Search(), m_found.Listened());
-  const std::string text =
-      NoAnswerText(facts.searched, facts.port == ClientPortState::kHeld, IsKoreanSystem());
-  m_note->Show(QString::fromStdString(text));
+  const bool held = facts.port == ClientPortState::kHeld;
+  const bool korean = IsKoreanSystem();
+  m_note->Show(
+      [&](std::size_t shown) {
+        return QString::fromStdString(NoAnswerText(facts.searched, shown, held, korean));
+      },
+      facts.searched.size());
 }
 
 void SearchPage::ShowDeviceDetails() {

@@ -1,5 +1,6 @@
 #include "text/no_answer_text.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "protocol/constants.h"
@@ -8,8 +9,10 @@
 namespace tamberlyx {
 namespace {
 
-// Bilingual like the string table; "%p" stands for the port, "%i" for the interfaces.
+// Bilingual like the string table; "%p" stands for the port, "%i" for the interfaces, "%k" for
+// how many of them are not named.
 constexpr std::string_view kSearched = "Searched: %i||검색: %i";
+constexpr std::string_view kMore = "... and %k more||... 외 %k개";
 constexpr std::string_view kNotSent = "The search could not be sent.||검색을 보내지 못했습니다.";
 constexpr std::string_view kFirewall =
     "A firewall on this PC must let UDP port %p in.||이 PC 방화벽에서 UDP %p 포트를 허용해야 "
@@ -30,18 +33,23 @@ std::string Line(std::string_view bilingual, bool korean, const std::string& int
   return text;
 }
 
-std::string Joined(const std::vector<std::string>& names) {
+std::string Joined(const std::vector<std::string>& names, std::size_t shown, bool korean) {
+  shown = std::min(shown, names.size());
   std::string joined;
-  for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
-  return joined;
+  for (std::size_t k = 0; k < shown; ++k) joined += (k == 0 ? "" : ", ") + names[k];
+  if (shown == names.size()) return joined;
+  std::string more = Line(kMore, korean);
+  ReplaceAll(more, "%k", std::to_string(names.size() - shown));
+  return joined + (joined.empty() ? "" : " ") + more;
 }
 
 }  // namespace
 
-std::string NoAnswerText(const std::vector<std::string>& searched, bool portHeld, bool korean) {
+std::string NoAnswerText(const std::vector<std::string>& searched, std::size_t shown, bool portHeld,
+                         bool korean) {
   // The empty list itself says that nothing answered.
-  std::string text =
-      searched.empty() ? Line(kNotSent, korean) : Line(kSearched, korean, Joined(searched));
+  std::string text = searched.empty() ? Line(kNotSent, korean)
+                                      : Line(kSearched, korean, Joined(searched, shown, korean));
   text += "\n" + Line(kFirewall, korean);
   if (portHeld) text += "\n" + Line(kPortHeld, korean);
   return text;

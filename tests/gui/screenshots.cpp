@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/welcome_dialog.h"
 #include "device/default_settings.h"
@@ -17,6 +19,7 @@
 #include "pages/progress_dialog.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "protocol/interface_network.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 #include "tests/gui/harness/gui_actions.h"
@@ -106,7 +109,7 @@ void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
 }
 
 // "Search again" on a PC of two interfaces with both devices gone; then once more with port
-// 1211 taken, the longest text the empty list shows.
+// 1211 taken, the longest text the empty list shows; then on a PC of twenty interfaces.
 void ShootEmptySearch(Shooter& shooter, Wizard& wizard, TestServices& services) {
   for (const char* address : {"192.168.0.20", "192.168.0.21"}) {
     services.Network().RemovePeer(address);
@@ -119,6 +122,14 @@ void ShootEmptySearch(Shooter& shooter, Wizard& wizard, TestServices& services) 
     services.Network().HoldClientPort(true);
   }
   services.Network().HoldClientPort(false);
+  std::vector<LocalInterface> many;
+  for (int k = 0; k < 20; ++k) {
+    many.push_back({"enp" + std::to_string(k) + "s0", "10.0." + std::to_string(k) + ".1"});
+  }
+  services.Interfaces().SetInterfaces(many);
+  ClickButton(*wizard.Step1().Window(), kIdSearchAgain);
+  WaitForSearch(wizard.Step1());
+  shooter.Save(*wizard.Step1().Window(), "step1-twenty-interfaces");
 }
 
 void ShootBoxes(Shooter& shooter, QWidget& owner) {

@@ -28,7 +28,31 @@ TEST(NoAnswerText, NamesTheInterfacesOrThatNothingLeftAndThePortOnlyWhenHeld) {
        "Searched: a%pb, x||y\nA firewall on this PC must let UDP port 1211 in."},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(NoAnswerText(c.searched, c.held, c.korean), c.expected);
+    EXPECT_EQ(NoAnswerText(c.searched, c.searched.size(), c.held, c.korean), c.expected);
+  }
+}
+
+// Names past `shown` are counted, not named; asking for more names than there are names them all.
+TEST(NoAnswerText, CountsTheInterfacesPastTheNamedOnes) {
+  const std::vector<std::string> names = {"eth0", "eth1", "eth2", "eth3"};
+  struct Case {
+    std::size_t shown;
+    bool korean;
+    std::string searchedLine;
+  };
+  const Case cases[] = {
+      {2, false, "Searched: eth0, eth1 ... and 2 more"},
+      {3, true, "검색: eth0, eth1, eth2 ... 외 1개"},
+      {0, false, "Searched: ... and 4 more"},
+      {4, false, "Searched: eth0, eth1, eth2, eth3"},
+      {9, true, "검색: eth0, eth1, eth2, eth3"},
+  };
+  for (const Case& c : cases) {
+    const std::string cut = NoAnswerText(names, c.shown, true, c.korean);
+    const std::string whole = NoAnswerText(names, names.size(), true, c.korean);
+    const std::size_t cutEnd = cut.find('\n');
+    EXPECT_EQ(cut.substr(0, cutEnd), c.searchedLine) << c.shown;
+    EXPECT_EQ(cut.substr(cutEnd), whole.substr(whole.find('\n'))) << c.shown;  // the other lines
   }
 }
 
