@@ -42,8 +42,8 @@ QPushButton* MakeButton(QDialog& dialog, unsigned textId, int id, const QRect& r
 }  // namespace
 
 PasswordDialog::PasswordDialog(const Services& services, DeviceSelection& selection,
-                               ProgressDialog& progress, QWidget* owner)
-    : QDialog(owner ? owner : QApplication::activeWindow(), kPopupDialogFlags),
+                               ProgressDialog& progress)
+    : QDialog(nullptr, kPopupDialogFlags),
       m_services(services),
       m_selection(selection),
       m_progress(progress),
@@ -74,14 +74,33 @@ PasswordDialog::~PasswordDialog() {
   m_progress.DestroyWindow();
 }
 
+void PasswordDialog::AttachTo(QWidget* owner) {
+  EndCheck();
+  // setParent alone would make it a child widget inside the owner.
+  setParent(owner ? owner : QApplication::activeWindow(), kPopupDialogFlags);
+  setAttribute(Qt::WA_Moved, false);  // so that showing centres it over the owner
+  m_edit->clear();
+  m_edit->setFocus();
+}
+
+void PasswordDialog::Detach() {
+  EndCheck();
+  hide();
+  setParent(nullptr, kPopupDialogFlags);
+}
+
 bool PasswordDialog::Checking() const {
   return m_verify && (*m_verify)->Running();
 }
 
 void PasswordDialog::reject() {
+  EndCheck();
+  QDialog::reject();
+}
+
+void PasswordDialog::EndCheck() {
   if (m_verify) (*m_verify)->End();
   EndWaiting();
-  QDialog::reject();
 }
 
 void PasswordDialog::OnOK() {

@@ -19,15 +19,23 @@ struct Services;
 // Asks the selected device whether the typed admin password is right. Run with exec():
 // QDialog::Accepted once the device answered that it is, QDialog::Rejected when the user
 // cancelled or the device never answered. The password of the last check stays in the shared
-// buffers for the drive mapping after a save.
+// buffers for the drive mapping after a save. One object serves every check of a run: it is
+// attached to the asking window for a check and detached after it.
 class PasswordDialog : public QDialog, private ExchangeOwner {
   Q_OBJECT
 
  public:
-  // Without an owner the dialog belongs to the active window, as an ownerless dialog would.
-  PasswordDialog(const Services& services, DeviceSelection& selection, ProgressDialog& progress,
-                 QWidget* owner = nullptr);
+  // Made hidden and ownerless.
+  PasswordDialog(const Services& services, DeviceSelection& selection, ProgressDialog& progress);
   ~PasswordDialog() override;
+
+  // Ready for a new check, owned by `owner` (without one, by the active window), centred over
+  // it at the next show, as a newly made dialog would be: the field empty and focused, the
+  // controls usable, no earlier check still waiting. Only while hidden.
+  void AttachTo(QWidget* owner);
+  // After a check: whatever still waits ends, the dialog hides and belongs to no window again,
+  // so that it outlives the window that asked.
+  void Detach();
 
   QLineEdit* PasswordEdit() const { return m_edit; }
   QPushButton* OkButton() const { return m_ok; }
@@ -41,6 +49,8 @@ class PasswordDialog : public QDialog, private ExchangeOwner {
 
  private:
   void OnOK();
+  // Ends a check still waiting, which frees CLIENT_PORT.
+  void EndCheck();
   // The controls usable again and the progress box gone, whatever ended the wait.
   void EndWaiting();
 

@@ -13,7 +13,7 @@
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
-#include "pages/password_dialog.h"
+#include "pages/password_check.h"
 #include "pages/progress_dialog.h"
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
@@ -64,13 +64,12 @@ void SetEnabled(QWidget* control, bool enabled) {
 }  // namespace
 
 SearchPage::SearchPage(const Services& services, DeviceSelection& selection,
-                       ProgressDialog& searchProgress, ProgressDialog& passwordProgress,
-                       DevicePage& step2)
+                       ProgressDialog& searchProgress, PasswordCheck& password, DevicePage& step2)
     : WizardPage(SearchTemplate(), SearchHeader()),
       m_services(services),
       m_selection(selection),
       m_progress(searchProgress),
-      m_passwordProgress(passwordProgress),
+      m_password(password),
       m_step2(step2),
       m_found(selection.Devices()) {}
 
@@ -242,8 +241,7 @@ void SearchPage::OnExit() {
 }
 
 bool SearchPage::VerifyAdminPassword() {
-  PasswordDialog dialog(m_services, m_selection, m_passwordProgress, Window());
-  return dialog.exec() == QDialog::Accepted;
+  return m_password.Ask(Window());
 }
 
 }  // namespace tamberlyx

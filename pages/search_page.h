@@ -19,6 +19,7 @@ namespace tamberlyx {
 class DevicePage;
 class DeviceSelection;
 class PageExchange;
+class PasswordCheck;
 class ProgressDialog;
 struct Services;
 
@@ -30,7 +31,7 @@ class SearchPage : public WizardPage, private ExchangeOwner {
 
   // `step2` is where OK goes once the selected device accepted the password.
   SearchPage(const Services& services, DeviceSelection& selection, ProgressDialog& searchProgress,
-             ProgressDialog& passwordProgress, DevicePage& step2);
+             PasswordCheck& password, DevicePage& step2);
   ~SearchPage() override;
 
   // True from the start of a search until its listening window is over.
@@ -70,7 +71,7 @@ class SearchPage : public WizardPage, private ExchangeOwner {
   const Services& m_services;
   DeviceSelection& m_selection;
   ProgressDialog& m_progress;
-  ProgressDialog& m_passwordProgress;
+  PasswordCheck& m_password;
   DevicePage& m_step2;
   std::optional<QFont> m_selectionFont;  // made once per page object, as the other fonts
   std::unique_ptr<PageExchange> m_search;

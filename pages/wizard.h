@@ -6,6 +6,7 @@
 #include "pages/date_time_page.h"
 #include "pages/ip_settings_page.h"
 #include "pages/logic/device_selection.h"
+#include "pages/password_check.h"
 #include "pages/progress_dialog.h"
 #include "pages/save_page.h"
 #include "pages/search_page.h"
@@ -15,7 +16,8 @@ namespace tamberlyx {
 struct Services;
 
 // The program-wide objects of one run: one object for each page, linked to its neighbours,
-// what the pages share about devices, the progress boxes, and the services they use.
+// the password check and its dialog, what the pages share about devices, the progress boxes,
+// and the services they use.
 class Wizard {
  public:
   explicit Wizard(const Services& services);
@@ -31,6 +33,8 @@ class Wizard {
   ProgressDialog& SearchProgress() { return m_searchProgress; }
   ProgressDialog& PasswordProgress() { return m_passwordProgress; }
   ProgressDialog& SaveProgress() { return m_saveProgress; }
+  // The password dialog, one for the run.
+  PasswordCheck& Password() { return m_password; }
 
   DeviceSelection& Selection() { return m_selection; }
   DeviceList& Devices() { return m_selection.Devices(); }
@@ -49,6 +53,7 @@ class Wizard {
   ProgressDialog m_searchProgress;
   ProgressDialog m_passwordProgress;
   ProgressDialog m_saveProgress;
+  PasswordCheck m_password;  // after the box it uses, so that it goes first
   SearchPage m_step1;
   IpSettingsPage m_step2;
   DateTimePage m_step3;

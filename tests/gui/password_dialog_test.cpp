@@ -7,10 +7,16 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QPointer>
+
+#include "app/welcome_template.h"
 #include "device/fake_devices.h"
+#include "pages/page_ids.h"
 #include "protocol/datagram.h"
 #include "tests/gui/harness/gui_actions.h"
+#include "tests/gui/harness/search_actions.h"
 #include "tests/gui/harness/shell_fixture.h"
+#include "ui/main_window.h"
 
 namespace tamberlyx::test {
 namespace {
@@ -22,6 +28,7 @@ class PasswordDialogTest : public ShellFixture {
   PasswordDialogTest() {
     m_wizard.Buffers().currentSettings = "nwk.ipaddr=192.168.0.20";
     m_wizard.Buffers().selectedDeviceIp = kDevice;
+    m_dialog.AttachTo(&m_welcome);
   }
   // Shows the dialog without blocking, types the password and presses OK.
   void Check(const QString& password) {
@@ -42,8 +49,7 @@ class PasswordDialogTest : public ShellFixture {
            !m_wizard.PasswordProgress().HasWindow();
   }
 
-  PasswordDialog m_dialog{m_services.Get(), m_wizard.Selection(), m_wizard.PasswordProgress(),
-                          &m_welcome};
+  PasswordDialog& m_dialog = m_wizard.Password().Dialog();
 };
 
 enum class Trouble { kNone, kSilent, kForeignAddress, kSendFails, kPortHeld };
@@ -131,6 +137,62 @@ TEST_F(PasswordDialogTest, AfterAnUnknownWordCancelAndOkFreeThePortFirst) {
   EXPECT_FALSE(m_services.Network().ClientPortBound());
   ProcessEvents(700);  // past the old check's end of time
   EXPECT_TRUE(m_services.Messages().Shown().empty());
+}
+
+using PasswordRunTest = ShellFixture;
+
+// One dialog serves every check of the run, over the Step 1 window that asks, each time as new.
+TEST_F(PasswordRunTest, EveryPasswordCheckOpensTheSameDialogAsNew) {
+  GoForwardTo(1);
+  QWidget* step1 = m_wizard.Step1().Window();
+  std::vector<QDialog*> opened;
+  for (const bool cancel : {true, false}) {
+    AnswerNextModal([&opened, step1, cancel](QDialog& modal) {
+      auto* dialog = qobject_cast<PasswordDialog*>(&modal);
+      ASSERT_NE(dialog, nullptr);
+      opened.push_back(dialog);
+      EXPECT_TRUE(dialog->isWindow() && dialog->parentWidget() == step1);
+      EXPECT_EQ(dialog->PasswordEdit()->text(), "");
+      EXPECT_EQ(dialog->focusWidget(), dialog->PasswordEdit());
+      EXPECT_TRUE(dialog->PasswordEdit()->isEnabled() && dialog->OkButton()->isEnabled() &&
+                  dialog->CancelButton()->isEnabled());
+      dialog->PasswordEdit()->setText(cancel ? "typed" : kFixturePassword);
+      QPushButton* button = cancel ? dialog->CancelButton() : dialog->OkButton();
+      button->setFocus();  // as a click on a real screen would
+      QTest::mouseClick(button, Qt::LeftButton);
+    });
+    ClickButton(*step1, kIdOk);
+    EXPECT_EQ(m_wizard.Password().Dialog().parentWidget(), nullptr);
+  }
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], opened[1]);
+  EXPECT_EQ(opened[0], &m_wizard.Password().Dialog());
+  EXPECT_TRUE(m_wizard.Step2().HasWindow());
+}
+
+// The run ends while the dialog is open: the welcome dialog takes Step 1's window, and the
+// dialog in it, along; the wizard must not delete the dialog a second time.
+TEST(PasswordRunEndTest, TheDialogGoesOnceWithTheWindowThatAsked) {
+  const ScopedLanguage language(Language::kEnglish);
+  TestServices services;
+  device::AddDevice(services.Network(), "192.168.0.20");
+  Wizard wizard(services.Get());
+  QPointer<QDialog> asked;
+  {
+    auto* welcome = new WelcomeDialog(wizard.Step1());
+    SetApplicationMainWindow(welcome);
+    welcome->show();
+    ClickButton(*welcome, kIdSetup);
+    WaitForSearch(wizard.Step1());
+    AnswerNextModal([&asked, welcome](QDialog& modal) {
+      asked = &modal;
+      delete welcome;
+    });
+    ClickButton(*wizard.Step1().Window(), kIdOk);
+  }
+  ProcessEvents();
+  EXPECT_TRUE(asked.isNull());
+  EXPECT_FALSE(wizard.Step1().HasWindow() || wizard.Step2().HasWindow());
 }
 
 }  // namespace

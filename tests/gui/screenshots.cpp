@@ -100,12 +100,13 @@ void ShootSearch(Shooter& shooter, Wizard& wizard, FakeNetwork& network) {
   WaitForSearch(wizard.Step1());
   shooter.Save(*wizard.Step1().Window(), "step1");
 
-  PasswordDialog password(wizard.GetServices(), wizard.Selection(), wizard.PasswordProgress(),
-                          wizard.Step1().Window());
+  PasswordDialog& password = wizard.Password().Dialog();
+  password.AttachTo(wizard.Step1().Window());
   password.PasswordEdit()->setText(QStringLiteral("secret"));
   password.show();
   password.PasswordEdit()->deselect();
   shooter.Save(password, "password");
+  password.Detach();
 }
 
 // "Search again" on a PC of two interfaces with both devices gone; then once more with port

@@ -128,8 +128,9 @@ class WizardRun {
     return Page(1);
   }
   QWidget& Password() {
-    return Shown(m_password.emplace(m_services.Get(), m_wizard.Selection(),
-                                    m_wizard.PasswordProgress(), &m_welcome));
+    PasswordDialog& password = m_wizard.Password().Dialog();
+    password.AttachTo(&m_welcome);
+    return Shown(password);
   }
   QWidget& Confirm() { return Shown(m_confirm.emplace(&m_welcome)); }
   QWidget& Progress() {
@@ -150,7 +151,6 @@ class WizardRun {
   Wizard m_wizard{m_services.Get()};
   WelcomeDialog m_welcome{m_wizard.Step1()};
   ProgressDialog m_progress;
-  std::optional<PasswordDialog> m_password;
   std::optional<ConfirmDialog> m_confirm;
 };
 
