@@ -12,7 +12,9 @@
 # server given the same number in another namespace, or one given it as ours ends (which
 # frees the abstract socket a moment before it unlinks its file), unlinks or replaces the
 # file, and the wizard, which in the pc namespace reaches the display only through the file,
-# cannot connect while xdotool out here still can.
+# cannot connect while xdotool out here still can. And it never resets: a server that resets
+# when its last client leaves drops a client that connected before it noticed (a busy machine
+# delays it), and the wizard connects right after the readiness check leaves.
 #
 #   walk_start_xvfb               an Xvfb on a display of its own; exports DISPLAY
 #   walk_pc_exec CMD...           CMD in the pc namespace, seeing our Xvfb's socket file
@@ -52,7 +54,7 @@ walk_start_xvfb() {
   # shellcheck disable=SC2016 # expanded by the inner shell
   unshare --mount --propagation slave sh -c 'mount -t tmpfs -o mode=1777 walk-x11 /tmp/.X11-unix &&
     mount -t tmpfs walk-xkb /var/lib/xkb && exec "$@"' xvfb \
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$NETNS_TMP/display" \
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$NETNS_TMP/display" \
     >"$NETNS_TMP/xvfb.log" 2>&1 &
   NETNS_PIDS+=("$!")
   WALK_XVFB_PID=$!
