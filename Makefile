@@ -54,11 +54,16 @@ fuzz: deps
 test: build
 	ctest --preset default -j $(JOBS)
 
-test-asan: asan
+# These build only what the unit tests run.
+test-asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS) --target unit_tests
 	ctest --preset asan -j $(JOBS) -L unit
 
 # The unit tests under ThreadSanitizer: the reader threads and the queue they fill.
-test-tsan: tsan
+test-tsan: deps
+	cmake --preset tsan >/dev/null
+	cmake --build --preset tsan -j $(JOBS) --target unit_tests
 	ctest --preset tsan -j $(JOBS) -L unit
 
 demo: build
