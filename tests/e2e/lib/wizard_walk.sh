@@ -48,7 +48,8 @@ readonly kWalkWelcome='Tamberlyx Link - Setup Wizard v1.60'
 walk_page_caption() { echo "Tamberlyx Link - Setup Wizard (Step $1)"; }
 
 walk_start_xvfb() {
-  mkdir -p /tmp/.X11-unix || return 1  # where the private folder is mounted
+  # Where the private folder is mounted; made as an X server would make it.
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix || return 1
   # Xvfb picks a display number free out here and writes it; its compiled keymap, named after
   # the number, is kept private too.
   # shellcheck disable=SC2016 # expanded by the inner shell
