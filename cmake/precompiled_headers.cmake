@@ -6,8 +6,8 @@
 # there could hide a missing include; CI builds one preset with CMAKE_DISABLE_PRECOMPILE_HEADERS
 # for the same reason elsewhere, and with every warning: GCC 12 loses the system header's
 # silence for std::string inlined through a precompiled header and reports its false
-# -Warray-bounds, -Wstringop-overflow and -Wrestrict in the code that uses it, so targets with a
-# header leave those to the build without.
+# -Warray-bounds, -Wstringop-overflow, -Wstringop-overread and -Wrestrict in the code that uses
+# it, so targets with a header leave those to the build without.
 include_guard(GLOBAL)
 include(${CMAKE_CURRENT_LIST_DIR}/targets_under.cmake)
 
@@ -118,7 +118,7 @@ function(tamberlyx_precompile_headers)
     endif()
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
       target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow
-                             -Wno-restrict)
+                             -Wno-stringop-overread -Wno-restrict)
     endif()
     if(DEFINED host_${kind})
       target_precompile_headers(${target} REUSE_FROM ${host_${kind}})
