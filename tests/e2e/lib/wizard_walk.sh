@@ -6,7 +6,18 @@
 # would not. xdotool runs outside the namespaces; it only speaks X. Without a window manager
 # `windowactivate` fails, so every key goes to a window given the focus with `windowfocus`.
 #
+# Our Xvfb's socket file lives in a /tmp/.X11-unix of its own, seen by Xvfb and by the pc's
+# programs that use the display, not in the shared folder. There an X server is kept off a
+# display number only by the abstract socket, which exists in one network namespace alone: a
+# server given the same number in another namespace, or one given it as ours ends (which
+# frees the abstract socket a moment before it unlinks its file), unlinks or replaces the
+# file, and the wizard, which in the pc namespace reaches the display only through the file,
+# cannot connect while xdotool out here still can. And it never resets: a server that resets
+# when its last client leaves drops a client that connected before it noticed (a busy machine
+# delays it), and the wizard connects right after the readiness check leaves.
+#
 #   walk_start_xvfb               an Xvfb on a display of its own; exports DISPLAY
+#   walk_pc_exec CMD...           CMD in the pc namespace, seeing our Xvfb's socket file
 #   walk_display_usable           true when a namespace reaches $DISPLAY (or $WAYLAND_DISPLAY)
 #   walk_start_wizard LOG [VAR=VALUE...]   tamberlyx-setup in the pc namespace on the display
 #   walk_window CAPTION [SECONDS] prints the id of the visible window with exactly that caption
@@ -37,22 +48,38 @@ readonly kWalkWelcome='Tamberlyx Link - Setup Wizard v1.60'
 walk_page_caption() { echo "Tamberlyx Link - Setup Wizard (Step $1)"; }
 
 walk_start_xvfb() {
-  # Xvfb picks a free display itself and writes its number, so parallel tests never share one.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$NETNS_TMP/display" \
+  # Where the private folder is mounted; made as an X server would make it.
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix || return 1
+  # Xvfb picks a display number free out here and writes it; its compiled keymap, named after
+  # the number, is kept private too.
+  # shellcheck disable=SC2016 # expanded by the inner shell
+  unshare --mount --propagation slave sh -c 'mount -t tmpfs -o mode=1777 walk-x11 /tmp/.X11-unix &&
+    mount -t tmpfs walk-xkb /var/lib/xkb && exec "$@"' xvfb \
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$NETNS_TMP/display" \
     >"$NETNS_TMP/xvfb.log" 2>&1 &
   NETNS_PIDS+=("$!")
+  WALK_XVFB_PID=$!
   local i n
   for ((i = 0; i < 100; i++)); do
     n=$(head -n 1 "$NETNS_TMP/display" 2>/dev/null)
-    if [ -n "$n" ] && [ -S "/tmp/.X11-unix/X$n" ]; then
+    if [ -n "$n" ]; then
       export DISPLAY=":$n"
-      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+      # Usable when it answers where the wizard will run.
+      walk_pc_exec xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
     fi
     sleep 0.05
   done
   echo "Xvfb did not start:" >&2
   cat "$NETNS_TMP/xvfb.log" >&2
   return 1
+}
+
+walk_pc_exec() {
+  if [ -n "${WALK_XVFB_PID:-}" ]; then
+    nsenter --target "$WALK_XVFB_PID" --mount -- ip netns exec "$(netns_name pc)" "$@"
+  else
+    netns_exec pc "$@"
+  fi
 }
 
 # Only a display on this machine's unix sockets can be reached from inside a namespace (an
@@ -79,10 +106,12 @@ walk_start_wizard() {
   shift
   mkdir -p "$NETNS_TMP/runtime" && chmod 700 "$NETNS_TMP/runtime"
   # The wizard's log of its runs goes to the test's own folder, not the user's.
-  netns_start pc "$log" env DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
+  walk_pc_exec env DISPLAY="${DISPLAY:-}" XAUTHORITY="${XAUTHORITY:-}" \
     WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" QT_QPA_PLATFORM="${WALK_PLATFORM:-xcb}" \
-    XDG_RUNTIME_DIR="$NETNS_TMP/runtime" XDG_STATE_HOME="$NETNS_TMP/state" "$@" "$WIZARD"
-  WALK_WIZARD_PID=${NETNS_PIDS[-1]}
+    XDG_RUNTIME_DIR="$NETNS_TMP/runtime" XDG_STATE_HOME="$NETNS_TMP/state" "$@" "$WIZARD" \
+    >"$log" 2>&1 &
+  NETNS_PIDS+=("$!")
+  WALK_WIZARD_PID=$!
 }
 
 # The id of a visible window with exactly this caption, if one shows now.
