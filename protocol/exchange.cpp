@@ -15,6 +15,7 @@ namespace {
 constexpr int kMaxReadsPerNotification = 256;
 
 void ReportDrop(const Datagram& datagram, DropReason reason) {
+  if (!EventsWanted()) return;  // a flood of strays costs nothing more with nobody listening
   ReportEvent({.kind = EventKind::kAnswerDropped,
                .interfaceName = datagram.interfaceName,
                .address = datagram.source,
