@@ -9,19 +9,7 @@ command -v xdotool >/dev/null && command -v Xvfb >/dev/null ||
 e2e_begin
 
 e2e_start_device dev1 10.66.0.11 --name ALPHA
-netns_add dns 10.66.0.53 || fail "cannot create the name server's namespace"
-netns_start dns "$NETNS_TMP/dns.log" python3 -u -c '
-import socket
-s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-s.bind(("0.0.0.0", 53))
-print("ready", flush=True)
-while True:
-    data, peer = s.recvfrom(4096)
-    print("query from", peer[0], len(data), flush=True)'
-netns_wait_for "$NETNS_TMP/dns.log" '^ready' || fail "the name server did not start"
-pc=$(netns_name pc)
-printf '127.0.0.1 localhost\n' >"/etc/netns/$pc/hosts"
-printf 'nameserver 10.66.0.53\noptions timeout:5 attempts:2\n' >"/etc/netns/$pc/resolv.conf"
+e2e_silent_name_server 10.66.0.53
 
 walk_start_xvfb || fail "cannot start Xvfb"
 walk_start_wizard "$NETNS_TMP/wizard.log" LANG=C.UTF-8 LANGUAGE= LC_ALL=

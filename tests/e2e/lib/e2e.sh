@@ -67,6 +67,26 @@ e2e_settings_of() {
   jq -r --arg address "$1" '.[] | select(.address == $address) | .settings' <<<"$CLI_OUT"
 }
 
+# e2e_silent_name_server ADDRESS: a name server namespace that takes every query and answers
+# none, logging one "query" line each to $NETNS_TMP/dns.log; the pc's name is then in no hosts
+# file and the pc asks only that server.
+e2e_silent_name_server() {
+  netns_add dns "$1" || fail "cannot create the name server's namespace"
+  netns_start dns "$NETNS_TMP/dns.log" python3 -u -c '
+import socket
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+s.bind(("0.0.0.0", 53))
+print("ready", flush=True)
+while True:
+    data, peer = s.recvfrom(4096)
+    print("query from", peer[0], len(data), flush=True)'
+  netns_wait_for "$NETNS_TMP/dns.log" '^ready' || fail "the name server did not start"
+  local pc
+  pc=$(netns_name pc)
+  printf '127.0.0.1 localhost\n' >"/etc/netns/$pc/hosts"
+  printf 'nameserver %s\noptions timeout:5 attempts:2\n' "$1" >"/etc/netns/$pc/resolv.conf"
+}
+
 e2e_begin() {
   netns_require
   netns_setup || fail "cannot set up the namespaces"
