@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <memory>
 
 #include "platform/net/neighbour_table.h"
+#include "platform/net/packet_info_send.h"
 #include "platform/net/socket_fd.h"
 
 namespace tamberlyx {
@@ -35,20 +35,7 @@ SocketFd SendThrough(unsigned interfaceIndex, std::uint32_t address) {
   }
   in_pktinfo info{};
   info.ipi_ifindex = static_cast<int>(interfaceIndex);
-  alignas(cmsghdr) char control[CMSG_SPACE(sizeof info)] = {};
-  char payload = 0;
-  iovec data{&payload, 1};
-  msghdr message{};
-  message.msg_iov = &data;
-  message.msg_iovlen = 1;
-  message.msg_control = control;
-  message.msg_controllen = sizeof control;
-  cmsghdr* header = CMSG_FIRSTHDR(&message);
-  header->cmsg_level = IPPROTO_IP;
-  header->cmsg_type = IP_PKTINFO;
-  header->cmsg_len = CMSG_LEN(sizeof info);
-  std::memcpy(CMSG_DATA(header), &info, sizeof info);
-  if (::sendmsg(socket.Get(), &message, 0) != 1) return {};
+  if (!SendWithPacketInfo(socket.Get(), nullptr, info, std::string_view("\0", 1))) return {};
   return socket;
 }
 

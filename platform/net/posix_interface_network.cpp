@@ -6,10 +6,10 @@
 #include <sys/socket.h>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "platform/net/interface_addresses.h"
+#include "platform/net/packet_info_send.h"
 #include "platform/net/socket_fd.h"
 #include "protocol/ipv4_text.h"
 
@@ -33,25 +33,6 @@ SocketFd BroadcastSocket() {
   if (socket.Valid() && ::setsockopt(socket.Get(), SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0)
     socket.Reset();
   return socket;
-}
-
-bool SendWithPacketInfo(int socket, const sockaddr_in& target, const in_pktinfo& info,
-                        std::string_view datagram) {
-  alignas(cmsghdr) char control[CMSG_SPACE(sizeof info)] = {};
-  iovec payload{const_cast<char*>(datagram.data()), datagram.size()};
-  msghdr message{};
-  message.msg_name = const_cast<sockaddr_in*>(&target);
-  message.msg_namelen = sizeof target;
-  message.msg_iov = &payload;
-  message.msg_iovlen = 1;
-  message.msg_control = control;
-  message.msg_controllen = sizeof control;
-  cmsghdr* header = CMSG_FIRSTHDR(&message);
-  header->cmsg_level = IPPROTO_IP;
-  header->cmsg_type = IP_PKTINFO;
-  header->cmsg_len = CMSG_LEN(sizeof info);
-  std::memcpy(CMSG_DATA(header), &info, sizeof info);
-  return ::sendmsg(socket, &message, 0) == static_cast<ssize_t>(datagram.size());
 }
 
 }  // namespace
@@ -94,7 +75,7 @@ bool PosixInterfaceNetwork::SendVia(const LocalInterface& via, std::string_view 
   in_pktinfo info{};
   info.ipi_ifindex = static_cast<int>(index);
   info.ipi_spec_dst = source->sin_addr;  // replies then name the address of this interface
-  return SendWithPacketInfo(socket.Get(), *target, info, datagram);
+  return SendWithPacketInfo(socket.Get(), &*target, info, datagram);
 }
 
 // Connecting a datagram socket sends nothing; it only asks the kernel for the route.
