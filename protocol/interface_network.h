@@ -9,7 +9,8 @@ namespace tamberlyx {
 // A network interface of this PC that a search can leave through.
 struct LocalInterface {
   std::string name;
-  std::string address;  // its first IPv4 address, the source of what leaves through it
+  std::string address;       // its first IPv4 address, the source of what leaves through it
+  std::string netmask = {};  // of that address; empty when unknown
   bool operator==(const LocalInterface&) const = default;
 };
 
@@ -33,6 +34,8 @@ class InterfaceNetwork {
   virtual std::string InterfaceTowards(std::string_view address) = 0;
   // The interfaces BroadcastInterfaces leaves out, loopback aside; for the log only.
   virtual std::vector<SkippedInterface> SkippedInterfaces() { return {}; }
+  // Every IPv4 address of this PC, loopback and interfaces that cannot broadcast included.
+  virtual std::vector<std::string> OwnAddresses();
 };
 
 }  // namespace tamberlyx

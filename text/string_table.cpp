@@ -10,8 +10,8 @@ namespace {
 
 constexpr unsigned kFirstId = 103;
 
-// Ids 103 to 164 in order; "\n" is a line break within the text.
-constexpr std::array<std::string_view, 62> kStrings = {
+// Ids 103 to 179 in order; "\n" is a line break within the text.
+constexpr std::array<std::string_view, 77> kStrings = {
     /* 103 */ "Windows sockets initialization failed.",
     /* 104 */
     "Searching for the Storage Link.\nPlease wait...||Tamberlyx을 검색중입니다.\n잠시만 "
@@ -96,6 +96,33 @@ constexpr std::array<std::string_view, 62> kStrings = {
     /* 164 */
     "The device now answers at another address. Enter its password again in Step 1.||"
     "Tamberlyx이 다른 주소에서 응답합니다. Step 1에서 비밀번호를 다시 입력해 주세요.",
+    /* 165 */ "Save anyway||그래도 저장",
+    /* 166 */ "Go back||돌아가기",
+    /* 167 */ "The new address may not work:||새로운 주소에 문제가 있을 수 있습니다:",
+    /* 168 */
+    "The subnet mask is not a mask: its ones are not contiguous.||서브넷 마스크가 올바르지 "
+    "않습니다: 1인 비트가 연속되지 않습니다.",
+    /* 169 */
+    "The subnet mask leaves no address for hosts.||이 서브넷 마스크로는 호스트에 줄 주소가 "
+    "없습니다.",
+    /* 170 */ "0.0.0.0 cannot be a device's address.||0.0.0.0은 장치의 주소가 될 수 없습니다.",
+    /* 171 */
+    "%1 is a loopback address: no other host can reach it.||%1은(는) 루프백 주소라서 다른 "
+    "호스트가 접근할 수 없습니다.",
+    /* 172 */ "%1 is a multicast address.||%1은(는) 멀티캐스트 주소입니다.",
+    /* 173 */ "%1 is the network address of its subnet.||%1은(는) 서브넷의 네트워크 주소입니다.",
+    /* 174 */
+    "%1 is the broadcast address of its subnet.||%1은(는) 서브넷의 브로드캐스트 주소입니다.",
+    /* 175 */ "The gateway is the device's own address.||게이트웨이가 장치 자신의 주소입니다.",
+    /* 176 */
+    "The gateway is outside the subnet of the address and mask.||게이트웨이가 주소와 서브넷 "
+    "마스크의 서브넷 밖에 있습니다.",
+    /* 177 */
+    "This PC, on %2 through %3, will not reach the device at %1: no web page, no shares.||이 "
+    "PC(%3, %2)에서는 %1의 장치에 접근할 수 없습니다: 웹 페이지도 공유 폴더도 쓸 수 없습니다.",
+    /* 178 */ "%1 is an address of this PC.||%1은(는) 이 PC의 주소입니다.",
+    /* 179 */
+    "Another host (%2) already answers at %1.||다른 호스트(%2)가 이미 %1 주소에서 응답합니다.",
 };
 
 }  // namespace

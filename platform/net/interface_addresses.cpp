@@ -19,8 +19,11 @@ std::vector<InterfaceAddress> InterfaceIpv4Addresses() {
     if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_INET) continue;
     sockaddr_in in{};
     std::memcpy(&in, entry->ifa_addr, sizeof in);
+    sockaddr_in mask{};
+    if (entry->ifa_netmask != nullptr) std::memcpy(&mask, entry->ifa_netmask, sizeof mask);
     addresses.push_back({entry->ifa_name ? entry->ifa_name : "", ntohl(in.sin_addr.s_addr),
-                         (entry->ifa_flags & IFF_LOOPBACK) != 0, (entry->ifa_flags & IFF_UP) != 0,
+                         ntohl(mask.sin_addr.s_addr), (entry->ifa_flags & IFF_LOOPBACK) != 0,
+                         (entry->ifa_flags & IFF_UP) != 0,
                          (entry->ifa_flags & IFF_BROADCAST) != 0});
   }
   return addresses;

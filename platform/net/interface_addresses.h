@@ -10,6 +10,7 @@ namespace tamberlyx {
 struct InterfaceAddress {
   std::string interfaceName;
   std::uint32_t address = 0;  // host byte order
+  std::uint32_t netmask = 0;
   bool loopback = false;
   bool up = false;
   bool broadcast = false;  // the interface can send a link-layer broadcast

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/net/interface_addresses.h"
+#include "platform/net/own_addresses.h"
 #include "platform/net/packet_info_send.h"
 #include "platform/net/socket_fd.h"
 #include "protocol/ipv4_text.h"
@@ -46,7 +47,10 @@ std::vector<LocalInterface> PosixInterfaceNetwork::BroadcastInterfaces() {
     const bool listed = std::ranges::any_of(interfaces, [&local](const LocalInterface& seen) {
       return seen.name == local.interfaceName;
     });
-    if (!listed) interfaces.push_back({local.interfaceName, FormatIpv4(local.address)});
+    if (!listed) {
+      interfaces.push_back(
+          {local.interfaceName, FormatIpv4(local.address), FormatIpv4(local.netmask)});
+    }
   }
   return interfaces;
 }
@@ -93,6 +97,10 @@ std::string PosixInterfaceNetwork::InterfaceTowards(std::string_view address) {
     if (candidate.address == source) return candidate.interfaceName;
   }
   return {};
+}
+
+std::vector<std::string> PosixInterfaceNetwork::OwnAddresses() {
+  return OwnIpv4Addresses();
 }
 
 }  // namespace tamberlyx

@@ -20,6 +20,7 @@ class PosixInterfaceNetwork : public InterfaceNetwork {
   bool SendVia(const LocalInterface& via, std::string_view datagram,
                std::string_view destination) override;
   std::string InterfaceTowards(std::string_view address) override;
+  std::vector<std::string> OwnAddresses() override;
 
  private:
   std::uint16_t m_devicePort;
