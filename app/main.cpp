@@ -10,9 +10,11 @@
 #include "platform/language/system_language.h"
 #include "platform/log/event_log.h"
 #include "platform/log/program_start.h"
+#include "platform/net/neighbour_probe.h"
 #include "platform/net/posix_interface_network.h"
 #include "platform/net/posix_socket_layer.h"
 #include "platform/net/qt_exchange_timer.h"
+#include "platform/net/qt_scheduler.h"
 #include "platform/net/udp_transport.h"
 
 int main(int argc, char** argv) {
@@ -40,6 +42,9 @@ int main(int argc, char** argv) {
   services.makeTimer = [] { return std::make_unique<tamberlyx::QtExchangeTimer>(); };
   tamberlyx::DeviceDriveMapper driveMapper(tamberlyx::MakePlatformDriveServices());
   services.driveMapper = &driveMapper;
+  tamberlyx::QtScheduler scheduler;
+  tamberlyx::NeighbourProbe probe(scheduler.Function());
+  services.addressProbe = &probe;
   tamberlyx::StartUp app(services);
   app.InitInstance();
   return app.ExitCode();

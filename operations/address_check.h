@@ -12,6 +12,7 @@ struct FixedAddressPlan {
   std::uint32_t address = 0;  // host byte order, as ParseIpv4 gives
   std::uint32_t mask = 0;
   std::optional<std::uint32_t> gateway;  // none when the field is left empty
+  bool operator==(const FixedAddressPlan&) const = default;
 };
 
 // The PC's interface through which the device answered.

@@ -55,6 +55,10 @@ bool DevicePage::MoveBack() {
   return MoveTo(*m_links.previous, {});
 }
 
+bool DevicePage::MoveBackToStep2() {
+  return MoveTo(m_links.step2, {});
+}
+
 bool DevicePage::MoveTo(DevicePage& target, const std::function<bool()>& work) {
   if (!StayWithVerifiedDevice()) return false;
   target.DropOutdatedWindow();

@@ -43,6 +43,8 @@ class DevicePage : public WizardPage {
   // Back: towards the previous step, without writing; from Step 3 and 4 for the verified
   // device only.
   bool MoveBack();
+  // Back to Step 2, where the address is entered, without writing.
+  bool MoveBackToStep2();
 
   // Whether the window still shows the working copy as the buffers hold it, for a page whose
   // window shows it all.

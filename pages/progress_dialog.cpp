@@ -16,6 +16,7 @@ namespace tamberlyx {
 namespace {
 
 constexpr unsigned kDefaultCaptionId = 105;
+constexpr unsigned kCancelText = 156;
 
 // The box itself: the message above the bar; the default Cancel button and the percent text
 // exist but stay hidden.
@@ -28,7 +29,7 @@ class ProgressWindow : public FramedBox {
         m_message(MakePlainLabel(*this)),
         m_bar(new QProgressBar(this)),
         m_percent(MakePlainLabel(*this, QStringLiteral(" 0 %"))),
-        m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+        m_cancel(new QPushButton(Text(kCancelText), this)) {
     const DialogUnits units = DialogUnits::SystemFont();
     m_message->setGeometry(units.Rect(15, 14, 154, 22));
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -47,6 +48,17 @@ class ProgressWindow : public FramedBox {
   QLabel* Message() const { return m_message; }
   QProgressBar* Bar() const { return m_bar; }
   QLabel* Percent() const { return m_percent; }
+  QPushButton* Cancel() const { return m_cancel; }
+
+  // The button goes below the bar, in a box grown to hold it, clear of the message.
+  void ShowCancel() {
+    const DialogUnits units = DialogUnits::SystemFont();
+    setFixedSize(units.Size(186, 84));
+    m_percent->hide();
+    m_cancel->setGeometry(units.Rect(119, 62, 50, 14));
+    m_cancel->show();
+    m_cancel->setFocus(Qt::OtherFocusReason);
+  }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
@@ -105,6 +117,13 @@ bool ProgressDialog::OpenProgress(QWidget* owner) {
   window->setEnabled(true);  // a box owned by the disabled window must still take Escape
   m_window = window;
   m_percentWrites = 0;
+  m_onCancel = nullptr;
+  QObject::connect(window, &QDialog::rejected, window, [this] {
+    if (!m_onCancel) return;
+    const std::function<void()> onCancel = std::move(m_onCancel);
+    m_onCancel = nullptr;
+    onCancel();
+  });
   window->show();
   return true;
 }
@@ -145,6 +164,7 @@ void ProgressDialog::ReenableOwner() {
 
 void ProgressDialog::DestroyWindow() {
   ReenableOwner();
+  m_onCancel = nullptr;
   if (!m_window) return;
   QDialog* window = m_window.data();
   m_window.clear();
@@ -154,6 +174,16 @@ void ProgressDialog::DestroyWindow() {
 
 void ProgressDialog::SetMessageText(const QString& text) {
   if (QLabel* message = MessageControl()) message->setText(text);
+}
+
+void ProgressDialog::OfferCancel(std::function<void()> onCancel) {
+  if (!m_window) return;
+  m_onCancel = std::move(onCancel);
+  AsProgressWindow(m_window.data())->ShowCancel();
+}
+
+void ProgressDialog::ShowBusy() {
+  if (QProgressBar* bar = Bar()) bar->setRange(0, 0);
 }
 
 QLabel* ProgressDialog::MessageControl() const {
@@ -166,6 +196,10 @@ QProgressBar* ProgressDialog::Bar() const {
 
 QLabel* ProgressDialog::PercentControl() const {
   return m_window ? AsProgressWindow(m_window.data())->Percent() : nullptr;
+}
+
+QPushButton* ProgressDialog::CancelButton() const {
+  return m_window ? AsProgressWindow(m_window.data())->Cancel() : nullptr;
 }
 
 }  // namespace tamberlyx

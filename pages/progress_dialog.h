@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace tamberlyx {
@@ -40,12 +42,18 @@ class ProgressDialog {
 
   // The message above the bar, set by the user after OpenProgress. Ignored without a window.
   void SetMessageText(const QString& text);
+  // Shows the Cancel button; it and Escape then call `onCancel` instead of only hiding the box.
+  // For a wait the user may leave, not for an exchange. Ignored without a window.
+  void OfferCancel(std::function<void()> onCancel);
+  // A bar that moves without saying how far the wait has come.
+  void ShowBusy();
 
   bool HasWindow() const { return !m_window.isNull(); }
   QDialog* Window() const { return m_window.data(); }
   QLabel* MessageControl() const;
   QProgressBar* Bar() const;
   QLabel* PercentControl() const;
+  QPushButton* CancelButton() const;
   unsigned CaptionId() const { return m_captionId; }
   // How often the percent text was actually rewritten: unchanged values are never written.
   int PercentTextWrites() const { return m_percentWrites; }
@@ -57,6 +65,7 @@ class ProgressDialog {
   QPointer<QWidget> m_ownerFocus;  // the owner's focus control when it was disabled
   QPointer<QDialog> m_window;
   int m_percentWrites = 0;
+  std::function<void()> m_onCancel;
 };
 
 }  // namespace tamberlyx

@@ -2,9 +2,13 @@
 
 #include <QDialog>
 
+#include "operations/address_finding_text.h"
+#include "operations/address_probe.h"
+#include "operations/address_surroundings.h"
 #include "operations/exchange_request.h"
 #include "operations/set_outcome.h"
 #include "pages/confirm_dialog.h"
+#include "pages/device_follow.h"
 #include "pages/drive_mapper.h"
 #include "pages/logic/device_selection.h"
 #include "pages/logic/share_mapping.h"
@@ -16,7 +20,11 @@
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "platform/language/system_language.h"
+#include "protocol/interface_network.h"
+#include "protocol/ipv4_text.h"
 #include "protocol/requests.h"
+#include "protocol/settings_keys.h"
+#include "protocol/settings_text.h"
 #include "ui/color_label.h"
 #include "ui/control_colors.h"
 #include "ui/keyboard_access.h"
@@ -32,8 +40,16 @@ constexpr std::array<unsigned, kSettingsRows> kRowCaptionTexts{134, 135, 136, 13
 constexpr unsigned kOldHeadingText = 141;
 constexpr unsigned kNewHeadingText = 142;
 constexpr unsigned kDriveBoxText = 148;
-constexpr unsigned kWarningText = 149;
+constexpr unsigned kFollowNoteText = 185;
 constexpr unsigned kSavingText = 105;
+constexpr unsigned kSaveAnywayText = 165;
+constexpr unsigned kGoBackText = 166;
+constexpr unsigned kCheckingText = 180;
+constexpr unsigned kWaitAddressText = 181;
+constexpr unsigned kWaitDhcpText = 182;
+constexpr unsigned kAnswersAtText = 183;
+constexpr unsigned kNotAnsweredText = 184;
+constexpr unsigned kWaitStoppedText = 186;
 constexpr unsigned kServerNameText = 134;  // the one field the user can shorten (on Step 2)
 constexpr int kNewHeadingCellPixels = 19;
 
@@ -95,9 +111,10 @@ SavePage::Column MakeColumn(const LabelMaker& label, double left, double right,
 }  // namespace
 
 SavePage::SavePage(const Services& services, DeviceSelection& selection, const PageLinks& links,
-                   ProgressDialog& saveProgress)
+                   ProgressDialog& saveProgress, DeviceFollow& follow)
     : DevicePage(services, selection, links, SaveTemplate(), SaveHeader()),
-      m_progress(saveProgress) {}
+      m_progress(saveProgress),
+      m_follow(follow) {}
 
 SavePage::~SavePage() = default;
 
@@ -114,7 +131,7 @@ void SavePage::OnCreate(QDialog& window) {
     label(text, captionLeft, tops[row], TextRight(captionLeft, text, 3, captionMeasure),
           Fonts().Caption());
   }
-  const QString warning = Text(kWarningText);
+  const QString warning = Text(kFollowNoteText);
   m_warning = label(warning, captionLeft, tops.back() + layout.Y(kRowStep),
                     TextRight(captionLeft, warning, 10, captionMeasure), Fonts().Caption());
 
@@ -149,12 +166,8 @@ void SavePage::OnInitDialog(QDialog& window) {
   }
   m_newServerName = newColumn.Value(SettingsRow::kServerName);
   m_shownSettings = buffers.newSettings;
-  // No drive can be mapped at an address the device is about to leave.
-  if (AddressChanges(oldColumn, newColumn)) {
-    DisableGreyed(*m_driveBox);
-  } else {
-    m_warning->hide();
-  }
+  // The drives are connected where the device answers after the save, once it does.
+  m_warning->setVisible(AddressChanges(oldColumn, newColumn));
   SetTabChain({m_driveBox, Control(kIdSaveBack), Control(kIdSave)});
 }
 
@@ -167,6 +180,76 @@ void SavePage::OnSave() {
   if (!StayWithVerifiedDevice() || !StayWithShownSettings()) return;
   std::optional<std::string> settings = SettingsToSave();
   if (!settings) return;
+  CheckNewAddress(std::move(*settings));
+}
+
+void SavePage::CheckNewAddress(std::string settings) {
+  const std::optional<FixedAddressPlan> plan = FixedAddressIn(settings);
+  AddressProbe* probe = GetServices().addressProbe;
+  InterfaceNetwork* interfaces = GetServices().interfaces;
+  const std::string& deviceIp = Selection().Buffers().selectedDeviceIp;
+  // A device kept on the addressing it has is not judged on how that was set up.
+  if (plan && plan == FixedAddressIn(Selection().Buffers().currentSettings)) {
+    ConfirmAndSend(std::move(settings));
+    return;
+  }
+  if (!plan || !probe || !interfaces || ParseIpv4(deviceIp) == plan->address) {
+    ShowFindings(std::move(settings), {});
+    return;
+  }
+  const std::string towards = interfaces->InterfaceTowards(deviceIp);
+  if (towards.empty()) {
+    ShowFindings(std::move(settings), {});
+    return;
+  }
+  m_progress.OpenProgress(Window());
+  m_progress.SetMessageText(
+      Text(kCheckingText).arg(QString::fromStdString(FormatIpv4(plan->address))));
+  m_progress.ShowBusy();
+  m_probeRun = std::make_shared<int>();
+  m_progress.OfferCancel([this] {
+    m_probeRun.reset();
+    m_progress.DestroyWindow();
+  });
+  probe->Probe(towards, plan->address,
+               GetSettingValue(Selection().Buffers().currentSettings, kKeyMac),
+               [this, run = std::weak_ptr<int>(m_probeRun),
+                settings = std::move(settings)](const std::string& holderMac) mutable {
+                 if (run.expired()) return;
+                 OnProbed(std::move(settings), holderMac);
+               });
+}
+
+void SavePage::OnProbed(std::string settings, const std::string& holderMac) {
+  m_probeRun.reset();
+  m_progress.DestroyWindow();
+  if (!HasWindow()) return;
+  ShowFindings(std::move(settings), holderMac);
+}
+
+void SavePage::ShowFindings(std::string settings, const std::string& holderMac) {
+  const std::optional<FixedAddressPlan> plan = FixedAddressIn(settings);
+  if (plan && GetServices().interfaces) {
+    AddressSurroundings around =
+        SurroundingsOf(*GetServices().interfaces, Selection().Buffers().selectedDeviceIp);
+    around.holderMac = holderMac;
+    const std::vector<AddressFinding> findings = CheckFixedAddress(*plan, around);
+    if (!findings.empty()) {
+      const Question question{
+          {MessageId::kAddressFindings, AddressFindingsText(findings, *plan, IsKoreanSystem())},
+          Text(kSaveAnywayText).toStdString(),
+          Text(kGoBackText).toStdString()};
+      if (!GetServices().Ask(Window(), question)) {
+        if (HasWindow()) MoveBackToStep2();
+        return;
+      }
+      if (!HasWindow()) return;
+    }
+  }
+  ConfirmAndSend(std::move(settings));
+}
+
+void SavePage::ConfirmAndSend(std::string settings) {
   ConfirmDialog confirm;
   if (confirm.exec() != QDialog::Accepted || !HasWindow()) return;
   // A search on Step 1 may have ended while the question was open.
@@ -174,7 +257,7 @@ void SavePage::OnSave() {
   m_progress.OpenProgress(Window());
   m_progress.SetMessageText(Text(kSavingText));
   // Unchanged since it was checked, or the page would have stopped above; stays rewritten.
-  Selection().Buffers().newSettings = std::move(*settings);
+  Selection().Buffers().newSettings = std::move(settings);
   SendSettings();
 }
 
@@ -217,10 +300,46 @@ void SavePage::StepProgress() {
 void SavePage::OnReply(const Reply& reply) {
   const SetOutcome outcome = SetReplyOutcome(reply.word);
   if (outcome != SetOutcome::kSaved) return;  // the exchange goes on
-  m_progress.DestroyWindow();
   m_saved = true;
-  ShowMessage(SetOutcomeMessage(outcome));
-  if (m_driveBox && m_driveBox->isEnabled() && m_driveBox->isChecked()) MapNetworkDrive();
+  if (!FollowDevice()) EndSave({}, Selection().Buffers().selectedDeviceIp);
+}
+
+bool SavePage::FollowDevice() {
+  const SharedBuffers& buffers = Selection().Buffers();
+  const bool toDhcp = GetSettingValue(buffers.newSettings, kKeyBootProto) == kBootProtoDhcp &&
+                      GetSettingValue(buffers.currentSettings, kKeyBootProto) != kBootProtoDhcp;
+  const bool moved =
+      AddressChanges(SettingsColumn(buffers.currentSettings), SettingsColumn(buffers.newSettings));
+  if (!toDhcp && !moved) return false;
+  FollowTarget target{GetSettingValue(buffers.currentSettings, kKeyMac),
+                      toDhcp ? std::string() : GetSettingValue(buffers.newSettings, kKeyIpAddress)};
+  if (target.mac.empty() && target.fixedAddress.empty()) {
+    EndSave(Text(kNotAnsweredText).toStdString(), {});  // nothing to know it by
+    return true;
+  }
+  m_progress.SetMessageText(
+      toDhcp ? Text(kWaitDhcpText)
+             : Text(kWaitAddressText).arg(QString::fromStdString(target.fixedAddress)));
+  m_progress.ShowBusy();
+  m_progress.OfferCancel([this] {
+    m_follow.Cancel();
+    EndSave(Text(kWaitStoppedText).toStdString(), {});
+  });
+  m_follow.Start(std::move(target), [this](const std::string& nowAt) {
+    EndSave(nowAt.empty() ? Text(kNotAnsweredText).toStdString()
+                          : Text(kAnswersAtText).arg(QString::fromStdString(nowAt)).toStdString(),
+            nowAt);
+  });
+  return true;
+}
+
+void SavePage::EndSave(const std::string& line, const std::string& deviceAddress) {
+  m_progress.DestroyWindow();
+  Message message = SetOutcomeMessage(SetOutcome::kSaved);
+  if (!line.empty()) message.text += "\n" + line;
+  ShowMessage(message);
+  const bool mapDrive = m_driveBox && m_driveBox->isChecked() && !deviceAddress.empty();
+  if (mapDrive) MapNetworkDrive(deviceAddress);
   DestroyWindow();
 }
 
@@ -234,12 +353,16 @@ void SavePage::ShowMessage(const Message& message) {
   GetServices().ShowMessage(Window(), message);
 }
 
-void SavePage::MapNetworkDrive() {
+void SavePage::MapNetworkDrive(const std::string& deviceAddress) {
   DriveMapper* mapper = GetServices().driveMapper;
   if (mapper == nullptr) return;
   const SharedBuffers& buffers = Selection().Buffers();
-  MapSharesByNameOrAddress(*mapper, m_newServerName, buffers.selectedDeviceIp,
-                           buffers.adminPassword);
+  // A name may still resolve to the address the device left.
+  if (deviceAddress != buffers.selectedDeviceIp) {
+    mapper->MapDeviceShares(deviceAddress, buffers.adminPassword, kShareUser);
+    return;
+  }
+  MapSharesByNameOrAddress(*mapper, m_newServerName, deviceAddress, buffers.adminPassword);
 }
 
 }  // namespace tamberlyx

@@ -14,6 +14,7 @@
 
 namespace tamberlyx {
 
+class DeviceFollow;
 class PageExchange;
 class ProgressDialog;
 
@@ -21,8 +22,9 @@ class ProgressDialog;
 // the device. The page closes itself when a save has ended, whatever its outcome.
 class SavePage : public DevicePage, private ExchangeOwner {
  public:
+  // After a save that moves the device, `follow` finds it again.
   SavePage(const Services& services, DeviceSelection& selection, const PageLinks& links,
-           ProgressDialog& saveProgress);
+           ProgressDialog& saveProgress, DeviceFollow& follow);
   ~SavePage() override;
 
   // The labels and the check box of the current window.
@@ -46,9 +48,21 @@ class SavePage : public DevicePage, private ExchangeOwner {
   // The new settings with the save's rewrite of the language entry; none, and what to shorten
   // said, when that would not fit.
   std::optional<std::string> SettingsToSave();
+  // The new fixed address, if any, checked against the rules and, when it changes, against the
+  // network; findings are shown before the confirmation.
+  void CheckNewAddress(std::string settings);
+  void OnProbed(std::string settings, const std::string& holderMac);
+  void ShowFindings(std::string settings, const std::string& holderMac);
+  void ConfirmAndSend(std::string settings);
   void OnBack();
   void SendSettings();
-  void MapNetworkDrive();
+  // Keeps the progress box while the device is found again where the save sent it; false when
+  // the save does not move it.
+  bool FollowDevice();
+  // The save's message, with `line` below it when there is one, then the drive mapping at
+  // `deviceAddress`; the page closes.
+  void EndSave(const std::string& line, const std::string& deviceAddress);
+  void MapNetworkDrive(const std::string& deviceAddress);
 
   // The SET exchange.
   void StepProgress() override;
@@ -57,6 +71,7 @@ class SavePage : public DevicePage, private ExchangeOwner {
   void ShowMessage(const Message& message) override;
 
   ProgressDialog& m_progress;
+  DeviceFollow& m_follow;
   std::optional<QFont> m_newHeadingFont;  // the one font of this page the others do not make
   Column m_oldValues;
   Column m_newValues;
@@ -65,6 +80,8 @@ class SavePage : public DevicePage, private ExchangeOwner {
   std::string m_newServerName;  // as the settings hold it, for the drive mapping
   std::string m_shownSettings;  // the new settings the window shows, which Save sends
   bool m_saved = false;
+  // Replaced by each probe: an answer for an older one, or after the page went, finds it gone.
+  std::shared_ptr<int> m_probeRun;
   // Made at the first save and kept: a reply handler must not destroy the exchange it runs in.
   std::unique_ptr<PageExchange> m_exchange;
 };

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "operations/no_answer_facts.h"
+#include "pages/device_follow.h"
 #include "pages/device_page.h"
 #include "pages/logic/device_details.h"
 #include "pages/logic/device_selection.h"
@@ -64,11 +65,13 @@ void SetEnabled(QWidget* control, bool enabled) {
 }  // namespace
 
 SearchPage::SearchPage(const Services& services, DeviceSelection& selection,
-                       ProgressDialog& searchProgress, PasswordCheck& password, DevicePage& step2)
+                       ProgressDialog& searchProgress, PasswordCheck& password,
+                       DeviceFollow& follow, DevicePage& step2)
     : WizardPage(SearchTemplate(), SearchHeader()),
       m_services(services),
       m_selection(selection),
       m_progress(searchProgress),
+      m_follow(follow),
       m_password(password),
       m_step2(step2),
       m_found(selection.Devices()) {}
@@ -149,6 +152,19 @@ void SearchPage::StartSearch() {
   SetEnabled(Control(kIdOk), false);
   m_progress.OpenProgress(Window());
   m_progress.SetMessageText(Text(kSearchingText));
+  if (m_follow.Running()) {
+    if (m_waitingForFollow) return;
+    m_waitingForFollow = true;
+    m_follow.AfterEnd([this] {
+      m_waitingForFollow = false;
+      if (HasWindow()) {
+        StartSearch();
+      } else {
+        m_progress.DestroyWindow();
+      }
+    });
+    return;
+  }
   const ExchangeRequest request = m_found.Begin();
   if (!m_search) {
     m_search = std::make_unique<PageExchange>(DiscoveryExchange(), m_services,

@@ -16,6 +16,7 @@ class QListWidget;
 
 namespace tamberlyx {
 
+class DeviceFollow;
 class DevicePage;
 class DeviceSelection;
 class PageExchange;
@@ -29,9 +30,10 @@ class SearchPage : public WizardPage, private ExchangeOwner {
  public:
   static constexpr std::size_t kRows = 6;
 
-  // `step2` is where OK goes once the selected device accepted the password.
+  // `step2` is where OK goes once the selected device accepted the password. A search waits
+  // for `follow` to end: both would listen on the client port.
   SearchPage(const Services& services, DeviceSelection& selection, ProgressDialog& searchProgress,
-             PasswordCheck& password, DevicePage& step2);
+             PasswordCheck& password, DeviceFollow& follow, DevicePage& step2);
   ~SearchPage() override;
 
   // True from the start of a search until its listening window is over.
@@ -71,6 +73,8 @@ class SearchPage : public WizardPage, private ExchangeOwner {
   const Services& m_services;
   DeviceSelection& m_selection;
   ProgressDialog& m_progress;
+  DeviceFollow& m_follow;
+  bool m_waitingForFollow = false;
   PasswordCheck& m_password;
   DevicePage& m_step2;
   std::optional<QFont> m_selectionFont;  // made once per page object, as the other fonts

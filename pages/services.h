@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tamberlyx {
 
+class AddressProbe;
 class DriveMapper;
 class MessageSink;
 class SocketLayer;
@@ -29,13 +30,18 @@ struct Services {
   // on; none: the routes decide.
   InterfaceNetwork* interfaces = nullptr;
   std::function<std::unique_ptr<ExchangeTimer>()> makeTimer;
-  MessageSink* messageSink = nullptr;  // none: real message boxes
-  UrlOpener* urlOpener = nullptr;      // none: the user's browser
-  DriveMapper* driveMapper = nullptr;  // none: nothing is mapped
+  MessageSink* messageSink = nullptr;    // none: real message boxes
+  UrlOpener* urlOpener = nullptr;        // none: the user's browser
+  DriveMapper* driveMapper = nullptr;    // none: nothing is mapped
+  AddressProbe* addressProbe = nullptr;  // none: nobody is asked whether an address is taken
   int tickPeriodMs = kTickPeriodMs;
+  // A device a save moved is searched for this often, for this long.
+  int followEveryMs = 2000;
+  int followForMs = 90000;
 
   // The one way every message box of the program is shown; returns when it was answered.
   void ShowMessage(QWidget* owner, const Message& message) const;
+  bool Ask(QWidget* owner, const Question& question) const;
   void OpenUrl(const QUrl& url) const;
 };
 

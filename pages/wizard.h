@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "pages/date_time_page.h"
+#include "pages/device_follow.h"
 #include "pages/ip_settings_page.h"
 #include "pages/logic/device_selection.h"
 #include "pages/password_check.h"
@@ -35,6 +36,8 @@ class Wizard {
   ProgressDialog& SaveProgress() { return m_saveProgress; }
   // The password dialog, one for the run.
   PasswordCheck& Password() { return m_password; }
+  // Finds a device again after a save moved it; Step 1 waits for it before searching.
+  DeviceFollow& Follow() { return m_follow; }
 
   DeviceSelection& Selection() { return m_selection; }
   DeviceList& Devices() { return m_selection.Devices(); }
@@ -54,6 +57,7 @@ class Wizard {
   ProgressDialog m_passwordProgress;
   ProgressDialog m_saveProgress;
   PasswordCheck m_password;  // after the box it uses, so that it goes first
+  DeviceFollow m_follow;     // likewise
   SearchPage m_step1;
   IpSettingsPage m_step2;
   DateTimePage m_step3;

@@ -22,12 +22,22 @@ enum class MessageId {
   kDeviceReadAgain,
   kDeviceMoved,
   kSettingsDoNotFit,
+  kAddressFindings,
 };
 
 struct Message {
   MessageId id;
   std::string text;
   bool operator==(const Message&) const = default;
+};
+
+// A message with two answers. Going back is the default and Escape's answer: the one that
+// changes nothing.
+struct Question {
+  Message message;
+  std::string proceed;  // "Save anyway"
+  std::string back;     // "Go back"
+  bool operator==(const Question&) const = default;
 };
 
 }  // namespace tamberlyx

@@ -10,8 +10,8 @@ namespace {
 
 constexpr unsigned kFirstId = 103;
 
-// Ids 103 to 179 in order; "\n" is a line break within the text.
-constexpr std::array<std::string_view, 77> kStrings = {
+// Ids 103 to 186 in order; "\n" is a line break within the text.
+constexpr std::array<std::string_view, 84> kStrings = {
     /* 103 */ "Windows sockets initialization failed.",
     /* 104 */
     "Searching for the Storage Link.\nPlease wait...||Tamberlyx을 검색중입니다.\n잠시만 "
@@ -123,6 +123,26 @@ constexpr std::array<std::string_view, 77> kStrings = {
     /* 178 */ "%1 is an address of this PC.||%1은(는) 이 PC의 주소입니다.",
     /* 179 */
     "Another host (%2) already answers at %1.||다른 호스트(%2)가 이미 %1 주소에서 응답합니다.",
+    /* 180 */
+    "Checking whether another host answers at %1...||다른 호스트가 %1 주소에서 응답하는지 "
+    "확인하는 중입니다...",
+    /* 181 */ "Waiting for the device at %1...||%1 주소에서 장치를 기다리는 중입니다...",
+    /* 182 */
+    "Waiting for the device to take an address from DHCP...||장치가 DHCP에서 주소를 받기를 "
+    "기다리는 중입니다...",
+    /* 183 */ "The device now answers at %1.||장치가 이제 %1 주소에서 응답합니다.",
+    /* 184 */
+    "The device has not answered yet. Press Setup to search again in a minute. On another "
+    "subnet, or without a DHCP server, it cannot be found from this PC: give this PC an address "
+    "on the device's subnet to reach it.||장치가 아직 응답하지 않았습니다. 잠시 후 설치를 눌러 "
+    "다시 검색해 주세요. 다른 서브넷에 있거나 DHCP 서버가 없으면 이 PC에서 찾을 수 없습니다: 이 "
+    "PC에 장치와 같은 서브넷의 주소를 주면 접근할 수 있습니다.",
+    /* 185 */
+    "* The N/W Drive is connected at the new address once the device answers there.||* 장치가 "
+    "새 주소에서 응답하면 그 주소로 N/W드라이브를 연결합니다.",
+    /* 186 */
+    "The wait was stopped; the device keeps its new settings.||기다리기를 멈췄습니다. 장치는 새 "
+    "셋팅을 유지합니다.",
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace tamberlyx {
 
-// The bilingual string table, ids 103 to 179, as stored ("English||Korean", UTF-8).
+// The bilingual string table, ids 103 to 186, as stored ("English||Korean", UTF-8).
 // An unknown id gives "".
 std::string LoadString(unsigned id);
 

@@ -1,6 +1,7 @@
 #include "platform/desktop/message_box.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 namespace tamberlyx {
 namespace {
@@ -26,6 +27,8 @@ MessageStyle StyleOf(MessageId id) {
     case MessageId::kDeviceMoved:
     case MessageId::kSettingsDoNotFit:
       return Window("Error", QMessageBox::Warning);
+    case MessageId::kAddressFindings:
+      return Window("Warning", QMessageBox::Warning);
     case MessageId::kSavedSuccessfully:
     case MessageId::kDeviceReadAgain:
       return Window("Status");
@@ -56,6 +59,17 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* own
     box->setWindowModality(Qt::ApplicationModal);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
   }
+  return box;
+}
+
+std::unique_ptr<QMessageBox> MakeQuestionBox(const Question& question, QWidget* owner) {
+  std::unique_ptr<QMessageBox> box = MakeMessageBox(question.message, owner);
+  box->setStandardButtons(QMessageBox::NoButton);
+  box->addButton(QString::fromStdString(question.proceed), QMessageBox::AcceptRole);
+  QPushButton* back =
+      box->addButton(QString::fromStdString(question.back), QMessageBox::RejectRole);
+  box->setDefaultButton(back);
+  box->setEscapeButton(back);
   return box;
 }
 

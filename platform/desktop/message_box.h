@@ -24,5 +24,8 @@ QString MessageCaption(MessageId id);
 // The box of a message, with OK only, over `owner`. Its text is shown literally: a box never
 // reads what it says as markup.
 std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* owner);
+// The box of a question: its proceed button, then its back button, which is the default and
+// Escape's.
+std::unique_ptr<QMessageBox> MakeQuestionBox(const Question& question, QWidget* owner);
 
 }  // namespace tamberlyx

@@ -8,4 +8,10 @@ void QtMessageSink::Show(QWidget* owner, const Message& message) {
   MakeMessageBox(message, owner)->exec();
 }
 
+bool QtMessageSink::Ask(QWidget* owner, const Question& question) {
+  const std::unique_ptr<QMessageBox> box = MakeQuestionBox(question, owner);
+  box->exec();
+  return box->clickedButton() != nullptr && box->clickedButton() != box->escapeButton();
+}
+
 }  // namespace tamberlyx

@@ -8,6 +8,7 @@ namespace tamberlyx {
 class QtMessageSink : public MessageSink {
  public:
   void Show(QWidget* owner, const Message& message) override;
+  bool Ask(QWidget* owner, const Question& question) override;
 };
 
 }  // namespace tamberlyx

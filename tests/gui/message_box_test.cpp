@@ -88,5 +88,28 @@ TEST(MessageStyle, EachMessageHasItsCaptionIconAndModality) {
   }
 }
 
+// Going back is the default and Escape's answer; only the proceed button says yes.
+TEST(QuestionBox, GoBackIsTheDefaultAndEscape) {
+  const Question question{
+      {MessageId::kAddressFindings, "The new address may not work:"}, "Save anyway", "Go back"};
+  const std::unique_ptr<QMessageBox> box = MakeQuestionBox(question, nullptr);
+  ASSERT_EQ(box->buttons().size(), 2);
+  EXPECT_EQ(box->defaultButton()->text(), "Go back");
+  EXPECT_EQ(box->escapeButton(), box->defaultButton());
+  EXPECT_EQ(box->windowTitle(), "Warning");
+  for (const bool proceed : {true, false}) {
+    AnswerNextModal([proceed](QDialog& modal) {
+      auto& asked = dynamic_cast<QMessageBox&>(modal);
+      if (proceed) {
+        asked.buttons()[0]->text() == "Save anyway" ? asked.buttons()[0]->click()
+                                                    : asked.buttons()[1]->click();
+      } else {
+        PressKey(asked, Qt::Key_Escape);
+      }
+    });
+    EXPECT_EQ(QtMessageSink().Ask(nullptr, question), proceed);
+  }
+}
+
 }  // namespace
 }  // namespace tamberlyx::test

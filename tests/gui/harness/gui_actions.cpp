@@ -63,6 +63,19 @@ void AnswerNextModal(std::function<void(QDialog&)> answer) {
       0, [answer = std::move(answer)]() mutable { PollForModal(std::move(answer), 0); });
 }
 
+ModalAnswerer::ModalAnswerer(std::function<void(QDialog&)> answer)
+    : m_timer(std::make_unique<QTimer>()) {
+  QObject::connect(m_timer.get(), &QTimer::timeout, [this, answer = std::move(answer)] {
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ++m_answered;
+      answer(*modal);
+    }
+  });
+  m_timer->start(kModalPollMs);
+}
+
+ModalAnswerer::~ModalAnswerer() = default;
+
 bool SavePng(QWidget& window, const QString& path) {
   return window.grab().save(path, "PNG");
 }

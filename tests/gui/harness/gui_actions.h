@@ -3,9 +3,11 @@
 #include <QString>
 #include <Qt>
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QPushButton;
+class QTimer;
 class QWidget;
 
 namespace tamberlyx::test {
@@ -23,6 +25,21 @@ void PressKey(QWidget& window, Qt::Key key);
 // Runs `answer` with the modal dialog as soon as one is open (polling the event loop), for
 // code that is about to block in exec().
 void AnswerNextModal(std::function<void(QDialog&)> answer);
+
+// While it lives, answers with `answer` every modal dialog that opens, for a flow that may or
+// may not ask.
+class ModalAnswerer {
+ public:
+  explicit ModalAnswerer(std::function<void(QDialog&)> answer);
+  ~ModalAnswerer();
+  ModalAnswerer(const ModalAnswerer&) = delete;
+  ModalAnswerer& operator=(const ModalAnswerer&) = delete;
+  int Answered() const { return m_answered; }
+
+ private:
+  std::unique_ptr<QTimer> m_timer;
+  int m_answered = 0;
+};
 
 // Saves what the window shows as a PNG; false when the file could not be written.
 bool SavePng(QWidget& window, const QString& path);

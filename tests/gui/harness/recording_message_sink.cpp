@@ -9,6 +9,12 @@ void RecordingMessageSink::Show(QWidget* owner, const Message& message) {
   if (onShow) onShow(m_shown.back());
 }
 
+bool RecordingMessageSink::Ask(QWidget* owner, const Question& question) {
+  asked.push_back(question);
+  Show(owner, question.message);
+  return proceedOnAsk;
+}
+
 std::vector<std::string> RecordingMessageSink::Texts() const {
   std::vector<std::string> texts;
   for (const ShownMessage& shown : m_shown) texts.push_back(shown.message.text);

@@ -22,12 +22,16 @@ struct ShownMessage {
 class RecordingMessageSink : public MessageSink {
  public:
   void Show(QWidget* owner, const Message& message) override;
+  // Recorded among the shown messages, and answered with `proceedOnAsk`.
+  bool Ask(QWidget* owner, const Question& question) override;
 
   const std::vector<ShownMessage>& Shown() const { return m_shown; }
   std::vector<std::string> Texts() const;
   void Clear() { m_shown.clear(); }
 
   std::function<void(const ShownMessage&)> onShow;
+  bool proceedOnAsk = true;  // tests of other subjects save as they did before any question
+  std::vector<Question> asked;
 
  private:
   std::vector<ShownMessage> m_shown;

@@ -14,10 +14,6 @@ struct PlanCase {
   std::optional<FixedAddressPlan> expected;
 };
 
-bool operator==(const FixedAddressPlan& a, const FixedAddressPlan& b) {
-  return a.address == b.address && a.mask == b.mask && a.gateway == b.gateway;
-}
-
 TEST(FixedAddressInTest, ReadsTheFixedAddressOnly) {
   const PlanCase cases[] = {
       {"nwk.bootproto=dhcp&nwk.ipaddr=10.0.0.5&nwk.netmask=255.0.0.0", std::nullopt},
