@@ -83,7 +83,7 @@ void DeviceFollow::Search() {
     return;
   }
   m_next.start(m_services.followEveryMs);  // counted from this search's start
-  if ((*m_exchange)->Running()) return;     // a window longer than the turn goes on
+  if ((*m_exchange)->Running()) return;    // a window longer than the turn goes on
   const ExchangeRequest request = m_search.Begin();
   (*m_exchange)->Start(request.datagram, request.destination, request.sources);
 }
