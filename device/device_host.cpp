@@ -144,6 +144,7 @@ void DeviceHost::Move(std::size_t index, const NetworkMove& move) {
   member.peer.MoveTo(FormatIpv4(now));
   if (error.empty()) {
     std::fprintf(m_log, "move %s > %s\n", FormatIpv4(from).c_str(), FormatIpv4(now).c_str());
+    if (now != from && m_config.moved) m_config.moved(now);
   } else {
     std::fprintf(m_log, "fail move %s: %s\n", FormatIpv4(from).c_str(), error.c_str());
   }

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -24,6 +25,8 @@ struct HostConfig {
   bool fixedSource = false;
   std::vector<std::uint32_t> localAddresses;  // this namespace's own unicast addresses
   NetworkOptions network;
+  // Called when a device has taken a new address, before it answers there.
+  std::function<void(std::uint32_t address)> moved;
 };
 
 // Runs the devices on one UDP socket (and the web page) in a poll loop until `stop` is set.

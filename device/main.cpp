@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "device/device_host.h"
+#include "device/device_shares.h"
 #include "device/program_options.h"
 #include "device/settings_file.h"
-#include "device/smb_config.h"
-#include "device/smb_server.h"
 #include "operations/stream_event_sink.h"
 #include "platform/log/program_start.h"
 #include "platform/net/interface_addresses.h"
@@ -72,8 +71,11 @@ void PrintFleet(const std::vector<FleetMember>& fleet, const HostConfig& config)
 
 int Serve(const ProgramOptions& options) {
   const std::vector<tamberlyx::InterfaceAddress> addresses = tamberlyx::InterfaceIpv4Addresses();
-  HostConfig config{options.clientPort, options.firstAddress.has_value(), Unicast(addresses),
-                    options.network};
+  HostConfig config{options.clientPort,
+                    options.firstAddress.has_value(),
+                    Unicast(addresses),
+                    options.network,
+                    {}};
   std::vector<FleetMember> fleet =
       MakeFleet(options, tamberlyx::FirstNonLoopbackAddress(addresses));
   std::string error;
@@ -83,23 +85,25 @@ int Serve(const ProgramOptions& options) {
   if (options.httpPort != 0 && !(http = HttpServer::Open(options.httpPort, error))) {
     return Fail(error, 1);
   }
-  std::unique_ptr<SmbServer> smb;
+  std::unique_ptr<DeviceShares> shares;
   if (!options.smbDir.empty()) {
-    smb = SmbServer::Start(fleet.front().peer.Address(), options.smbDir,
-                           options.smbPassword.value_or(options.device.password), error);
-    if (!smb) return Fail(error, 1);
+    shares =
+        DeviceShares::Start(fleet.front().peer.Address(), options.smbDir,
+                            options.smbPassword.value_or(options.device.password), stdout, error);
+    if (!shares) return Fail(error, 1);
+    config.moved = [&shares](std::uint32_t address) {
+      shares->MoveTo(tamberlyx::FormatIpv4(address));
+    };
   }
   PrintFleet(fleet, config);
-  for (const std::string& share : kShareNames) {
-    if (smb) std::printf("share \\\\%s\\%s\n", fleet.front().peer.Address().c_str(), share.c_str());
-  }
+  if (shares) shares->Announce();
   std::printf("ready udp 0.0.0.0:%u replies to port %u http %u\n", options.devicePort,
               options.clientPort, options.httpPort);
   std::fflush(stdout);
   const sigset_t waitMask = InstallStopSignals();
   DeviceHost host(std::move(fleet), std::move(config), std::move(*udp), std::move(http), stdout);
   host.Run(g_stop, waitMask);
-  smb.reset();
+  shares.reset();
   std::printf("stopped\n");
   return 0;
 }

@@ -128,7 +128,8 @@ void Declare(CLI::App& app, ProgramOptions& options) {
   app.add_option("--smb-dir", options.smbDir,
                  "offer the shares public and media (DIR/public, DIR/media) over\n"
                  "SMB for user admin with the admin password, through a private\n"
-                 "smbd bound to the device's own address (needs root and samba)")
+                 "smbd bound to the device's own address, which follows the device\n"
+                 "when --apply-network moves it (needs root and samba)")
       ->type_name("DIR")
       ->check(Refusing([](const std::string& value) {
         return value.empty() || value.find_first_of("\n\r") != std::string::npos
@@ -141,8 +142,9 @@ void Declare(CLI::App& app, ProgramOptions& options) {
       ->each([&options](const std::string& value) { options.smbPassword = value; });
   app.add_flag("--apply-network", options.network.apply,
                "a SET that names a new nwk.ipaddr moves the device there, one\n"
-               "that switches nwk.bootproto to dhcp moves it to a pool address;\n"
-               "needs root, inside the device's own network namespace only");
+               "that switches nwk.bootproto to dhcp moves it to a pool address,\n"
+               "its shares (--smb-dir) along; needs root, inside the device's own\n"
+               "network namespace only");
   app.add_option("--dhcp-pool",
                  "addresses a switch to DHCP takes, the first free one (without\n"
                  "it the device keeps its address and reports it)")
@@ -199,8 +201,6 @@ std::string CheckCombination(const ProgramOptions& options) {
   if (!network.apply && (network.dhcpPool || network.restartMs != kDefaultRestartMs)) {
     return "--dhcp-pool and --restart-ms need --apply-network";
   }
-  // The shares' smbd stays bound to the address the device leaves.
-  if (network.apply && !options.smbDir.empty()) return "--apply-network cannot move --smb-dir";
   if (options.firstAddress &&
       std::uint64_t{*options.firstAddress} + std::uint64_t(options.count - 1) > 0xFFFFFFFEu) {
     return "--count runs past the last IPv4 address";

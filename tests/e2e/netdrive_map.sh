@@ -3,6 +3,8 @@
 # next to tamberlyx-device, the pc namespace a session bus with GVfs. Both shares end up
 # mounted and readable, a second mapping replaces the mounts, a wrong password mounts nothing
 # and returns at once, and a session without GVfs or a device without SMB changes nothing.
+# Moved by `set --wait` to a new fixed address and then to one from DHCP, the device takes its
+# shares along: they are mapped and read where it answers now, and nothing serves where it was.
 source "$(dirname "$0")/lib/e2e.sh"
 MAP=${TAMBERLYX_MAP_SHARES:?TAMBERLYX_MAP_SHARES names the tamberlyx-map-shares program}
 e2e_begin
@@ -17,7 +19,7 @@ PASSWORD='s3cret &pass'
 share=$NETNS_TMP/nas
 netns_add nas 10.66.0.11 || fail "cannot create the device namespace"
 netns_start nas "$NETNS_TMP/nas.log" "$DEVICE" --http 0 --name NAS --password "$PASSWORD" \
-  --smb-dir "$share"
+  --smb-dir "$share" --apply-network --restart-ms 300 --dhcp-pool 10.66.0.200-10.66.0.209
 netns_wait_for "$NETNS_TMP/nas.log" '^ready' 30 || fail "device with shares did not start"
 e2e_start_device plain 10.66.0.12 --name PLAIN
 echo "written on the device" >"$share/public/note.txt"
@@ -86,7 +88,32 @@ netns_exec pc env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY XDG_RUNTIME_DIR="$NETNS
 expect_contains "$(<"$NETNS_TMP/nogvfs")" "connected 0" "no GVfs"
 expect_contains "$(<"$NETNS_TMP/nogvfs")" "GVfs" "no GVfs says why"
 
-for out in first second nosmb wrong nogvfs; do
+# move_and_map KEY=VALUE OUT ADDRESS: the device saved by `set --wait` must answer at ADDRESS
+# and serve its shares there alone; they are mapped in a fresh session and public's note is
+# read through the mount.
+nas_at=10.66.0.11
+move_and_map() {
+  e2e_cli set --wait 20 "$nas_at" "$1" <<<"$PASSWORD"
+  expect_eq "$CLI_CODE" 0 "set --wait $1"
+  expect_contains "$CLI_OUT" "Read back from $3: every entry as written." "read back after $1"
+  nas_at=$3
+  expect_eq "$(netns_exec nas ss -Hltn 'sport = :445' | awk '{print $4}')" "$3:445" \
+    "where smbd listens after $1"
+  session "$2" "
+    bash $NETNS_TMP/map.sh $NETNS_TMP/$2 '$PASSWORD' $3
+    dir=\$(sed -n 's/^connection .*public //p' $NETNS_TMP/$2)
+    cat \"\$dir/note.txt\" >$NETNS_TMP/read-$2 2>&1
+  "
+  netns_log "mapping '$2' took $(<"$NETNS_TMP/$2.ms") ms"
+  cat "$NETNS_TMP/$2" >&2
+  expect_contains "$(<"$NETNS_TMP/$2")" "connected 2" "mapping after $1"
+  expect_eq "$(grep -cF "connection \\\\$3\\" "$NETNS_TMP/$2")" 2 "connections at $3"
+  expect_eq "$(<"$NETNS_TMP/read-$2")" "changed on the device" "file read at $3"
+}
+move_and_map nwk.ipaddr=10.66.0.111 moved 10.66.0.111
+move_and_map nwk.bootproto=dhcp leased 10.66.0.200
+
+for out in first second nosmb wrong nogvfs moved leased; do
   grep -qF "$PASSWORD" "$NETNS_TMP/$out" "$NETNS_TMP/$out.err" && fail "password printed in $out"
 done
 grep -qF "$PASSWORD" "$NETNS_TMP/session.log" && fail "password printed in the session"

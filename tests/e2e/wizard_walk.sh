@@ -2,16 +2,18 @@
 # The real wizard under Xvfb, walked by keyboard against two devices over real UDP with the
 # real 50 ms ticks: search, the second device, a wrong then the right password, the addressing
 # by Tab and Space (English: to DHCP and back, then a new address; Korean: DHCP), a new name,
-# another time zone, save. Afterwards the device reports exactly the entries chosen and the
-# language's locale; every other entry is unchanged and in place.
+# another time zone, save. The box saying so has Qt's own OK button in the pages' language, read
+# through the accessibility tree. Afterwards the device reports exactly the entries chosen and
+# the language's locale; every other entry is unchanged and in place.
 #
 # Usage: wizard_walk.sh en|ko
 source "$(dirname "$0")/lib/e2e.sh"
 source "$(dirname "$0")/lib/wizard_walk.sh"
+source "$(dirname "$0")/lib/desktop_session.sh"
 language=${1:?usage: wizard_walk.sh en|ko}
 case "$language" in
-  en) locale=(LANG=C.UTF-8 LANGUAGE= LC_ALL=) written_locale=en ;;
-  ko) locale=(LANG=ko_KR.UTF-8 LANGUAGE=ko LC_ALL=) written_locale=kor ;;
+  en) locale=(LANG=C.UTF-8 LANGUAGE= LC_ALL=) written_locale=en ok_button=OK ;;
+  ko) locale=(LANG=ko_KR.UTF-8 LANGUAGE=ko LC_ALL=) written_locale=kor ok_button=확인 ;;
   *) fail "no language $language" ;;
 esac
 # A switch that did not happen shows in what is written: no DHCP in Korean, and in English the
@@ -23,7 +25,9 @@ else
 fi
 command -v xdotool >/dev/null && command -v Xvfb >/dev/null ||
   { echo "SKIPPED: needs xdotool and Xvfb (make deps)" >&2; exit 77; }
+missing=$(session_usable) || { echo "SKIPPED: $missing (make deps)" >&2; exit 77; }
 e2e_begin
+trap 'session_stop; netns_cleanup' EXIT
 
 walk_settings FIRST-NAS 10.66.0.11 dhcp >"$NETNS_TMP/first.txt"
 walk_settings SECOND-NAS 10.66.0.12 none >"$NETNS_TMP/second.txt"
@@ -32,10 +36,17 @@ e2e_start_device first 10.66.0.11 --settings "$NETNS_TMP/first.txt" --password f
 e2e_start_device second 10.66.0.12 --settings "$NETNS_TMP/second.txt" --password s3cret \
   --delay 150
 walk_start_xvfb || fail "cannot start Xvfb"
-walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}" QT_LOGGING_RULES="tamberlyx.*=true"
+session_start || fail "cannot start the desktop session"
+walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}" "${SESSION_ENV[@]}" \
+  QT_LOGGING_RULES="tamberlyx.*=true"
 
+read_saved_box() { session_labels Status >"$NETNS_TMP/saved-box.txt"; }
 WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_MODE=$mode WALK_NAME=archive \
-  WALK_ADDRESS=$typed WALK_TIME_ZONE_KEYS=Up wizard_walk || { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
+  WALK_ADDRESS=$typed WALK_TIME_ZONE_KEYS=Up WALK_AT_SAVED=read_saved_box wizard_walk ||
+  { cat "$NETNS_TMP/wizard.log" >&2; fail "the walk stopped"; }
+# Only the button's line can be "OK": the message is a sentence.
+expect_eq "$(grep -xF -e "$ok_button" -e OK "$NETNS_TMP/saved-box.txt")" "$ok_button" \
+  "the saved box's button"
 
 grep -q '^recv .*VERIFY    passwd=first$' "$NETNS_TMP/second.log" || fail "no wrong try"
 # The log: on standard error when asked for, always in the state folder; no password in either.

@@ -10,7 +10,8 @@
 #   session_start              the session; sets SESSION_ENV, the VAR=VALUE words a program
 #                              needs to join it (walk_start_wizard LOG "${SESSION_ENV[@]}")
 #   session_exec CMD...        runs CMD in the pc namespace inside the session
-#   session_labels CAPTION     prints the texts the window's labels and list show, one a line
+#   session_labels CAPTION     prints the texts the window's labels, list and buttons show, one a
+#                              line
 #   session_share_mounts       prints the session's SMB mounts, one a line (gio mount -l)
 #   session_stop               ends the session, and with it GVfs and its mounts
 #
@@ -37,7 +38,7 @@ session_usable() {
 }
 
 session_start() {
-  local run=$NETNS_TMP/runtime i
+  local run=$NETNS_TMP/runtime i address
   mkdir -p "$run" && chmod 700 "$run" || return 1
   mkfifo "$NETNS_TMP/session.stop" || return 1
   # A name no hosts line gives fails at once, as a LAN's name server answers, instead of

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Prints what a window's labels and list items show, one a line, through the accessibility tree.
+"""Prints what a window's labels, list items and buttons show, one a line, through the
+accessibility tree.
 
 Usage: read_labels.py [--seconds N] CAPTION
 
@@ -11,7 +12,7 @@ import time
 
 import pyatspi
 
-kShown = (pyatspi.ROLE_LABEL, pyatspi.ROLE_LIST_ITEM)
+kShown = (pyatspi.ROLE_LABEL, pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_PUSH_BUTTON)
 
 
 def find_window(caption):

@@ -39,6 +39,7 @@
 #   WALK_TICK_DRIVE_BOX     set: Step 4's "N/W Drive Make" is ticked before Save
 #   WALK_TIME_ZONE_KEYS=Up  keys pressed in Step 3's time zone list
 #   WALK_BEFORE_SAVE        a command run when Step 4 shows, before Save (empty: none)
+#   WALK_AT_SAVED           a command run while the box after the save shows (empty: none)
 #   WALK_SUFFIX=en          appended to the PNG names
 
 WIZARD=${TAMBERLYX_SETUP:?TAMBERLYX_SETUP names the tamberlyx-setup program}
@@ -260,6 +261,7 @@ walk_step4() {
   walk_keys "$confirm" Return || return 1
   box=$(walk_window Status 10) || return 1
   walk_shot "$box" saved || return 1
+  if [ -n "${WALK_AT_SAVED:-}" ]; then $WALK_AT_SAVED || return 1; fi
   walk_keys "$box" Return
 }
 

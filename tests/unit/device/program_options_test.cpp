@@ -85,6 +85,8 @@ TEST(ProgramOptions, ReadsEveryOption) {
   EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas"}).smbDir, "/srv/nas");
   EXPECT_FALSE(ParseGood({"--smb-dir=/srv/nas"}).smbPassword);
   EXPECT_EQ(ParseGood({"--smb-dir=/srv/nas", "--smb-password="}).smbPassword, "");
+  // The shares' smbd moves with the device.
+  EXPECT_TRUE(ParseGood({"--apply-network", "--smb-dir=/srv/nas"}).network.apply);
 }
 
 TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
@@ -123,7 +125,6 @@ TEST(ProgramOptions, RefusesCommandLinesItCannotRun) {
       {"--restart-ms", "100"},
       {"--apply-network", "--dhcp-pool", "10.0.0.9-10.0.0.1"},
       {"--apply-network", "--restart-ms", "-1"},
-      {"--apply-network", "--smb-dir", "/srv"},  // smbd would stay at the old address
   };
   for (const Args& args : bad) {
     const ParsedCommandLine parsed = ParseProgramOptions(args);
