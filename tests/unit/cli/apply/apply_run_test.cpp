@@ -90,7 +90,7 @@ TEST_F(ApplyRunTest, ChangesWhatDiffersReadsItBackAndASecondRunSendsOnlyTheSearc
           R"({"device": "mac 02:4C:C0:A8:00:15", "mac": "02:4c:c0:a8:00:15", "address": "192.168.0.21", "result": )"
           R"("changed", "changes": [{"key": "sys.hostname", "old": "ALPHA", "new": )"
           R"("ARCHIVE"}, {"key": "sys.Time.timeZone", "old": "Seoul", "new": )"
-          R"("Tokyo"}], "now_at": "192.168.0.21", "error": null})"),
+          R"("Tokyo"}], "now_at": "192.168.0.21", "error": null, "address_findings": []})"),
       std::string::npos)
       << report;
   EXPECT_NE(report.find(R"("address": "192.168.0.22", "result": "changed")"), std::string::npos);
