@@ -10,8 +10,9 @@ namespace tamberlyx::cli {
 namespace {
 
 std::string MoveText(const EntryMove& entry) {
-  return entry.label + " (" + FormatIpv4(entry.move.from) + " to " + FormatIpv4(*entry.move.to) +
-         ")";
+  const std::string from = FormatIpv4(entry.move.from);
+  const std::string at = entry.label.ends_with(" " + from) ? "" : " (at " + from + ")";
+  return entry.label + at + " to " + FormatIpv4(*entry.move.to);
 }
 
 void SameTargetRefusals(const std::vector<EntryMove>& moves, const SaveOrder& order,
