@@ -30,12 +30,21 @@ bool WorthAsking(const FixedAddressPlan& plan, const AddressSurroundings& around
   return std::ranges::none_of(findings, Unholdable);
 }
 
+bool SamePlan(const std::optional<FixedAddressPlan>& a, const FixedAddressPlan& b) {
+  return a && a->address == b.address && a->mask == b.mask && a->gateway == b.gateway;
+}
+
 }  // namespace
 
 void ReviewAddress(const CliContext& context, const SharedBuffers& buffers, bool targetLeaving,
                    std::function<void(AddressReview)> done) {
   AddressReview review{FixedAddressIn(buffers.newSettings), {}};
   if (!review.plan) return done(std::move(review));
+  // A save that leaves the fixed address as it is cannot break it: a rename is not held back
+  // for how the device was set up before.
+  if (SamePlan(FixedAddressIn(buffers.currentSettings), *review.plan)) {
+    return done(AddressReview{});
+  }
   AddressSurroundings around;
   if (context.interfaces != nullptr) {
     around = SurroundingsOf(*context.interfaces, buffers.selectedDeviceIp);

@@ -16,7 +16,8 @@ struct AddressReview {
   std::vector<AddressFinding> findings;
 };
 
-// Checks the fixed address `buffers.newSettings` give the selected device. When the address
+// Checks the fixed address `buffers.newSettings` give the selected device, unless the device
+// already has that address, mask and gateway, fixed. When the address
 // changes and the device is on the subnet of the interface towards it, the network is asked
 // through that interface (context.probe) whether another host answers for it; not when
 // `targetLeaving`, as another device of the same run holds it and moves away first. `done` may

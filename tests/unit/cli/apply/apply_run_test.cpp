@@ -196,6 +196,11 @@ void PrintTo(const AddressCase& c, std::ostream* os) {
 class ApplyAddressTest : public ApplyRunTest, public ::testing::WithParamInterface<AddressCase> {
  protected:
   ApplyAddressTest() {
+    device::DeviceOptions delta = Named("DELTA", 5);
+    delta.settings =
+        "sys.hostname=DELTA&nwk.mac=02:4c:c0:a8:00:18&nwk.bootproto=none&nwk.ipaddr=192.168.0.24&"
+        "nwk.netmask=255.255.255.0&sys.gateway=10.9.9.9&locale=en";
+    device::AddDevice(network, "192.168.0.24", delta);
     context.interfaces = &m_lan;
     context.probe = &probe;
     probe.holders["192.168.0.60"] = "02:00:5e:00:00:60";
@@ -266,6 +271,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     {"192.168.0.61"},
                     "was not saved and still holds 192.168.0.22"},
+        AddressCase{"a rename leaves a gateway set up outside the subnet as it was",
+                    R"({"name": "DELTA", "settings": {"sys.hostname": "DELTA-2"}})",
+                    {},
+                    kExitOk,
+                    {"192.168.0.24"},
+                    {},
+                    "name DELTA at 192.168.0.24:\n- sys.hostname=DELTA\n+ sys.hostname=DELTA-2\n"},
         AddressCase{"a loopback address, plainly wrong and not probed",
                     kCharlie + R"("127.0.0.5"}})",
                     {"--check"},
