@@ -138,9 +138,7 @@ bool ApplyCommand::HolderSettled(std::size_t index) {
   if (!m_settled[*device.holder]) return false;
   const PlannedDevice& holder = m_plan.devices[*device.holder];
   if (holder.result == ApplyResult::kFailed) {
-    device.result = ApplyResult::kFailed;
-    device.addressHeld = holder.addressHeld;
-    device.error = DeviceLabel(*holder.file) + " was not saved and still holds " + holder.address;
+    FailBehind(device, holder);
     m_settled[index] = true;
     --m_unfinished;
   }

@@ -175,6 +175,19 @@ void HoldBackAddresses(Plan& plan) {
     device.addressHeld = true;
     device.error = "its new address would not work (--force saves anyway)";
   }
+  // Holders come first in the order, so a chain fails whole.
+  for (const std::size_t index : plan.saveOrder) {
+    PlannedDevice& device = plan.devices[index];
+    if (device.holder && plan.devices[*device.holder].result == ApplyResult::kFailed) {
+      FailBehind(device, plan.devices[*device.holder]);
+    }
+  }
+}
+
+void FailBehind(PlannedDevice& device, const PlannedDevice& holder) {
+  device.result = ApplyResult::kFailed;
+  device.addressHeld = holder.addressHeld;
+  device.error = DeviceLabel(*holder.file) + " was not saved and still holds " + holder.address;
 }
 
 std::string FormatPlan(const Plan& plan) {

@@ -48,8 +48,12 @@ struct Plan {
 // device answered.
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean);
 
-// Fails each device whose review found a problem with its new address.
+// Fails each device whose review found a problem with its new address, and each that would take
+// the address of one failed.
 void HoldBackAddresses(Plan& plan);
+
+// Fails `device`, which would take the address `holder` has not left.
+void FailBehind(PlannedDevice& device, const PlannedDevice& holder);
 
 // "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device, then "! FINDING" lines.
 std::string FormatPlan(const Plan& plan);

@@ -187,6 +187,7 @@ struct AddressCase {
   int exit;
   std::vector<std::string> sets, asked;
   std::string shown;  // a part of standard output or standard error
+  std::size_t wrongPasswords = 0;
 };
 
 void PrintTo(const AddressCase& c, std::ostream* os) {
@@ -218,7 +219,7 @@ TEST_P(ApplyAddressTest, SavesEachAfterItsHolderHoldsBackTakenAddressesAndRefuse
   args.insert(args.end(), {"--wait", "0"});
   EXPECT_EQ(Run(args, "{\"devices\": [" + c.devices + "]}"), c.exit) << err.str();
   EXPECT_EQ(SentTo("SET"), c.sets);
-  EXPECT_EQ(SentTo("VERIFY").size(), c.sets.size());
+  EXPECT_EQ(SentTo("VERIFY").size(), c.sets.size() + c.wrongPasswords);
   EXPECT_EQ(probe.asked, c.asked);
   EXPECT_NE((out.str() + err.str()).find(c.shown), std::string::npos) << out.str() << err.str();
 }
@@ -271,6 +272,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     {"192.168.0.61"},
                     "was not saved and still holds 192.168.0.22"},
+        AddressCase{"its holder refused the password: it stays unsaved, sent nothing",
+                    kAlpha + R"("192.168.0.22"}}, {"mac": "02:4c:c0:a8:00:16", "settings": )"
+                             R"({"nwk.ipaddr": "192.168.0.52"}})",
+                    {},
+                    kExitFailed,
+                    {},
+                    {"192.168.0.52"},
+                    "failed: mac 02:4c:c0:a8:00:16 was not saved and still holds 192.168.0.22",
+                    1},
         AddressCase{"a rename leaves a gateway set up outside the subnet as it was",
                     R"({"name": "DELTA", "settings": {"sys.hostname": "DELTA-2"}})",
                     {},
