@@ -22,7 +22,9 @@ The admin password (at most 16 characters) is read from standard input: typed
 without echo on a terminal, otherwise the first line.
 
 Exit status: 0 success, 1 the device refused or did not answer (apply: any device
-failed; the others are still applied), 2 bad usage or input (nothing sent).)";
+failed; the others are still applied), 2 bad usage or input (nothing sent), 3 a new
+fixed address would not work and --force was not given (apply: and no device failed
+otherwise).)";
 
 // The whole command line: every command with its options, each written into `command`.
 struct Declaration {
@@ -45,6 +47,14 @@ void AddNumber(CLI::App& app, const std::string& name, int& number, int low, int
 
 void AddWait(CLI::App& app, int& waitSeconds, const std::string& description) {
   AddNumber(app, "--wait", waitSeconds, 0, kMaxWaitSeconds, "SECONDS", description);
+}
+
+void AddForce(CLI::App& app, bool& force, const std::string& description) {
+  app.add_flag("--force", force,
+               "Saves even when the checks of a new fixed address find a problem\n"
+               "(a bad mask or gateway, an address out of this PC's reach, one\n"
+               "another host answers for), printing the findings as warnings.\n" +
+                   description);
 }
 
 CLI::App& AddCommand(Declaration& declaration, const std::string& name, CommandKind kind,
@@ -104,6 +114,7 @@ void Declare(Declaration& declaration) {
           "Then searches again until the device answers with every entry as\n"
           "written (found by its hardware address, wherever it is now), for up to\n"
           "SECONDS; fails when it does not.");
+  AddForce(set, command.force, "Without it such a device is not saved (exit status 3).");
 
   CLI::App& apply = AddCommand(
       declaration, "apply", CommandKind::kApply,
@@ -112,10 +123,16 @@ void Declare(Declaration& declaration) {
       "\"password_file\": PATH}]}. One search, then a plan: the entries that\n"
       "differ, per device. Devices already as the file says are sent nothing.");
   apply.add_option("FILE", command.file, "The JSON file, or - for standard input.")->type_name("");
-  apply.add_flag("--check", command.check, "Prints the plan and sends nothing more.");
+  apply.add_flag("--check", command.check,
+                 "Prints the plan, with what the checks of each new fixed address\n"
+                 "found, and sends nothing more. Besides the search, the only datagram\n"
+                 "sent is one to the discard port of each new address, so that a host\n"
+                 "holding it shows in this PC's neighbour table.");
   apply.add_flag("--json", command.json,
-                 "Reports an array of {\"mac\", \"address\", \"result\", \"changes\", \"now_at\",\n"
-                 "\"error\"} objects instead of the plan and the table.");
+                 "Reports an array of {\"device\", \"mac\", \"address\", \"result\", \"changes\",\n"
+                 "\"now_at\", \"error\", \"address_findings\"} objects instead of the plan and\n"
+                 "the table.");
+  AddForce(apply, command.force, "Without it such a device fails (exit status 3).");
   AddNumber(apply, "--parallel", command.parallel, 1, kMaxParallel, "N",
             "Devices saved at once (default " + std::to_string(kDefaultParallel) + ").");
   AddWait(apply, command.waitSeconds,

@@ -24,6 +24,7 @@ struct CliCommand {
   std::vector<SettingAssignment> assignments;
   SearchOptions search;  // every command searches first
   int waitSeconds = 0;   // set, apply: how long the read-back may search; 0: none
+  bool force = false;    // set, apply: save even when the new fixed address would not work
   // apply
   bool check = false;  // the plan only, nothing sent after the search
   int parallel = kDefaultParallel;

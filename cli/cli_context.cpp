@@ -3,8 +3,8 @@
 namespace tamberlyx::cli {
 
 CliContext WithTransport(const CliContext& context, Transport& transport) {
-  return {transport,        context.timer,        context.out,       context.err,
-          context.progress, context.tickPeriodMs, context.interfaces};
+  return {transport,        context.timer,        context.out,        context.err,
+          context.progress, context.tickPeriodMs, context.interfaces, context.probe};
 }
 
 }  // namespace tamberlyx::cli

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/output/progress_indicator.h"
+#include "operations/address_probe.h"
 #include "protocol/constants.h"
 #include "protocol/exchange_timer.h"
 #include "protocol/interface_network.h"
@@ -19,6 +20,7 @@ struct CliContext {
   ProgressIndicator& progress;
   int tickPeriodMs = kTickPeriodMs;
   InterfaceNetwork* interfaces = nullptr;  // none: a search cannot leave by every interface
+  AddressProbe* probe = nullptr;           // none: nobody is asked whether a new address is taken
 };
 
 // `context` with its datagrams going through `transport`.

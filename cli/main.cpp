@@ -10,8 +10,10 @@
 #include "operations/stream_event_sink.h"
 #include "platform/language/system_language.h"
 #include "platform/log/program_start.h"
+#include "platform/net/neighbour_probe.h"
 #include "platform/net/posix_interface_network.h"
 #include "platform/net/qt_exchange_timer.h"
+#include "platform/net/qt_scheduler.h"
 #include "platform/net/udp_transport.h"
 
 using namespace tamberlyx;
@@ -53,6 +55,9 @@ int main(int argc, char** argv) {
   cli::ProgressIndicator progress(std::cerr, isatty(STDERR_FILENO) == 1);
   cli::CliContext context{transport, timer, std::cout, std::cerr, progress};
   context.interfaces = &interfaces;
+  QtScheduler scheduler;
+  NeighbourProbe probe(scheduler.Function());
+  context.probe = &probe;
   const auto command = cli::MakeCommand(*parsed.command, context, std::move(credentials),
                                         [](int exitCode) { QCoreApplication::exit(exitCode); });
   // Started inside the event loop, so that an exit requested at once is not lost.

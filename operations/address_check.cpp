@@ -32,7 +32,7 @@ void CheckAddress(const FixedAddressPlan& plan, bool usableMask,
   if (!usableMask) return;
   const std::uint32_t host = address & ~plan.mask;
   if (host == 0) found.push_back({AddressProblem::kNetworkAddress});
-  if (host == ~plan.mask) found.push_back({AddressProblem::kBroadcastAddress});
+  if (host == ~plan.mask) found.push_back({AddressProblem::kSubnetBroadcast});
 }
 
 void CheckGateway(const FixedAddressPlan& plan, bool usableMask,

@@ -37,7 +37,7 @@ enum class AddressProblem {
   kAddressLoopback,
   kAddressMulticast,
   kNetworkAddress,
-  kBroadcastAddress,
+  kSubnetBroadcast,
   kGatewayIsAddress,
   kGatewayOutsideSubnet,
   kOutOfReach,  // `subnet` and `interfaceName` say where this PC is

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/apply/apply_report.h"
+#include "cli/exchange/address_review.h"
 #include "cli/exit_codes.h"
 #include "protocol/answer_sources.h"
 
@@ -11,8 +12,8 @@ namespace {
 
 CliContext WithTimer(const CliContext& context, Transport& transport, ExchangeTimer& timer) {
   CliContext with = WithTransport(context, transport);
-  return {with.transport,    timer,          with.out, with.err, with.progress,
-          with.tickPeriodMs, with.interfaces};
+  return {with.transport,    timer,           with.out,  with.err, with.progress,
+          with.tickPeriodMs, with.interfaces, with.probe};
 }
 
 // The addresses whose answers are this device's. Its own address is always named, so its answers
@@ -59,16 +60,40 @@ void ApplyCommand::Start() {
 void ApplyCommand::OnSearched() {
   m_plan = MakePlan(m_file, m_discovery.Devices().Records(), m_credentials.korean);
   if (Refused()) return;
-  if (!m_command.json) m_context.out << FormatPlan(m_plan) << std::flush;
-  if (m_command.check) return Report();
+  ReviewAddresses();
+}
+
+// Every device to change is checked at once; the probes run side by side.
+void ApplyCommand::ReviewAddresses() {
+  m_reviewing = 1;  // held until every review has started: a review may end at once
   for (PlannedDevice& device : m_plan.devices) {
     if (device.result != ApplyResult::kChanged) continue;
-    m_jobs.push_back(std::make_unique<ApplyJob>(
-        device, m_dispatcher.Channel(false, DeviceClaim(device.buffers)), m_timers.MakeTimer(),
-        m_context, m_command.search, m_command.waitSeconds > 0 ? &m_readBack : nullptr));
-    m_waiting.push_back(m_jobs.back().get());
+    ++m_reviewing;
+    ReviewAddress(m_context, device.buffers, device.holder.has_value(),
+                  [this, &device](AddressReview review) {
+                    device.review = std::move(review);
+                    if (--m_reviewing == 0) OnReviewed();
+                  });
   }
-  m_unfinished = m_jobs.size();
+  if (--m_reviewing == 0) OnReviewed();
+}
+
+void ApplyCommand::OnReviewed() {
+  if (!m_command.force) HoldBackAddresses(m_plan);
+  if (!m_command.json) m_context.out << FormatPlan(m_plan) << std::flush;
+  if (m_command.check) return Report();
+  m_jobs.resize(m_plan.devices.size());
+  m_settled.assign(m_plan.devices.size(), true);
+  for (const std::size_t index : m_plan.saveOrder) {
+    PlannedDevice& device = m_plan.devices[index];
+    if (device.result != ApplyResult::kChanged) continue;
+    m_jobs[index] = std::make_unique<ApplyJob>(
+        device, m_dispatcher.Channel(false, DeviceClaim(device.buffers)), m_timers.MakeTimer(),
+        m_context, m_command.search, m_command.waitSeconds > 0 ? &m_readBack : nullptr);
+    m_settled[index] = false;
+    m_waiting.push_back(index);
+  }
+  m_unfinished = m_waiting.size();
   StartJobs();
 }
 
@@ -83,23 +108,41 @@ bool ApplyCommand::Refused() {
 }
 
 void ApplyCommand::StartJobs() {
-  std::vector<ApplyJob*> starting;
+  std::vector<std::size_t> starting;
   for (auto it = m_waiting.begin(); it != m_waiting.end();) {
     if (m_saving >= static_cast<std::size_t>(m_command.parallel)) break;
-    if (!MayStart(**it)) {
+    if (!HolderSettled(*it) || !MayStart(*m_jobs[*it])) {
       ++it;
       continue;
     }
-    ++m_saving;
-    m_hearingAnyAddress += (*it)->HearsAnyAddress() ? 1 : 0;
-    starting.push_back(*it);
+    const std::size_t index = *it;
     it = m_waiting.erase(it);
+    if (m_settled[index]) continue;  // failed with its holder
+    ++m_saving;
+    m_hearingAnyAddress += m_jobs[index]->HearsAnyAddress() ? 1 : 0;
+    starting.push_back(index);
   }
   // Started after the queue is settled: a job's handlers come back here.
-  for (ApplyJob* job : starting) {
-    job->Start([this, job] { OnSaveEnded(job); }, [this] { OnJobFinished(); });
+  for (const std::size_t index : starting) {
+    ApplyJob* job = m_jobs[index].get();
+    job->Start([this, job] { OnSaveEnded(job); }, [this, index] { OnJobFinished(index); });
   }
   if (m_unfinished == 0) Report();
+}
+
+// A device takes an address only once the device holding it has moved away; when that one
+// failed, the address is still taken and this one fails too, sent nothing.
+bool ApplyCommand::HolderSettled(std::size_t index) {
+  PlannedDevice& device = m_plan.devices[index];
+  if (!device.holder) return true;
+  if (!m_settled[*device.holder]) return false;
+  const PlannedDevice& holder = m_plan.devices[*device.holder];
+  if (holder.result == ApplyResult::kFailed) {
+    FailBehind(device, holder);
+    m_settled[index] = true;
+    --m_unfinished;
+  }
+  return true;
 }
 
 // Two devices switching to DHCP at once could not tell whose SETOK came from a new address.
@@ -114,16 +157,18 @@ void ApplyCommand::OnSaveEnded(ApplyJob* job) {
   StartJobs();
 }
 
-void ApplyCommand::OnJobFinished() {
+// A device waiting for this one to move may go now.
+void ApplyCommand::OnJobFinished(std::size_t index) {
+  m_settled[index] = true;
   --m_unfinished;
-  if (m_unfinished == 0) Report();
+  StartJobs();
 }
 
 void ApplyCommand::Report() {
   if (m_reported) return;
   m_reported = true;
   m_context.out << (m_command.json ? ReportJson(m_plan) : ReportTable(m_plan)) << std::flush;
-  m_finish(AnyFailed(m_plan) ? kExitFailed : kExitOk);
+  m_finish(ExitStatus(m_plan));
 }
 
 }  // namespace tamberlyx::cli

@@ -34,10 +34,13 @@ class ApplyCommand : public Command {
  private:
   void OnSearched();
   bool Refused();
+  void ReviewAddresses();
+  void OnReviewed();
   void StartJobs();
+  bool HolderSettled(std::size_t index);
   bool MayStart(const ApplyJob& job) const;
   void OnSaveEnded(ApplyJob* job);
-  void OnJobFinished();
+  void OnJobFinished(std::size_t index);
   void Report();
 
   CliCommand m_command;
@@ -55,8 +58,10 @@ class ApplyCommand : public Command {
   Discovery m_discovery;
   ReadBack m_readBack;
   Plan m_plan;
-  std::vector<std::unique_ptr<ApplyJob>> m_jobs;  // live as long as the command
-  std::deque<ApplyJob*> m_waiting;
+  std::vector<std::unique_ptr<ApplyJob>> m_jobs;  // by device; live as long as the command
+  std::deque<std::size_t> m_waiting;              // devices, in the order of their saves
+  std::vector<bool> m_settled;                    // by device: its outcome is known
+  std::size_t m_reviewing = 0;
   std::size_t m_saving = 0;  // jobs in VERIFY or SET: the ones --parallel bounds
   std::size_t m_unfinished = 0;
   int m_hearingAnyAddress = 0;

@@ -4,8 +4,12 @@
 #include <unordered_map>
 #include <variant>
 
+#include "cli/apply_file/address_moves.h"
 #include "cli/exchange/entry_match.h"
+#include "cli/output/address_findings.h"
 #include "cli/output/printable_text.h"
+#include "operations/address_surroundings.h"
+#include "protocol/ipv4_text.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
@@ -105,6 +109,43 @@ void FailRepeats(Plan& plan) {
   }
 }
 
+// The fixed address a device ends at. One whose fixed address the file leaves alone stays where
+// it answered, whatever its settings say.
+std::optional<std::uint32_t> FixedTarget(const PlannedDevice& device, std::uint32_t from) {
+  const std::optional<FixedAddressPlan> next = FixedAddressIn(device.buffers.newSettings);
+  if (!next) return std::nullopt;
+  const std::optional<FixedAddressPlan> now = FixedAddressIn(device.buffers.currentSettings);
+  return now && now->address == next->address ? from : next->address;
+}
+
+// Each device that answered, as a move from where it answered to the fixed address it is given.
+void OrderMoves(Plan& plan) {
+  std::vector<EntryMove> moves;
+  std::vector<std::size_t> deviceOf;
+  for (std::size_t i = 0; i < plan.devices.size(); ++i) {
+    const PlannedDevice& device = plan.devices[i];
+    const std::optional<std::uint32_t> from = ParseIpv4(device.address);
+    if (device.result == ApplyResult::kFailed || !from) continue;
+    moves.push_back(
+        {{*from, FixedTarget(device, *from)}, DeviceLabel(*device.file), AddressAt(*device.file)});
+    deviceOf.push_back(i);
+  }
+  const SaveOrder order = OrderEntries(moves);
+  for (FileError& refusal : MoveRefusals(moves, order)) plan.refusals.push_back(std::move(refusal));
+  std::unordered_map<std::uint32_t, std::size_t> leaving;
+  for (std::size_t k = 0; k < moves.size(); ++k) {
+    if (moves[k].move.to && *moves[k].move.to != moves[k].move.from) {
+      leaving[moves[k].move.from] = deviceOf[k];
+    }
+  }
+  for (const std::size_t k : order.order) {
+    PlannedDevice& device = plan.devices[deviceOf[k]];
+    if (device.result == ApplyResult::kChanged) plan.saveOrder.push_back(deviceOf[k]);
+    const auto holder = moves[k].move.to ? leaving.find(*moves[k].move.to) : leaving.end();
+    if (holder != leaving.end() && holder->second != deviceOf[k]) device.holder = holder->second;
+  }
+}
+
 }  // namespace
 
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean) {
@@ -123,7 +164,30 @@ Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, b
     plan.devices.push_back(std::move(planned));
   }
   FailRepeats(plan);
+  OrderMoves(plan);
   return plan;
+}
+
+void HoldBackAddresses(Plan& plan) {
+  for (PlannedDevice& device : plan.devices) {
+    if (device.result != ApplyResult::kChanged || device.review.findings.empty()) continue;
+    device.result = ApplyResult::kFailed;
+    device.addressHeld = true;
+    device.error = "its new address would not work (--force saves anyway)";
+  }
+  // Holders come first in the order, so a chain fails whole.
+  for (const std::size_t index : plan.saveOrder) {
+    PlannedDevice& device = plan.devices[index];
+    if (device.holder && plan.devices[*device.holder].result == ApplyResult::kFailed) {
+      FailBehind(device, plan.devices[*device.holder]);
+    }
+  }
+}
+
+void FailBehind(PlannedDevice& device, const PlannedDevice& holder) {
+  device.result = ApplyResult::kFailed;
+  device.addressHeld = holder.addressHeld;
+  device.error = DeviceLabel(*holder.file) + " was not saved and still holds " + holder.address;
 }
 
 std::string FormatPlan(const Plan& plan) {
@@ -137,11 +201,13 @@ std::string FormatPlan(const Plan& plan) {
       text += ": unchanged\n";
     } else {
       text += ":\n";
-      for (const SettingChange& change : device.changes) {
-        text += "- " + PrintableText(change.key + "=" + change.oldValue) + "\n";
-        text += "+ " + PrintableText(change.key + "=" + change.newValue) + "\n";
-      }
     }
+    // A device held back for its address still shows what it would have been given.
+    for (const SettingChange& change : device.changes) {
+      text += "- " + PrintableText(change.key + "=" + change.oldValue) + "\n";
+      text += "+ " + PrintableText(change.key + "=" + change.newValue) + "\n";
+    }
+    if (device.review.plan) text += FindingLines(device.review.findings, *device.review.plan, "! ");
   }
   return text;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/apply_file/apply_file.h"
+#include "cli/exchange/address_review.h"
 #include "protocol/device_list.h"
 #include "protocol/shared_buffers.h"
 
@@ -26,21 +29,33 @@ struct PlannedDevice {
   std::string address;  // where it answered the first search; empty when not found
   std::string nowAt;    // where it answered last
   std::vector<SettingChange> changes;
-  SharedBuffers buffers;  // selected, with the file's entries in newSettings
+  SharedBuffers buffers;              // selected, with the file's entries in newSettings
+  AddressReview review;               // of the fixed address the new settings give, once checked
+  bool addressHeld = false;           // failed for what the review found
+  std::optional<std::size_t> holder;  // the device of the run leaving the address this one takes
 };
 
 struct Plan {
   std::vector<PlannedDevice> devices;  // in file order
   std::vector<FileError> refusals;     // entries no device may take; nothing is sent then
+  std::vector<std::size_t> saveOrder;  // the devices to change, each after its holder
 };
 
 // Matches each device of the file against what answered the search and works out the entries
 // that differ. A device is found by MAC (any case), by the address it answered from, or by its
 // full server name; several answers for one name, or two devices of the file that are one,
-// fail it.
+// fail it. Fixed addresses are ordered as the file's are (see MoveRefusals), now with where each
+// device answered.
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean);
 
-// "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device.
+// Fails each device whose review found a problem with its new address, and each that would take
+// the address of one failed.
+void HoldBackAddresses(Plan& plan);
+
+// Fails `device`, which would take the address `holder` has not left.
+void FailBehind(PlannedDevice& device, const PlannedDevice& holder);
+
+// "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device, then "! FINDING" lines.
 std::string FormatPlan(const Plan& plan);
 
 }  // namespace tamberlyx::cli

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/exit_codes.h"
+#include "cli/output/address_findings.h"
 #include "cli/output/device_table.h"
 #include "cli/output/json_text.h"
 #include "cli/output/printable_text.h"
@@ -39,6 +41,11 @@ JsonValue Changes(const PlannedDevice& device) {
   return changes;
 }
 
+JsonValue Findings(const PlannedDevice& device) {
+  if (!device.review.plan) return JsonValue::array();
+  return FindingsJson(device.review.findings, *device.review.plan);
+}
+
 }  // namespace
 
 std::string ResultText(const PlannedDevice& device) {
@@ -66,7 +73,8 @@ std::string ReportJson(const Plan& plan) {
                         {"result", ResultWord(device.result)},
                         {"changes", Changes(device)},
                         {"now_at", OrNull(device.nowAt)},
-                        {"error", OrNull(device.error)}});
+                        {"error", OrNull(device.error)},
+                        {"address_findings", Findings(device)}});
   }
   return JsonLines(elements);
 }
@@ -75,6 +83,16 @@ bool AnyFailed(const Plan& plan) {
   return std::ranges::any_of(plan.devices, [](const PlannedDevice& device) {
     return device.result == ApplyResult::kFailed;
   });
+}
+
+int ExitStatus(const Plan& plan) {
+  bool held = false;
+  for (const PlannedDevice& device : plan.devices) {
+    if (device.result != ApplyResult::kFailed) continue;
+    if (!device.addressHeld) return kExitFailed;
+    held = true;
+  }
+  return held ? kExitAddressRefused : kExitOk;
 }
 
 }  // namespace tamberlyx::cli

@@ -12,10 +12,14 @@ std::string ResultText(const PlannedDevice& device);
 // DEVICE (as the file names it), ADDRESS (where it answered the first search), RESULT, NOW AT.
 std::string ReportTable(const Plan& plan);
 
-// [{"mac", "address", "result", "changes": [{"key", "old", "new"}], "now_at", "error"}, ...];
-// what is unknown is null. No password ever appears.
+// [{"device", "mac", "address", "result", "changes": [{"key", "old", "new"}], "now_at", "error",
+// "address_findings": [see FindingsJson]}, ...]; what is unknown is null. No password ever
+// appears.
 std::string ReportJson(const Plan& plan);
 
 bool AnyFailed(const Plan& plan);
+
+// 0 when no device failed, 3 when only address checks held devices back, else 1.
+int ExitStatus(const Plan& plan);
 
 }  // namespace tamberlyx::cli

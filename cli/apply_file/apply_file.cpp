@@ -4,6 +4,7 @@
 #include <array>
 #include <nlohmann/json.hpp>
 
+#include "cli/apply_file/address_moves.h"
 #include "protocol/constants.h"
 #include "protocol/ipv4_text.h"
 
@@ -147,6 +148,10 @@ ApplyFileOutcome ParseApplyFile(std::string_view text) {
     return outcome;
   }
   FileReader(*positions, outcome).Document(Json::parse(text));
+  if (outcome.errors.empty()) {
+    const std::vector<EntryMove> moves = MovesInFile(outcome.file);
+    outcome.errors = MoveRefusals(moves, OrderEntries(moves));
+  }
   return outcome;
 }
 

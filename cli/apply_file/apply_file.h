@@ -43,7 +43,8 @@ struct ApplyFileOutcome {
 };
 
 // {"devices": [{"mac" | "address" | "name": ..., "settings": {KEY: VALUE, ...},
-// "password_file": PATH}, ...]}. Refuses what no device could take (see ParseAssignment).
+// "password_file": PATH}, ...]}. Refuses what no device could take (see ParseAssignment), and
+// fixed addresses no order of saves can give (see MoveRefusals).
 ApplyFileOutcome ParseApplyFile(std::string_view text);
 
 // "FILE:LINE:COLUMN: text", as compilers write it; standard input ("-") is "stdin".

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/exit_codes.h"
+#include "cli/output/address_findings.h"
 #include "operations/set_outcome.h"
 
 namespace tamberlyx::cli {
@@ -39,6 +40,21 @@ void DeviceCommand::OnDiscovered() {
   const std::string refused =
       EditForSave(m_buffers.newSettings, m_command.assignments, m_credentials.korean);
   if (!refused.empty()) return Fail(kExitUsage, refused);
+  ReviewAddress(m_context, m_buffers, false,
+                [this](const AddressReview& review) { OnReviewed(review); });
+}
+
+// Before the password goes out: a device held back is sent nothing but the search.
+void DeviceCommand::OnReviewed(const AddressReview& review) {
+  if (!review.findings.empty() && !m_command.force) {
+    return Fail(kExitAddressRefused,
+                "Not saved: the new address would not work (--force saves anyway):\n" +
+                    FindingLines(review.findings, *review.plan, "  ") + "Nothing was sent to " +
+                    m_buffers.selectedDeviceIp + ".");
+  }
+  if (!review.findings.empty()) {
+    m_context.err << FindingLines(review.findings, *review.plan, "warning: ") << std::flush;
+  }
   m_save.VerifyAndSet(
       m_buffers, m_credentials.password, m_command.assignments,
       [this](const SaveOutcome& outcome) { OnSaved(outcome); },

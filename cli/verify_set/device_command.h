@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/exchange/address_review.h"
 #include "cli/exchange/device_save.h"
 #include "cli/exchange/discovery.h"
 #include "cli/exchange/read_back.h"
@@ -21,6 +22,7 @@ class DeviceCommand : public Command {
 
  private:
   void OnDiscovered();
+  void OnReviewed(const AddressReview& review);
   void OnSaved(const SaveOutcome& outcome);
   void OnReadBack(const ReadBackOutcome& outcome);
   void Fail(int exitCode, const std::string& text);

@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{{"apply", "-"}, CommandKind::kApply},
         ParseCase{{"apply"}, std::nullopt, "missing FILE"},
         ParseCase{{"apply", "a.json", "b.json"}, std::nullopt, "b.json"},
-        ParseCase{{"apply", "--force", "a.json"}, std::nullopt, "--force"},
+        ParseCase{{"apply", "--force", "a.json"}, CommandKind::kApply},
+        ParseCase{{"verify", "--force", "10.0.0.2"}, std::nullopt, "--force"},
         ParseCase{{"apply", "--parallel", "0", "a.json"}, std::nullopt, "1 to 256"},
         ParseCase{{"apply", "--wait=-1", "a.json"}, std::nullopt, "0 to 3600"},
         ParseCase{{"apply", "--wait", "5s", "a.json"}, std::nullopt, "\"5s\""}));
@@ -84,8 +85,10 @@ TEST(UsageText, ShowsEachCommandAsDeclared) {
   EXPECT_TRUE(
       usage.starts_with("Usage:\n  tamberlyx-cli discover [SEARCH...] [--json] [--stats]\n"))
       << usage;
-  EXPECT_NE(usage.find("  tamberlyx-cli set [SEARCH...] [--wait SECONDS] ADDRESS KEY=VALUE...\n"),
-            std::string::npos);
+  EXPECT_NE(
+      usage.find(
+          "  tamberlyx-cli set [SEARCH...] [--wait SECONDS] [--force] ADDRESS KEY=VALUE...\n"),
+      std::string::npos);
   EXPECT_EQ(usage.find("--every-interface"), usage.rfind("--every-interface")) << "shown once";
 }
 

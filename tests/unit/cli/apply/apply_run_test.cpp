@@ -2,10 +2,15 @@
 // read-back, and what a second run sends.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "cli/apply/apply_command.h"
 #include "cli/exit_codes.h"
 #include "device/fake_devices.h"
+#include "operations/address_probe.h"
+#include "platform/fakenet/fake_interface_network.h"
 #include "protocol/datagram.h"
+#include "protocol/ipv4_text.h"
 #include "protocol/settings_text.h"
 #include "tests/unit/cli/run_harness.h"
 
@@ -90,7 +95,7 @@ TEST_F(ApplyRunTest, ChangesWhatDiffersReadsItBackAndASecondRunSendsOnlyTheSearc
           R"({"device": "mac 02:4C:C0:A8:00:15", "mac": "02:4c:c0:a8:00:15", "address": "192.168.0.21", "result": )"
           R"("changed", "changes": [{"key": "sys.hostname", "old": "ALPHA", "new": )"
           R"("ARCHIVE"}, {"key": "sys.Time.timeZone", "old": "Seoul", "new": )"
-          R"("Tokyo"}], "now_at": "192.168.0.21", "error": null})"),
+          R"("Tokyo"}], "now_at": "192.168.0.21", "error": null, "address_findings": []})"),
       std::string::npos)
       << report;
   EXPECT_NE(report.find(R"("address": "192.168.0.22", "result": "changed")"), std::string::npos);
@@ -157,6 +162,156 @@ TEST_F(ApplyRunTest, AnEntryNoDeviceReportsStopsEveryDeviceAfterTheSearch) {
             "site.json:3:36: name CHARLIE does not report the key \"no.such\"\n"
             "Nothing was sent to any device.\n");
   EXPECT_EQ(network.Sent().size(), 1u);
+}
+
+// Answers for the addresses it is told are taken, a moment later, as the neighbour table would.
+class FakeProbe : public AddressProbe {
+ public:
+  explicit FakeProbe(Scheduler scheduler) : m_scheduler(std::move(scheduler)) {}
+  void Probe(const std::string&, std::uint32_t address, const std::string&, Done done) override {
+    asked.push_back(FormatIpv4(address));
+    const auto holder = holders.find(asked.back());
+    m_scheduler(300, [done, mac = holder == holders.end() ? "" : holder->second] { done(mac); });
+  }
+  std::map<std::string, std::string> holders;
+  std::vector<std::string> asked;
+
+ private:
+  Scheduler m_scheduler;
+};
+
+struct AddressCase {
+  const char* what;
+  std::string devices;
+  std::vector<std::string_view> args;
+  int exit;
+  std::vector<std::string> sets, asked;
+  std::string shown;  // a part of standard output or standard error
+  std::size_t wrongPasswords = 0;
+};
+
+void PrintTo(const AddressCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class ApplyAddressTest : public ApplyRunTest, public ::testing::WithParamInterface<AddressCase> {
+ protected:
+  ApplyAddressTest() {
+    device::DeviceOptions delta = Named("DELTA", 5);
+    delta.settings =
+        "sys.hostname=DELTA&nwk.mac=02:4c:c0:a8:00:18&nwk.bootproto=none&nwk.ipaddr=192.168.0.24&"
+        "nwk.netmask=255.255.255.0&sys.gateway=10.9.9.9&locale=en";
+    device::AddDevice(network, "192.168.0.24", delta);
+    context.interfaces = &m_lan;
+    context.probe = &probe;
+    probe.holders["192.168.0.60"] = "02:00:5e:00:00:60";
+    probe.holders["192.168.0.61"] = "02:00:5e:00:00:61";
+  }
+  FakeProbe probe{scheduler.Function()};
+
+ private:
+  FakeInterfaceNetwork m_lan{network, {{"eth0", network.PcAddress(), "255.255.255.0"}}};
+};
+
+TEST_P(ApplyAddressTest, SavesEachAfterItsHolderHoldsBackTakenAddressesAndRefusesSwaps) {
+  const AddressCase& c = GetParam();
+  std::vector<std::string_view> args = c.args;
+  args.insert(args.end(), {"--wait", "0"});
+  EXPECT_EQ(Run(args, "{\"devices\": [" + c.devices + "]}"), c.exit) << err.str();
+  EXPECT_EQ(SentTo("SET"), c.sets);
+  EXPECT_EQ(SentTo("VERIFY").size(), c.sets.size() + c.wrongPasswords);
+  EXPECT_EQ(probe.asked, c.asked);
+  EXPECT_NE((out.str() + err.str()).find(c.shown), std::string::npos) << out.str() << err.str();
+}
+
+const std::string kAlpha = R"({"mac": "02:4c:c0:a8:00:15", "settings": {"nwk.ipaddr": )";
+const std::string kBravo = R"({"address": "192.168.0.22", "settings": {"nwk.ipaddr": )";
+const std::string kCharlie = R"({"name": "CHARLIE", "settings": {"nwk.ipaddr": )";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ApplyAddressTest,
+    ::testing::Values(
+        AddressCase{"into the address another entry leaves: after it, and not probed",
+                    kAlpha + R"("192.168.0.22"}}, )" + kBravo + R"("192.168.0.52"}})",
+                    {},
+                    kExitOk,
+                    {"192.168.0.22", "192.168.0.21"},
+                    {"192.168.0.52"},
+                    "mac 02:4c:c0:a8:00:15 at 192.168.0.21:\n- nwk.ipaddr=192.168.0.21"},
+        AddressCase{"a swap of devices named by hardware address: refused after the search",
+                    kAlpha + R"("192.168.0.22"}}, {"mac": "02:4c:c0:a8:00:16", "settings": )"
+                             R"({"nwk.ipaddr": "192.168.0.21"}})",
+                    {},
+                    kExitUsage,
+                    {},
+                    {},
+                    "site.json:1:56: mac 02:4c:c0:a8:00:15 (at 192.168.0.21) to 192.168.0.22, "
+                    "mac 02:4c:c0:a8:00:16 (at 192.168.0.22) to 192.168.0.21: each takes"},
+        AddressCase{"a taken address",
+                    kCharlie + R"("192.168.0.60"}})",
+                    {"--check"},
+                    kExitAddressRefused,
+                    {},
+                    {"192.168.0.60"},
+                    "name CHARLIE at 192.168.0.23: failed: its new address would not work "
+                    "(--force saves anyway)\n- nwk.ipaddr=192.168.0.23\n+ "
+                    "nwk.ipaddr=192.168.0.60\n! Another host (02:00:5e:00:00:60) already "
+                    "answers at 192.168.0.60.\n"},
+        AddressCase{"a taken address with --force",
+                    kCharlie + R"("192.168.0.60"}})",
+                    {"--force"},
+                    kExitOk,
+                    {"192.168.0.23"},
+                    {"192.168.0.60"},
+                    "name CHARLIE at 192.168.0.23:\n- nwk.ipaddr=192.168.0.23\n+ "
+                    "nwk.ipaddr=192.168.0.60\n! Another host"},
+        AddressCase{"its holder held back, it stays unsaved too",
+                    kAlpha + R"("192.168.0.22"}}, )" + kBravo + R"("192.168.0.61"}})",
+                    {},
+                    kExitAddressRefused,
+                    {},
+                    {"192.168.0.61"},
+                    "was not saved and still holds 192.168.0.22"},
+        AddressCase{"its holder refused the password: it stays unsaved, sent nothing",
+                    kAlpha + R"("192.168.0.22"}}, {"mac": "02:4c:c0:a8:00:16", "settings": )"
+                             R"({"nwk.ipaddr": "192.168.0.52"}})",
+                    {},
+                    kExitFailed,
+                    {},
+                    {"192.168.0.52"},
+                    "failed: mac 02:4c:c0:a8:00:16 was not saved and still holds 192.168.0.22",
+                    1},
+        AddressCase{"a rename leaves a gateway set up outside the subnet as it was",
+                    R"({"name": "DELTA", "settings": {"sys.hostname": "DELTA-2"}})",
+                    {},
+                    kExitOk,
+                    {"192.168.0.24"},
+                    {},
+                    "name DELTA at 192.168.0.24:\n- sys.hostname=DELTA\n+ sys.hostname=DELTA-2\n"},
+        AddressCase{"a loopback address, plainly wrong and not probed",
+                    kCharlie + R"("127.0.0.5"}})",
+                    {"--check"},
+                    kExitAddressRefused,
+                    {},
+                    {},
+                    "! 127.0.0.5 is a loopback address"}));
+
+TEST_F(ApplyAddressTest, SetHoldsBackATakenAddressBeforeThePasswordGoesOut) {
+  const std::pair<std::vector<std::string_view>, int> cases[] = {
+      {{"set", "192.168.0.23", "nwk.ipaddr=192.168.0.60"}, kExitAddressRefused},
+      {{"set", "--force", "192.168.0.23", "nwk.ipaddr=192.168.0.60"}, kExitOk},
+  };
+  for (const auto& [args, exit] : cases) {
+    network.ClearSent();
+    err.str("");
+    const ParseOutcome parsed = ParseCommandLine(args);
+    ASSERT_TRUE(parsed.command) << parsed.error;
+    EXPECT_EQ(RunCommand(*parsed.command, Credentials{"admin", false}, 2000), exit);
+    EXPECT_NE(err.str().find("Another host (02:00:5e:00:00:60) already answers at 192.168.0.60."),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(SentTo("VERIFY").size(), exit == kExitOk ? 1u : 0u) << err.str();
+  }
 }
 
 }  // namespace

@@ -90,5 +90,59 @@ TEST(ApplyFile, ReportsEveryErrorAtItsLineAndColumn) {
   }
 }
 
+// Fixed addresses no order of saves can give are refused at the file, before any datagram.
+TEST(ApplyFile, RefusesOneAddressForTwoAndSwapsAtTheEntries) {
+  const auto entry = [](const char* naming, const char* settings) {
+    return std::string("\n  {") + naming + ", \"settings\": {" + settings + "}},";
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::string> entries;
+    std::vector<TextPosition> at;
+    std::string firstText;  // a part of the first refusal; empty: none
+  } cases[] = {
+      {"one address for two",
+       {entry(R"("mac": "02:00:00:00:00:01")", R"("nwk.ipaddr": "10.0.0.50")"),
+        entry(R"("address": "10.0.0.2")", R"("sys.dns": "1.1.1.1", "nwk.ipaddr": "10.0.0.50")")},
+       {{3, 62}},
+       "address 10.0.0.2 is given the fixed address 10.0.0.50, as mac 02:00:00:00:00:01 is"},
+      {"a swap",
+       {entry(R"("address": "10.0.0.1")", R"("nwk.ipaddr": "10.0.0.2")"),
+        entry(R"("address": "10.0.0.2")", R"("nwk.ipaddr": "10.0.0.1")")},
+       {{2, 40}},
+       "address 10.0.0.1 to 10.0.0.2, address 10.0.0.2 to 10.0.0.1: each takes"},
+      {"a ring of three beside a plain move",
+       {entry(R"("address": "10.0.0.9")", R"("nwk.ipaddr": "10.0.0.19")"),
+        entry(R"("address": "10.0.0.1")", R"("nwk.ipaddr": "10.0.0.2")"),
+        entry(R"("address": "10.0.0.2")", R"("nwk.ipaddr": "10.0.0.3")"),
+        entry(R"("address": "10.0.0.3")", R"("nwk.ipaddr": "10.0.0.1")")},
+       {{3, 40}},
+       "address 10.0.0.1 to 10.0.0.2, address 10.0.0.2 to 10.0.0.3, address 10.0.0.3 to"},
+      {"a chain is an order, not a refusal",
+       {entry(R"("address": "10.0.0.2")", R"("nwk.ipaddr": "10.0.0.1")"),
+        entry(R"("address": "10.0.0.1")", R"("nwk.ipaddr": "10.0.0.3")")},
+       {},
+       ""},
+      {"an address given with DHCP is no fixed address",
+       {entry(R"("name": "A")", R"("nwk.ipaddr": "10.0.0.5", "nwk.bootproto": "dhcp")"),
+        entry(R"("name": "B")", R"("nwk.ipaddr": "10.0.0.5")")},
+       {},
+       ""},
+  };
+  for (const Case& c : cases) {
+    std::string text = "{\"devices\": [";
+    for (const std::string& e : c.entries) text += e;
+    text.back() = ']';
+    const ApplyFileOutcome parsed = ParseApplyFile(text + "}");
+    std::vector<TextPosition> at;
+    for (const FileError& error : parsed.errors) at.push_back(error.at);
+    EXPECT_EQ(at, c.at) << c.what;
+    if (!c.firstText.empty() && !parsed.errors.empty()) {
+      EXPECT_NE(parsed.errors[0].text.find(c.firstText), std::string::npos)
+          << parsed.errors[0].text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tamberlyx::cli
