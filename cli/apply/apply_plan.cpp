@@ -6,6 +6,7 @@
 
 #include "cli/exchange/entry_match.h"
 #include "cli/output/printable_text.h"
+#include "operations/follow_target.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
 
@@ -124,6 +125,23 @@ Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, b
   }
   FailRepeats(plan);
   return plan;
+}
+
+std::vector<FollowTarget> SearchAwaits(const ApplyFile& file) {
+  std::vector<FollowTarget> awaited;
+  for (const FileDevice& device : file.devices) {
+    switch (device.naming) {
+      case DeviceNaming::kMac:
+        awaited.push_back({device.identifier, {}, {}});
+        break;
+      case DeviceNaming::kAddress:
+        awaited.push_back({{}, {device.identifier}, {}});
+        break;
+      case DeviceNaming::kName:
+        return {};
+    }
+  }
+  return awaited;
 }
 
 std::string FormatPlan(const Plan& plan) {

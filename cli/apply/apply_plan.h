@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/apply_file/apply_file.h"
+#include "operations/follow_target.h"
 #include "protocol/device_list.h"
 #include "protocol/shared_buffers.h"
 
@@ -39,6 +40,11 @@ struct Plan {
 // full server name; several answers for one name, or two devices of the file that are one,
 // fail it.
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean);
+
+// The devices the search before the plan waits for: every device of the file when each is named
+// by MAC or by address. A name may be answered by two devices, so one device named so makes the
+// search wait its whole window (nothing awaited).
+std::vector<FollowTarget> SearchAwaits(const ApplyFile& file);
 
 // "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device.
 std::string FormatPlan(const Plan& plan);
