@@ -12,7 +12,7 @@ namespace tamberlyx {
 // A device to be found again in a search: by its hardware address when it reports one, else at
 // one of the addresses it may answer from.
 struct FollowTarget {
-  std::string mac;                     // nwk.mac before the save, any case; empty: by address
+  std::string mac;                     // its nwk.mac, any case; empty: by address
   std::vector<std::string> addresses;  // where it may answer when it reports no MAC
   std::string movedTo;                 // a new fixed address: it must answer from there
 };

@@ -16,7 +16,8 @@ class RecordIndex {
  public:
   void Rebuild(const std::vector<DeviceRecord>& records);
   void Clear() { m_byKey.clear(); }
-  // The target's record: the first with its MAC, else the first at one of its addresses.
+  // The target's record: the first with its MAC when it has one, else the first at its first
+  // address that answered.
   const DeviceRecord* Find(const FollowTarget& target) const;
 
  private:
