@@ -7,6 +7,7 @@ namespace tamberlyx {
 ExchangeRequest DeviceSearch::Begin() {
   m_listened = false;
   m_replies = 0;
+  m_awaited.Restart();
   return SearchRequest();
 }
 
@@ -18,7 +19,9 @@ void DeviceSearch::OnListening() {
 void DeviceSearch::OnReply(const Reply& reply) {
   if (reply.word != kWordGetOk) return;
   ++m_replies;
-  m_devices.AcceptGetReply(reply.body, reply.source);
+  if (m_devices.AcceptGetReply(reply.body, reply.source)) {
+    m_awaited.Note(m_devices.Records().back());
+  }
 }
 
 }  // namespace tamberlyx

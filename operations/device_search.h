@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
+#include "operations/awaited_devices.h"
 #include "operations/exchange_request.h"
 #include "protocol/device_list.h"
 #include "protocol/exchange.h"
@@ -10,13 +12,21 @@ namespace tamberlyx {
 
 // What a search does with its exchange, for the window that runs it: the list is emptied once
 // listening has started (a search that cannot listen leaves it as it stood), and every GETOK
-// lists its device unless its address is listed already.
+// lists its device unless its address is listed already. A search told which devices it waits
+// for may end its window as soon as each has answered (HeardAll); the window's owner asks.
 class DeviceSearch {
  public:
   explicit DeviceSearch(DeviceList& devices) : m_devices(devices) {}
 
-  // The request to start the exchange with; forgets the last search.
+  // The request to start the exchange with; forgets the last search's answers, not the devices
+  // awaited.
   ExchangeRequest Begin();
+  // The devices this search and the next wait for, instead of those before (none: every search
+  // waits its whole window); may be called while a search runs, as may AwaitAlso.
+  void Await(const std::vector<FollowTarget>& targets) { m_awaited.Replace(targets); }
+  void AwaitAlso(const FollowTarget& target) { m_awaited.Add(target); }
+  // Every device awaited has answered this search.
+  bool HeardAll() const { return m_awaited.AllAnswered(); }
   void OnListening();
   void OnReply(const Reply& reply);
 
@@ -28,6 +38,7 @@ class DeviceSearch {
 
  private:
   DeviceList& m_devices;
+  AwaitedDevices m_awaited;
   bool m_listened = false;
   std::size_t m_replies = 0;
 };

@@ -1,34 +1,14 @@
 #include "pages/device_follow.h"
 
 #include <QDateTime>
-#include <cctype>
 #include <utility>
 
 #include "pages/page_exchange.h"
 #include "pages/progress_dialog.h"
 #include "pages/services.h"
-#include "protocol/settings_keys.h"
-#include "protocol/settings_text.h"
 
 namespace tamberlyx {
 namespace {
-
-bool SameMac(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-bool IsTarget(const DeviceRecord& record, const FollowTarget& target) {
-  if (!target.mac.empty())
-    return SameMac(GetSettingValue(record.settingsText, kKeyMac), target.mac);
-  return record.address == target.fixedAddress;
-}
 
 qint64 Now() {
   return QDateTime::currentMSecsSinceEpoch();
@@ -40,11 +20,6 @@ DeviceFollow::DeviceFollow(const Services& services, ProgressDialog& progress)
     : m_services(services), m_progress(progress) {
   m_next.setSingleShot(true);
   QObject::connect(&m_next, &QTimer::timeout, [this] { Search(); });
-  m_foundNow.setSingleShot(true);
-  QObject::connect(&m_foundNow, &QTimer::timeout, [this] {
-    if (m_exchange) (*m_exchange)->End();
-    Finish(m_foundAt);
-  });
 }
 
 DeviceFollow::~DeviceFollow() = default;
@@ -52,6 +27,7 @@ DeviceFollow::~DeviceFollow() = default;
 void DeviceFollow::Start(FollowTarget target, Done done) {
   Stop();
   m_target = std::move(target);
+  m_search.Await({m_target});
   m_done = std::move(done);
   m_running = true;
   m_deadline = Now() + m_services.followForMs;
@@ -97,20 +73,24 @@ void DeviceFollow::StepProgress() {
 }
 
 void DeviceFollow::OnReply(const Reply& reply) {
-  const std::size_t before = m_devices.Size();
   m_search.OnReply(reply);
-  if (m_devices.Size() == before || m_foundNow.isActive()) return;
-  const DeviceRecord& record = m_devices.Records().back();
-  if (!IsTarget(record, m_target)) return;
-  m_foundAt = record.address;
-  m_foundNow.start(0);
+}
+
+bool DeviceFollow::HeardEnough() const {
+  return m_search.HeardAll();
 }
 
 void DeviceFollow::OnEndOfTime(bool socketWasOpen) {
   (void)socketWasOpen;
-  if (!m_running || m_foundNow.isActive()) return;
-  // No search would end before the time is up: say so now rather than at the next one.
-  if (Now() + m_services.followEveryMs > m_deadline) Finish({});
+  if (!m_running) return;
+  m_index.Rebuild(m_devices.Records());
+  const DeviceRecord* record = m_index.Find(m_target);
+  // Heard at its old address, it has not restarted its network yet: the next turn may find it.
+  if (record != nullptr && AnswersWhereExpected(m_target, *record)) {
+    Finish(record->address);
+  } else if (Now() + m_services.followEveryMs > m_deadline) {
+    Finish({});  // no later search would end before the time is up
+  }
 }
 
 // A search that could not listen is tried again at the next turn; no box interrupts the wait.
@@ -120,9 +100,8 @@ void DeviceFollow::ShowMessage(const Message& message) {
 
 void DeviceFollow::Stop() {
   m_next.stop();
-  m_foundNow.stop();
   if (m_exchange) (*m_exchange)->End();
-  m_foundAt.clear();
+  m_index.Clear();
 }
 
 void DeviceFollow::Finish(std::string nowAt) {

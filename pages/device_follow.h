@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "operations/device_search.h"
+#include "operations/follow_target.h"
+#include "operations/record_index.h"
 #include "protocol/device_list.h"
 #include "protocol/exchange.h"
 
@@ -15,13 +17,6 @@ namespace tamberlyx {
 class PageExchange;
 class ProgressDialog;
 struct Services;
-
-// The device a save sent elsewhere: by the hardware address it reported, else by the fixed
-// address it was given.
-struct FollowTarget {
-  std::string mac;
-  std::string fixedAddress;  // empty for DHCP
-};
 
 // Finds a device again after a save moved it: one search every few seconds, each ending as soon
 // as the device has answered, until it answers or the time is up. One per run, so that no other
@@ -46,6 +41,7 @@ class DeviceFollow : private ExchangeOwner {
   void OnListening() override;
   void StepProgress() override;
   void OnReply(const Reply& reply) override;
+  bool HeardEnough() const override;
   void OnEndOfTime(bool socketWasOpen) override;
   void ShowMessage(const Message& message) override;
   void Finish(std::string nowAt);
@@ -56,12 +52,11 @@ class DeviceFollow : private ExchangeOwner {
   DeviceList m_devices;
   DeviceSearch m_search{m_devices};
   std::unique_ptr<PageExchange> m_exchange;
+  RecordIndex m_index;
   QTimer m_next;
-  QTimer m_foundNow;  // ends the search outside the reply handler that found the device
   FollowTarget m_target;
   Done m_done;
   std::vector<std::function<void()>> m_afterEnd;
-  std::string m_foundAt;
   qint64 m_deadline = 0;
   bool m_running = false;
 };

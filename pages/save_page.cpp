@@ -311,15 +311,14 @@ bool SavePage::FollowDevice() {
   const bool moved =
       AddressChanges(SettingsColumn(buffers.currentSettings), SettingsColumn(buffers.newSettings));
   if (!toDhcp && !moved) return false;
-  FollowTarget target{GetSettingValue(buffers.currentSettings, kKeyMac),
-                      toDhcp ? std::string() : GetSettingValue(buffers.newSettings, kKeyIpAddress)};
-  if (target.mac.empty() && target.fixedAddress.empty()) {
+  FollowTarget target = TargetAfterSave(buffers);
+  if (target.mac.empty() && toDhcp) {
     EndSave(Text(kNotAnsweredText).toStdString(), {});  // nothing to know it by
     return true;
   }
-  m_progress.SetMessageText(
-      toDhcp ? Text(kWaitDhcpText)
-             : Text(kWaitAddressText).arg(QString::fromStdString(target.fixedAddress)));
+  const QString newAddress =
+      QString::fromStdString(GetSettingValue(buffers.newSettings, kKeyIpAddress));
+  m_progress.SetMessageText(toDhcp ? Text(kWaitDhcpText) : Text(kWaitAddressText).arg(newAddress));
   m_progress.ShowBusy();
   m_progress.OfferCancel([this] {
     m_follow.Cancel();

@@ -117,8 +117,11 @@ void Exchange::OnSocketNotify(unsigned event, unsigned error) {
   if (error != 0) m_owner.ShowMessage(messages::NotificationError(event, error));
   if (event != kReadEvent) return;
   // Reading what waits, not one datagram, keeps a burst of many devices from overflowing the
-  // socket's queue.
-  for (int read = 0; read < kMaxReadsPerNotification && m_running && m_listener; ++read) {
+  // socket's queue. A reply may end the window and its owner start the next exchange, whose
+  // datagrams wait for their own notification.
+  const unsigned started = m_starts;
+  for (int read = 0;
+       read < kMaxReadsPerNotification && m_running && m_listener && started == m_starts; ++read) {
     std::optional<Datagram> datagram = m_listener->Receive();
     if (!datagram) return;
     HandleDatagram(*datagram);
@@ -145,7 +148,9 @@ void Exchange::HandleDatagram(const Datagram& datagram) {
   const bool ending =
       std::ranges::find(m_kind.endingWords, reply->wordToken) != m_kind.endingWords.end();
   if (ending) End();
+  const unsigned started = m_starts;
   m_owner.OnReply(Reply{reply->wordToken, reply->body, datagram.source});
+  if (m_running && started == m_starts && m_owner.HeardEnough()) CloseWindow();
 }
 
 bool Exchange::IsOwnAddress(std::string_view address) const {
@@ -176,6 +181,10 @@ void Exchange::RunTick() {
     ++m_ticks;
     return;
   }
+  CloseWindow();
+}
+
+void Exchange::CloseWindow() {
   const bool socketWasOpen = SocketOpen();
   End();
   m_owner.OnEndOfTime(socketWasOpen);

@@ -41,6 +41,8 @@ class ExchangeOwner {
   virtual void StepProgress() {}
   // A reply that passed the header checks. An ending word has already ended the exchange.
   virtual void OnReply(const Reply& reply) = 0;
+  // Asked after each reply: true ends the listening window at once, as its last tick would.
+  virtual bool HeardEnough() const { return false; }
   // The listening window is over; `socketWasOpen` tells whether a listening socket existed.
   virtual void OnEndOfTime(bool socketWasOpen) = 0;
   // A message box owned by this window (or the application's, as the message says).
@@ -78,6 +80,7 @@ class Exchange {
 
  private:
   void RunTick();
+  void CloseWindow();
   long TicksDue() const;
   void KeepListeningSocket(ListenResult& result);
   void HandleDatagram(const Datagram& datagram);

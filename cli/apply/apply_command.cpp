@@ -54,6 +54,7 @@ void ApplyCommand::Start() {
   for (const std::string& error : loaded.errors) m_context.err << kProgramPrefix << error << '\n';
   if (!loaded.errors.empty()) return m_finish(kExitUsage);
   m_file = std::move(loaded.file);
+  m_discovery.Search().Await(SearchAwaits(m_file));
   m_discovery.Run([this](const DiscoveryResult&) { OnSearched(); });
 }
 

@@ -1,6 +1,6 @@
 #include "cli/apply/apply_plan.h"
 
-#include <algorithm>
+#include <string_view>
 #include <unordered_map>
 #include <variant>
 
@@ -9,6 +9,7 @@
 #include "cli/output/address_findings.h"
 #include "cli/output/printable_text.h"
 #include "operations/address_surroundings.h"
+#include "operations/follow_target.h"
 #include "protocol/ipv4_text.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
@@ -16,50 +17,41 @@
 namespace tamberlyx::cli {
 namespace {
 
-// What a device can be named by, read once per record: a thousand devices of the file are
-// each matched against a thousand records.
-struct RecordKeys {
-  std::string mac;  // lower case
-  std::string name;
-};
-
-std::vector<RecordKeys> KeysOf(const std::vector<DeviceRecord>& records) {
-  std::vector<RecordKeys> keys;
-  for (const DeviceRecord& record : records) {
-    keys.push_back({MacKey(GetSettingValue(record.settingsText, kKeyMac)),
-                    GetSettingValue(record.settingsText, kKeyHostName)});
-  }
-  return keys;
+// A device named by MAC or by address, as a search finds it.
+FollowTarget SearchTarget(const FileDevice& device) {
+  if (device.naming == DeviceNaming::kMac) return {device.identifier, {}, {}};
+  return {{}, {device.identifier}, {}};
 }
 
-bool Matches(const FileDevice& device, const std::string& wanted, const DeviceRecord& record,
-             const RecordKeys& keys) {
-  switch (device.naming) {
-    case DeviceNaming::kMac:
-      return keys.mac == wanted;
-    case DeviceNaming::kAddress:
-      return record.address == wanted;
-    case DeviceNaming::kName:
-      return keys.name == wanted;
+// A name is a key of its own: no MAC or address key starts so.
+std::string NameKey(std::string_view name) {
+  return "name " + std::string(name);
+}
+
+// Each record under every key it can be named by, built once: a thousand devices of the file
+// are each looked up among a thousand records.
+using RecordsByKey = std::unordered_map<std::string, std::vector<std::size_t>>;
+
+RecordsByKey IndexRecords(const std::vector<DeviceRecord>& records) {
+  RecordsByKey index;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    for (std::string& key : RecordKeys(records[i])) index[std::move(key)].push_back(i);
+    index[NameKey(GetSettingValue(records[i].settingsText, kKeyHostName))].push_back(i);
   }
-  return false;
+  return index;
 }
 
 // The index of the one record that is `device`, or an error.
-std::variant<std::size_t, std::string> Locate(const FileDevice& device,
-                                              const std::vector<DeviceRecord>& records,
-                                              const std::vector<RecordKeys>& keys) {
-  const std::string wanted =
-      device.naming == DeviceNaming::kMac ? MacKey(device.identifier) : device.identifier;
-  std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    if (Matches(device, wanted, records[i], keys[i])) found.push_back(i);
+std::variant<std::size_t, std::string> Locate(const FileDevice& device, const RecordsByKey& index) {
+  const std::string key = device.naming == DeviceNaming::kName
+                              ? NameKey(device.identifier)
+                              : TargetKeys(SearchTarget(device)).front();
+  const auto found = index.find(key);
+  if (found == index.end()) return std::string("not found");
+  if (found->second.size() > 1) {
+    return std::to_string(found->second.size()) + " devices answered to " + DeviceLabel(device);
   }
-  if (found.empty()) return std::string("not found");
-  if (found.size() > 1) {
-    return std::to_string(found.size()) + " devices answered to " + DeviceLabel(device);
-  }
-  return found.front();
+  return found->second.front();
 }
 
 // The entries that differ; a key the device does not report is refused, at its place.
@@ -150,12 +142,12 @@ void OrderMoves(Plan& plan) {
 
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean) {
   Plan plan;
-  const std::vector<RecordKeys> keys = KeysOf(records);
+  const RecordsByKey index = IndexRecords(records);
   for (const FileDevice& device : file.devices) {
     PlannedDevice planned;
     planned.file = &device;
     if (device.naming == DeviceNaming::kMac) planned.mac = device.identifier;
-    const auto located = Locate(device, records, keys);
+    const auto located = Locate(device, index);
     if (const auto* error = std::get_if<std::string>(&located)) {
       planned.error = *error;
     } else {
@@ -188,6 +180,15 @@ void FailBehind(PlannedDevice& device, const PlannedDevice& holder) {
   device.result = ApplyResult::kFailed;
   device.addressHeld = holder.addressHeld;
   device.error = DeviceLabel(*holder.file) + " was not saved and still holds " + holder.address;
+}
+
+std::vector<FollowTarget> SearchAwaits(const ApplyFile& file) {
+  std::vector<FollowTarget> awaited;
+  for (const FileDevice& device : file.devices) {
+    if (device.naming == DeviceNaming::kName) return {};
+    awaited.push_back(SearchTarget(device));
+  }
+  return awaited;
 }
 
 std::string FormatPlan(const Plan& plan) {

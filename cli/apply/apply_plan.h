@@ -7,6 +7,7 @@
 
 #include "cli/apply_file/apply_file.h"
 #include "cli/exchange/address_review.h"
+#include "operations/follow_target.h"
 #include "protocol/device_list.h"
 #include "protocol/shared_buffers.h"
 
@@ -54,6 +55,11 @@ void HoldBackAddresses(Plan& plan);
 
 // Fails `device`, which would take the address `holder` has not left.
 void FailBehind(PlannedDevice& device, const PlannedDevice& holder);
+
+// The devices the search before the plan waits for: every device of the file when each is named
+// by MAC or by address. A name may be answered by two devices, so one device named so makes the
+// search wait its whole window (nothing awaited).
+std::vector<FollowTarget> SearchAwaits(const ApplyFile& file);
 
 // "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device, then "! FINDING" lines.
 std::string FormatPlan(const Plan& plan);

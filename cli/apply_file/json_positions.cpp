@@ -14,8 +14,10 @@ namespace {
 // Deeper than any devices file goes; a hostile file is refused at this depth at once instead of
 // costing time and memory in proportion to its depth.
 constexpr std::size_t kMaxDepth = 64;
-// Positions are asked for no deeper than a setting's value: /devices/N/settings/KEY.
+// Positions are asked for no deeper than a setting's value, /devices/N/settings/KEY, and below
+// the top only under /devices: what lies under an unknown member is refused with the member.
 constexpr std::size_t kIndexedDepth = 4;
+constexpr char kIndexedMember[] = "devices";
 
 // Counts the characters the library's lexer has taken, so each event can be placed.
 class CountingIterator {
@@ -131,7 +133,7 @@ class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
     const TextPosition at = Here();
     if (repeated) m_positions.m_repeated = Pointer();
     // The first repeated name is placed at any depth: it is what the refusal points at.
-    if (repeated || m_frames.size() <= kIndexedDepth) m_positions.m_names[Pointer()] = at;
+    if (repeated || Indexed()) m_positions.m_names[Pointer()] = at;
     return true;
   }
   bool parse_error(std::size_t byte, const std::string&,
@@ -158,6 +160,10 @@ class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
     m_end = m_taken;
     return m_cursor.At(start);
   }
+  bool Indexed() const {
+    if (m_frames.size() > kIndexedDepth) return false;
+    return m_frames.size() <= 1 || (!m_frames[0].array && m_frames[0].key == kIndexedMember);
+  }
   std::string Pointer() const {
     std::string pointer;
     for (const Frame& frame : m_frames) {
@@ -167,7 +173,7 @@ class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
   }
   void Record() {
     const TextPosition at = Here();
-    if (m_frames.size() <= kIndexedDepth) m_positions.m_values[Pointer()] = at;
+    if (Indexed()) m_positions.m_values[Pointer()] = at;
   }
   bool Scalar() {
     Record();

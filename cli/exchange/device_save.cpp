@@ -67,10 +67,7 @@ void DeviceSave::Finish(SaveOutcome outcome) {
   ReadBack* const back = m_readBack;
   ReadBack::Done readBackDone = m_readBackDone;
   ReadBackTarget target;
-  if (readBack) {
-    target = TargetAfterSave(*m_buffers);
-    target.entries = m_entries;
-  }
+  if (readBack) target = {TargetAfterSave(*m_buffers), m_entries};
   done(outcome);
   if (readBack) back->Await(std::move(target), std::move(readBackDone));
 }

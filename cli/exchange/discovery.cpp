@@ -2,7 +2,9 @@
 
 namespace tamberlyx::cli {
 
-Discovery::Discovery(CliContext& context) : m_step(DiscoveryExchange(), context, "Searching") {}
+Discovery::Discovery(CliContext& context) : m_step(DiscoveryExchange(), context, "Searching") {
+  m_step.EndWhen([this] { return m_search.HeardAll(); });
+}
 
 void Discovery::Run(std::function<void(const DiscoveryResult&)> done) {
   m_started = std::chrono::steady_clock::now();

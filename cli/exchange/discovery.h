@@ -17,13 +17,15 @@ struct DiscoveryResult {
   ReceiveDrops drops;                   // replies lost before the exchange could read them
 };
 
-// One search: the broadcast and every GETOK that arrives within the listening window.
+// One search: the broadcast and every GETOK that arrives within the listening window, which ends
+// early once every device awaited has answered.
 class Discovery {
  public:
   explicit Discovery(CliContext& context);
 
   void Run(std::function<void(const DiscoveryResult&)> done);
   DeviceList& Devices() { return m_devices; }
+  DeviceSearch& Search() { return m_search; }
 
  private:
   ExchangeStep m_step;

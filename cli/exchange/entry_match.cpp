@@ -1,7 +1,6 @@
 #include "cli/exchange/entry_match.h"
 
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -60,12 +59,6 @@ bool HoldsValue(std::string_view key, std::string_view reported, std::string_vie
     return std::min(apart, kDay - apart) <= tolerance.count();
   }
   return false;
-}
-
-std::string MacKey(std::string_view mac) {
-  std::string key(mac);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
 }
 
 }  // namespace tamberlyx::cli

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <string>
 #include <string_view>
 
 namespace tamberlyx::cli {
@@ -15,8 +14,5 @@ inline constexpr std::chrono::seconds kClockTolerance{60};
 // as midnight may have passed).
 bool HoldsValue(std::string_view key, std::string_view reported, std::string_view written,
                 std::chrono::seconds tolerance);
-
-// A hardware address as compared: in lower case, as devices may write it either way.
-std::string MacKey(std::string_view mac);
 
 }  // namespace tamberlyx::cli

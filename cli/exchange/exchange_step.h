@@ -24,10 +24,13 @@ class ExchangeStep : public ExchangeOwner {
              std::function<void()> onListening = {});
 
   ReceiveDrops Drops() const { return m_exchange.Drops(); }
+  // Asked after each reply: true ends the window then, as its end of time would.
+  void EndWhen(std::function<bool()> heardEnough) { m_heardEnough = std::move(heardEnough); }
 
   void OnListening() override;
   void StepProgress() override;
   void OnReply(const Reply& reply) override;
+  bool HeardEnough() const override { return m_heardEnough && m_heardEnough(); }
   void OnEndOfTime(bool socketWasOpen) override;
   void ShowMessage(const Message& message) override;
 
@@ -37,6 +40,7 @@ class ExchangeStep : public ExchangeOwner {
   ReplyHandler m_onReply;
   EndHandler m_onEnd;
   std::function<void()> m_onListening;
+  std::function<bool()> m_heardEnough;
   Exchange m_exchange;
 };
 

@@ -23,6 +23,7 @@ class RecordingOwner : public ExchangeOwner {
   void OnListening() override;
   void StepProgress() override;
   void OnReply(const Reply& reply) override;
+  bool HeardEnough() const override { return heardEnough && heardEnough(); }
   void OnEndOfTime(bool socketWasOpen) override { endOfTime.push_back(socketWasOpen); }
   void ShowMessage(const Message& message) override { messages.push_back(message); }
 
@@ -32,6 +33,7 @@ class RecordingOwner : public ExchangeOwner {
   std::function<void()> onListening;
   std::function<void()> onStepProgress;  // events the progress step dispatches
   std::function<void(const Reply&)> onReply;
+  std::function<bool()> heardEnough;
   int listening = 0;
   int steps = 0;
   std::vector<RecordedReply> replies;

@@ -1,6 +1,7 @@
 // The commands end to end over the in-process network, with the real exchange and ticks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "cli/exit_codes.h"
@@ -203,8 +204,11 @@ TEST_F(CommandRunTest, SetWaitReadsTheEntriesBackAndFailsWhenTheyDidNotTake) {
             "Configurations have saved successfully!\n"
             "Read back from 192.168.0.21: every entry as written.\n");
   out.str("");
+  network.ClearSent();
   EXPECT_EQ(Run({"set", "--wait", "2", "192.168.0.43", "sys.hostname=RENAMED"}, {"admin"}),
             kExitFailed);
+  // Each window ends at its one answer, yet the searches are no closer than whole windows.
+  EXPECT_LE(std::ranges::count(SentWords(), std::string("Tamberlyx")), 5);
   EXPECT_EQ(out.str(), "Configurations have saved successfully!\n");
   EXPECT_EQ(err.str(),
             "Read back: answered at 192.168.0.43 with sys.hostname=FORGETFUL, not RENAMED\n");

@@ -34,6 +34,54 @@ TEST(DeviceSearch, EmptiesTheListOnlyOnceListeningAndListsEachGetokAddressOnce) 
   EXPECT_EQ(search.Replies(), 0u);
 }
 
+TEST(DeviceSearch, HeardAllOnceEveryAwaitedDeviceHasARecord) {
+  const Reply replies[] = {{"GETOK", "nwk.mac=02:AA:00:00:00:01", "10.0.0.2"},
+                           {"GETOK", "nwk.mac=02:aa:00:00:00:09", "10.0.0.2"},  // a repeat
+                           {"GETOK", "", "10.0.0.7"},
+                           {"GETOK", "nwk.mac=02:aa:00:00:00:03", "10.0.0.3"}};
+  struct Case {
+    const char* what;
+    std::vector<FollowTarget> awaited;
+    int heardAllAfter;  // replies; 0: never
+  };
+  const Case cases[] = {
+      {"by MAC in any case", {{"02:aa:00:00:00:01", {}, {}}}, 1},
+      {"by MAC, not the address", {{"02:aa:00:00:00:09", {"10.0.0.3"}, {}}}, 0},
+      {"by one of its addresses", {{"", {"10.0.0.8", "10.0.0.7"}, {}}}, 3},
+      {"all of them", {{"", {"10.0.0.3"}, {}}, {"02:AA:00:00:00:01", {}, {}}}, 4},
+      {"one nobody has", {{"02:aa:00:00:00:01", {}, {}}, {"02:bb:00:00:00:01", {}, {}}}, 0},
+      {"nothing awaited", {}, 0},
+  };
+  for (const Case& c : cases) {
+    DeviceList devices;
+    DeviceSearch search(devices);
+    search.Await(c.awaited);
+    search.Begin();
+    search.OnListening();
+    int after = 0;
+    for (int i = 0; i < 4 && after == 0; ++i) {
+      search.OnReply(replies[i]);
+      if (search.HeardAll()) after = i + 1;
+    }
+    EXPECT_EQ(after, c.heardAllAfter) << c.what;
+  }
+}
+
+TEST(DeviceSearch, AwaitsOneAddedWhileItRunsAndForgetsTheAnswersOfTheLastSearch) {
+  DeviceList devices;
+  DeviceSearch search(devices);
+  search.Begin();
+  search.OnListening();
+  search.OnReply({"GETOK", "nwk.mac=02:aa:00:00:00:01", "10.0.0.2"});
+  search.AwaitAlso({"02:AA:00:00:00:01", {}, {}});
+  EXPECT_TRUE(search.HeardAll()) << "it had answered already";
+  search.Begin();
+  EXPECT_FALSE(search.HeardAll());
+  search.OnListening();
+  search.OnReply({"GETOK", "nwk.mac=02:aa:00:00:00:01", "10.0.0.2"});
+  EXPECT_TRUE(search.HeardAll()) << "still awaited in the next search";
+}
+
 // Sends as told and answers every Listen with the given error.
 class StubTransport : public Transport {
  public:

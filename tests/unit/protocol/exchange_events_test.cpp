@@ -90,6 +90,24 @@ TEST_F(ExchangeEventsTest, AnswersWaitingWhenTheWindowClosesAreEachDroppedAsLate
   EXPECT_EQ(m_sink.Of(EventKind::kWindowClosed)[0].count, 1U);
 }
 
+// An owner that has heard enough ends the window there, as its last tick would.
+TEST_F(ExchangeEventsTest, AWindowItsOwnerHasHeardEnoughOfClosesAsAtItsEndOfTime) {
+  m_owner.heardEnough = [this] { return m_owner.replies.size() == 2; };
+  Exchange exchange(DiscoveryExchange(), m_transport, m_timer, m_owner, 7);
+  exchange.Start("request", kBroadcastAddress);
+  m_network.Flood(BuildDatagram(kOwn, kWordGetOk, ""), kDevice, 3);
+  m_network.RaiseNotification(kReadEvent, 0);
+  EXPECT_FALSE(exchange.Running());
+  EXPECT_FALSE(m_timer.Running());
+  EXPECT_EQ(m_owner.replies.size(), 2U);
+  EXPECT_EQ(m_owner.endOfTime, std::vector<bool>{true});
+  ASSERT_EQ(m_sink.Of(EventKind::kWindowClosed).size(), 1U);
+  EXPECT_EQ(m_sink.Of(EventKind::kWindowClosed)[0].count, 2U);
+  const std::vector<Event> late = m_sink.Of(EventKind::kAnswerDropped);
+  ASSERT_EQ(late.size(), 1U);
+  EXPECT_EQ(late[0].reason, DropReason::kAfterWindow);
+}
+
 TEST_F(ExchangeEventsTest, NoPasswordAndNoSettingsValueInAnyEvent) {
   Start(BuildDatagram(kDevice, kWordVerify, "passwd=s3cret"));
   m_network.DeliverNow(BuildDatagram(kOwn, kWordVerifyOk, "sys.hostname=vault&nwk.ip=10.0.0.9"),

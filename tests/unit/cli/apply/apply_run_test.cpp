@@ -128,6 +128,31 @@ TEST_F(ApplyRunTest, CheckShowsThePlanAndSendsNothingAfterTheSearch) {
   EXPECT_NE(out.str().find("name CHARLIE at 192.168.0.23: unchanged\n"), std::string::npos);
 }
 
+TEST_F(ApplyRunTest, TheSearchEndsOnceEveryDeviceNamedByMacOrAddressHasAnswered) {
+  device::AddDevice(network, "192.168.0.24", Named("DELTA", 400));
+  struct Case {
+    std::vector<std::pair<const char*, const char*>> devices;  // how each is named
+    int ticks;  // of 50 ms, within one; the whole window is 16
+  };
+  const Case cases[] = {
+      {{{"mac", "02:4C:C0:A8:00:15"}, {"address", "192.168.0.22"}}, 1},
+      {{{"address", "192.168.0.24"}, {"mac", "02:4c:c0:a8:00:15"}}, 8},
+      {{{"mac", "02:4c:c0:a8:00:15"}, {"name", "CHARLIE"}}, 16},  // two may answer to a name
+      {{{"address", "192.168.0.22"}, {"mac", "02:4c:00:00:00:99"}}, 16},
+  };
+  for (const Case& c : cases) {
+    std::string file = R"({"devices": [)";
+    for (const auto& [naming, identifier] : c.devices) {
+      file += std::string(file.back() == '[' ? "" : ", ") + "{\"" + naming + "\": \"" + identifier +
+              R"(", "settings": {"sys.dns": "10.0.0.53"}})";
+    }
+    Run({"--check"}, file + "]}");
+    EXPECT_NEAR(ticks, c.ticks, 1) << file;
+    EXPECT_EQ(network.Sent().size(), 1u) << file;
+    network.ClearSent();
+  }
+}
+
 // A SETOK or VERIFYOK from a host nobody asked must not decide any device's exchange.
 TEST_F(ApplyRunTest, InterleavedAnswersReachTheirOwnDeviceAndAThirdHostChangesNothing) {
   device::AddDevice(network, "192.168.0.24", Named("DELTA", 300, "other"));

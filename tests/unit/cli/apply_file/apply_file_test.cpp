@@ -69,6 +69,10 @@ TEST(ApplyFile, ReportsEveryErrorAtItsLineAndColumn) {
       {std::string(20000, '[') + std::string(20000, ']'), {{1, 65}}, "nested deeper than 64"},
       {"{\"devices\": [], \"x\": " + std::string(20000, '['), {{1, 85}}, "nested deeper"},
       {std::string(64, '[') + std::string(64, ']'), {{1, 1}}, "\"devices\" array"},
+      // Under an unknown member nothing is indexed but a repeated name, still placed.
+      {"{\"devices\": [], \"x\": {\"a\": {\"k\": 1, \"k\": 2}}}",
+       {{1, 37}},
+       "\"k\" is given twice"},
       // Zero-terminated on the device: a control character would cut or corrupt the settings.
       {"{\"devices\": [{\"name\": \"A\", \"settings\": {\"k\": \"a\\u0000b\"}}]}",
        {{1, 41}},

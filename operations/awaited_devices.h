@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "operations/follow_target.h"
+#include "protocol/device_list.h"
+
+namespace tamberlyx {
+
+// The devices a search waits for, and whether each has a record of it yet: once all have, the
+// window has nothing more to wait for. A device known only by its server name cannot be
+// awaited: two may answer to one name, so such a search waits its whole window.
+class AwaitedDevices {
+ public:
+  // Waits for `targets` instead of what it waited for, counting the records noted already.
+  void Replace(const std::vector<FollowTarget>& targets);
+  void Add(const FollowTarget& target);
+  // A new search: no record counts any more.
+  void Restart();
+  void Note(const DeviceRecord& record);
+
+  // Something is awaited and each has a record.
+  bool AllAnswered() const { return !m_answered.empty() && m_unanswered == 0; }
+
+ private:
+  std::unordered_map<std::string, std::vector<std::size_t>> m_byKey;  // target indexes
+  std::vector<bool> m_answered;
+  std::size_t m_unanswered = 0;
+  std::unordered_set<std::string> m_seen;  // keys of this search's records
+};
+
+}  // namespace tamberlyx
