@@ -3,8 +3,9 @@
 # real 50 ms ticks: search, the second device, a wrong then the right password, the addressing
 # by Tab and Space (English: to DHCP and back, then a new address; Korean: DHCP), a new name,
 # another time zone, save. The box saying so has Qt's own OK button in the pages' language, read
-# through the accessibility tree. Afterwards the device reports exactly the entries chosen and
-# the language's locale; every other entry is unchanged and in place.
+# through the accessibility tree, and says where the device answers after the save. Afterwards the
+# device reports exactly the entries chosen and the language's locale; every other entry is
+# unchanged and in place.
 #
 # Usage: wizard_walk.sh en|ko
 source "$(dirname "$0")/lib/e2e.sh"
@@ -32,9 +33,10 @@ trap 'session_stop; netns_cleanup' EXIT
 walk_settings FIRST-NAS 10.66.0.11 dhcp >"$NETNS_TMP/first.txt"
 walk_settings SECOND-NAS 10.66.0.12 none >"$NETNS_TMP/second.txt"
 e2e_start_device first 10.66.0.11 --settings "$NETNS_TMP/first.txt" --password first
-# Later than the first, so that it is listed second.
+# Later than the first, so that it is listed second; it takes the address it is given, so that
+# the wizard finds it there after the save.
 e2e_start_device second 10.66.0.12 --settings "$NETNS_TMP/second.txt" --password s3cret \
-  --delay 150
+  --delay 150 --apply-network --restart-ms 300
 walk_start_xvfb || fail "cannot start Xvfb"
 session_start || fail "cannot start the desktop session"
 walk_start_wizard "$NETNS_TMP/wizard.log" "${locale[@]}" "${SESSION_ENV[@]}" \
@@ -47,6 +49,7 @@ WALK_WRONG_PASSWORD=first WALK_PASSWORD=s3cret WALK_MODE=$mode WALK_NAME=archive
 # Only the button's line can be "OK": the message is a sentence.
 expect_eq "$(grep -xF -e "$ok_button" -e OK "$NETNS_TMP/saved-box.txt")" "$ok_button" \
   "the saved box's button"
+grep -qF "$address" "$NETNS_TMP/saved-box.txt" || fail "the saved box does not say where it answers"
 
 grep -q '^recv .*VERIFY    passwd=first$' "$NETNS_TMP/second.log" || fail "no wrong try"
 # The log: on standard error when asked for, always in the state folder; no password in either.
@@ -68,6 +71,6 @@ expected=$(sed -e 's/sys\.hostname=[^&]*/sys.hostname=archive/' \
   -e "s/nwk\.bootproto=none/nwk.bootproto=$bootproto/" \
   -e 's/sys\.Time\.timeZone=Seoul/sys.Time.timeZone=Osaka/' \
   -e "s/locale=en/locale=$written_locale/" "$NETNS_TMP/second.txt")
-expect_eq "$(e2e_settings_of 10.66.0.12)" "$expected" "settings after the save"
+expect_eq "$(e2e_settings_of "$address")" "$expected" "settings after the save"
 expect_eq "$(e2e_settings_of 10.66.0.11)" "$(<"$NETNS_TMP/first.txt")" "the other device"
 echo "PASS"
