@@ -12,6 +12,7 @@
 #include "app/welcome_dialog.h"
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
+#include "operations/address_finding_text.h"
 #include "pages/confirm_dialog.h"
 #include "pages/page_ids.h"
 #include "pages/page_templates.h"
@@ -19,6 +20,7 @@
 #include "pages/progress_dialog.h"
 #include "pages/switch_to_page.h"
 #include "pages/wizard.h"
+#include "platform/desktop/message_box.h"
 #include "protocol/interface_network.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
@@ -138,7 +140,25 @@ void ShootBoxes(Shooter& shooter, QWidget& owner) {
   progress.OpenProgress(&owner);
   progress.SetMessageText(Text(104));
   if (progress.HasWindow()) shooter.Save(*progress.Window(), "progress");
+  // The wait for a device a save moved, which the user may leave.
+  progress.OpenProgress(&owner);
+  progress.SetMessageText(Text(181).arg(QStringLiteral("192.168.0.30")));
+  progress.ShowBusy();
+  progress.OfferCancel([] {});
+  if (progress.HasWindow()) shooter.Save(*progress.Window(), "progress-follow");
   progress.DestroyWindow();
+
+  const FixedAddressPlan plan{0xC0A8051E, 0xFFFFFF00, 0xC0A80101};
+  const std::vector<AddressFinding> findings{
+      {AddressProblem::kOutOfReach, "192.168.0.0/24", "enp3s0"},
+      {AddressProblem::kAddressInUse, {}, {}, "02:00:5e:00:00:07"}};
+  const std::unique_ptr<QMessageBox> question = MakeQuestionBox(
+      {{MessageId::kAddressFindings, AddressFindingsText(findings, plan, IsKoreanSystem())},
+       Text(165).toStdString(),
+       Text(166).toStdString()},
+      &owner);
+  question->show();
+  shooter.Save(*question, "address-findings");
 
   ConfirmDialog confirm(&owner);
   confirm.show();
