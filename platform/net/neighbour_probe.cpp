@@ -10,9 +10,12 @@
 #include <chrono>
 #include <memory>
 
+#include "operations/follow_target.h"
 #include "platform/net/neighbour_table.h"
 #include "platform/net/packet_info_send.h"
 #include "platform/net/socket_fd.h"
+#include "protocol/events.h"
+#include "protocol/ipv4_text.h"
 
 namespace tamberlyx {
 namespace {
@@ -44,17 +47,6 @@ bool Refused(const SocketFd& socket) {
   return ::recv(socket.Get(), &byte, 1, 0) < 0 && errno == ECONNREFUSED;
 }
 
-bool SameMac(std::string a, std::string b) {
-  const auto lower = [](std::string& text) {
-    std::ranges::transform(text, text.begin(), [](unsigned char c) {
-      return static_cast<char>(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c);
-    });
-  };
-  lower(a);
-  lower(b);
-  return a == b;
-}
-
 struct Watch {
   Scheduler scheduler;
   int interfaceIndex = 0;
@@ -72,7 +64,7 @@ std::string Holder(Watch& watch) {
   watch.answered = watch.answered || Refused(watch.socket);
   for (const NeighbourEntry& entry : ReadNeighbourTable()) {
     if (entry.interfaceIndex != watch.interfaceIndex || entry.address != watch.address) continue;
-    if (entry.mac.empty() || SameMac(entry.mac, watch.deviceMac)) continue;
+    if (entry.mac.empty() || MacKey(entry.mac) == MacKey(watch.deviceMac)) continue;
     if (entry.reachable || watch.answered) return entry.mac;
   }
   return {};
@@ -103,6 +95,9 @@ void NeighbourProbe::Probe(const std::string& interfaceName, std::uint32_t addre
   watch->done = std::move(done);
   if (index != 0) watch->socket = SendThrough(index, address);
   watch->sent = Clock::now();
+  // The one datagram besides a search's that the address checks send: the log shows it too.
+  ReportEvent({watch->socket.Valid() ? EventKind::kSent : EventKind::kSendFailed, interfaceName,
+               FormatIpv4(address), kDiscardPort, "probe", 1});
   if (!watch->socket.Valid()) {
     m_scheduler(0, [watch] { watch->done(""); });
     return;
