@@ -35,15 +35,7 @@ export WALK_SELECT=0 WALK_PASSWORD=$kPassword WALK_TIME_ZONE_KEYS='' \
   WALK_TICK_DRIVE_BOX=1
 start_wizard() { walk_start_wizard "$NETNS_TMP/wizard-$1.log" "${SESSION_ENV[@]}"; }
 walked() { cat "$NETNS_TMP/wizard-$1.log" "$NETNS_TMP/session.log" >&2; fail "walk $1 stopped"; }
-gvfs_file() { echo "$NETNS_TMP/runtime/gvfs/smb-share:server=$kNas,share=$1"; }
-# GVfs's FUSE bridge answers a share mounted a moment ago with I/O errors for a few seconds.
-read_share() {
-  for _ in $(seq 50); do
-    session_exec cat "$(gvfs_file "$1")" 2>/dev/null && return 0
-    sleep 0.2
-  done
-  echo "cannot read $1 through its mount" >&2
-}
+read_share() { session_read_share "$kNas" "$1"; }
 readonly kBothMounts="smb://$kNas/media/
 smb://$kNas/public/"
 

@@ -13,6 +13,7 @@
 #   session_labels CAPTION     prints the texts the window's labels, list and buttons show, one a
 #                              line
 #   session_share_mounts       prints the session's SMB mounts, one a line (gio mount -l)
+#   session_read_share SERVER SHARE/PATH   prints a file through the share's mount
 #   session_stop               ends the session, and with it GVfs and its mounts
 #
 # The bus sockets are abstract, so they exist only in the pc namespace, and GVfs's FUSE folder
@@ -78,6 +79,18 @@ session_labels() {
 
 session_share_mounts() {
   session_exec gio mount -l 2>/dev/null | grep -o 'smb://[^ ]*' | sort
+}
+
+# GVfs's FUSE bridge answers a share mounted a moment ago with I/O errors for a few seconds.
+session_read_share() {
+  local share=${2%%/*} i
+  for ((i = 0; i < 50; i++)); do
+    session_exec cat "$NETNS_TMP/runtime/gvfs/smb-share:server=$1,share=$share/${2#*/}" \
+      2>/dev/null && return 0
+    sleep 0.2
+  done
+  echo "cannot read $2 on $1 through its mount" >&2
+  return 1
 }
 
 session_stop() {

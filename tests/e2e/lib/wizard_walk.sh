@@ -39,7 +39,12 @@
 #   WALK_TICK_DRIVE_BOX     set: Step 4's "N/W Drive Make" is ticked before Save
 #   WALK_TIME_ZONE_KEYS=Up  keys pressed in Step 3's time zone list
 #   WALK_BEFORE_SAVE        a command run when Step 4 shows, before Save (empty: none)
+#   WALK_AT_WARNING         a command run while the "Warning" box after Save shows; the box
+#                           is then answered by Escape (Go back) and the walk ends on Step 2,
+#                           its window in WALK_PAGE (empty: no such box is awaited)
 #   WALK_AT_SAVED           a command run while the box after the save shows (empty: none)
+#   WALK_SAVE_SECONDS=10    how long the box after the save may take (a moved device is
+#                           followed first)
 #   WALK_SUFFIX=en          appended to the PNG names
 
 WIZARD=${TAMBERLYX_SETUP:?TAMBERLYX_SETUP names the tamberlyx-setup program}
@@ -256,13 +261,25 @@ walk_step4() {
   if [ -n "${WALK_BEFORE_SAVE:-}" ]; then $WALK_BEFORE_SAVE || return 1; fi
   walk_shot "$page" step4 || return 1
   walk_keys "$page" Return || return 1
+  if [ -n "${WALK_AT_WARNING:-}" ]; then walk_go_back; return; fi
   confirm=$(walk_focus_leaves "$page") || return 1
   walk_shot "$confirm" confirm || return 1
   walk_keys "$confirm" Return || return 1
-  box=$(walk_window Status 10) || return 1
+  box=$(walk_window Status "${WALK_SAVE_SECONDS:-10}") || return 1
   walk_shot "$box" saved || return 1
   if [ -n "${WALK_AT_SAVED:-}" ]; then $WALK_AT_SAVED || return 1; fi
   walk_keys "$box" Return
+}
+
+# The address check's findings, answered by Go back: Step 2 shows again.
+walk_go_back() {
+  local box
+  # The check asks the network for at most a second first.
+  box=$(walk_window Warning 10) || return 1
+  walk_shot "$box" warning || return 1
+  $WALK_AT_WARNING || return 1
+  walk_keys "$box" Escape || return 1
+  WALK_PAGE=$(walk_window "$(walk_page_caption 2)") || return 1
 }
 
 # walk_press_until WINDOW KEY CHECK...: presses KEY until CHECK succeeds, waiting a second
@@ -309,7 +326,8 @@ wizard_walk() {
   welcome=$(walk_window "$kWalkWelcome") || return 1
   walk_shot "$welcome" welcome || return 1
   walk_keys "$welcome" Return || return 1
-  walk_step1 && walk_password && walk_step2 && walk_step3 && walk_step4 && walk_quit
+  walk_step1 && walk_password && walk_step2 && walk_step3 && walk_step4 || return 1
+  [ -n "${WALK_AT_WARNING:-}" ] || walk_quit
 }
 
 # Every entry a device reports, the date and time fixed so that a walk's result is known.
