@@ -12,4 +12,9 @@ int DeviceDriveMapper::MapDeviceShares(const std::string& host, const std::strin
       .connected;
 }
 
+void DeviceDriveMapper::ForgetShares(const std::string& address) {
+  const BusyScope busy;
+  netdrive::CancelDeviceConnections(*m_services.provider, address);
+}
+
 }  // namespace tamberlyx

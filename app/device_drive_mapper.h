@@ -12,6 +12,7 @@ class DeviceDriveMapper final : public DriveMapper {
 
   int MapDeviceShares(const std::string& host, const std::string& password,
                       const std::string& user) override;
+  void ForgetShares(const std::string& address) override;
 
  private:
   DriveServices m_services;

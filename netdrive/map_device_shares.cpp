@@ -5,17 +5,23 @@
 #include "netdrive/connections.h"
 #include "netdrive/remote_name.h"
 #include "netdrive/share_collection.h"
+#include "protocol/display_text.h"
+#include "protocol/events.h"
 
 namespace tamberlyx::netdrive {
-namespace {
 
 void CancelDeviceConnections(NetworkProvider& provider, const std::string& address) {
   std::vector<std::string> connected;
   ListDeviceConnections(provider, address, connected);
-  for (const std::string& localName : connected) provider.CancelConnection(localName, true, true);
+  for (const std::string& localName : connected) {
+    const ProviderOutcome outcome = provider.CancelConnection(localName, true, true);
+    if (!outcome.Ok()) {
+      ReportEvent(
+          {.kind = EventKind::kShareFailed,
+           .detail = DisplayText(localName, "?") + ": " + DisplayText(outcome.detail, "?")});
+    }
+  }
 }
-
-}  // namespace
 
 MapResult MapDeviceShares(NetworkProvider& provider, HostResolver& resolver,
                           const std::string& host, const std::string& password,

@@ -19,4 +19,7 @@ MapResult MapDeviceShares(NetworkProvider& provider, HostResolver& resolver,
                           const std::string& host, const std::string& password,
                           const std::string& user);
 
+// Removes the PC's connections to exactly `address`: one a device has left serves nothing now.
+void CancelDeviceConnections(NetworkProvider& provider, const std::string& address);
+
 }  // namespace tamberlyx::netdrive

@@ -258,7 +258,24 @@ void SavePage::ConfirmAndSend(std::string settings) {
   m_progress.SetMessageText(Text(kSavingText));
   // Unchanged since it was checked, or the page would have stopped above; stays rewritten.
   Selection().Buffers().newSettings = std::move(settings);
+  // The drives at the address the device is about to leave go while it still serves them: once
+  // it has moved, unmounting them waits on a server that is gone.
+  DriveMapper* mapper = GetServices().driveMapper;
+  if (mapper && m_driveBox && m_driveBox->isChecked() && SaveMovesDevice()) {
+    mapper->ForgetShares(Selection().Buffers().selectedDeviceIp);
+  }
   SendSettings();
+}
+
+bool SavePage::SaveMovesDevice() const {
+  const SharedBuffers& buffers = Selection().Buffers();
+  return MovesToDhcp(buffers) || AddressChanges(SettingsColumn(buffers.currentSettings),
+                                                SettingsColumn(buffers.newSettings));
+}
+
+bool SavePage::MovesToDhcp(const SharedBuffers& buffers) {
+  return GetSettingValue(buffers.newSettings, kKeyBootProto) == kBootProtoDhcp &&
+         GetSettingValue(buffers.currentSettings, kKeyBootProto) != kBootProtoDhcp;
 }
 
 bool SavePage::ShowsWorkingCopy() const {
@@ -305,12 +322,9 @@ void SavePage::OnReply(const Reply& reply) {
 }
 
 bool SavePage::FollowDevice() {
+  if (!SaveMovesDevice()) return false;
   const SharedBuffers& buffers = Selection().Buffers();
-  const bool toDhcp = GetSettingValue(buffers.newSettings, kKeyBootProto) == kBootProtoDhcp &&
-                      GetSettingValue(buffers.currentSettings, kKeyBootProto) != kBootProtoDhcp;
-  const bool moved =
-      AddressChanges(SettingsColumn(buffers.currentSettings), SettingsColumn(buffers.newSettings));
-  if (!toDhcp && !moved) return false;
+  const bool toDhcp = MovesToDhcp(buffers);
   FollowTarget target = TargetAfterSave(buffers);
   if (target.mac.empty() && toDhcp) {
     EndSave(Text(kNotAnsweredText).toStdString(), {});  // nothing to know it by

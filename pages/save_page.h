@@ -56,6 +56,9 @@ class SavePage : public DevicePage, private ExchangeOwner {
   void ConfirmAndSend(std::string settings);
   void OnBack();
   void SendSettings();
+  // Whether the save gives the device a new address, or one from DHCP.
+  bool SaveMovesDevice() const;
+  static bool MovesToDhcp(const SharedBuffers& buffers);
   // Keeps the progress box while the device is found again where the save sent it; false when
   // the save does not move it.
   bool FollowDevice();

@@ -32,11 +32,12 @@ export WALK_SELECT=0 WALK_TIME_ZONE_KEYS='' WALK_TICK_DRIVE_BOX=1 WALK_SAVE_SECO
   WALK_AT_SAVED=read_saved_box
 read_saved_box() { session_labels Status >"$NETNS_TMP/saved-$walk.txt"; }
 
-# walk_to NAME ADDRESS: a walk whose save moves the device to ADDRESS (WALK_ADDRESS or WALK_MODE
-# say how); the saved box says so, and both shares are mounted and read there.
+# walk_to NAME ADDRESS LEFT: a walk whose save moves the device from LEFT to ADDRESS
+# (WALK_ADDRESS or WALK_MODE say how); the saved box says so, both shares are mounted and read
+# there, and no mount of the address it left remains.
 walk_to() {
   walk=$1
-  local address=$2
+  local address=$2 left=$3
   walk_start_wizard "$NETNS_TMP/wizard-$walk.log" "${SESSION_ENV[@]}"
   wizard_walk || { cat "$NETNS_TMP/wizard-$walk.log" >&2; fail "walk $walk stopped"; }
   expect_contains "$(<"$NETNS_TMP/saved-$walk.txt")" "Configurations have saved successfully!
@@ -45,10 +46,12 @@ The device now answers at $address." "walk $walk: the saved box"
 smb://$address/public/" "walk $walk: the mounts"
   expect_eq "$(session_read_share "$address" public/note.txt)" "written on the device" \
     "walk $walk: a file read through the share"
+  ! grep -qF "smb://$left/" <<<"$(session_share_mounts)" ||
+    { cat "$NETNS_TMP"/state/tamberlyx/*.log | grep -v "net:" >&2; fail "walk $walk: mounts of $left remain"; }
 }
 
-WALK_ADDRESS=$kFixed walk_to fixed "$kFixed"
+WALK_ADDRESS=$kFixed walk_to fixed "$kFixed" 10.66.0.11
 grep -q "^move 10.66.0.11 > $kFixed\$" "$NETNS_TMP/nas.log" || fail "the device did not move"
-WALK_MODE=dhcp walk_to dhcp "$kLeased"
+WALK_MODE=dhcp walk_to dhcp "$kLeased" "$kFixed"
 grep -q "^move $kFixed > $kLeased\$" "$NETNS_TMP/nas.log" || fail "the device took no pool address"
 echo "PASS"

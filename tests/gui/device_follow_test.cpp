@@ -136,6 +136,8 @@ TEST_F(DeviceFollowTest, SaysWhereTheDeviceAnswersAndConnectsTheDrivesThere) {
         said.find('\n') == std::string::npos ? "" : said.substr(said.find('\n') + 1);
     EXPECT_EQ(line.substr(0, c.line.size()), c.line);
     EXPECT_EQ(m_services.Drives().Calls(), c.maps);
+    // The connections to the address it leaves go before the save.
+    EXPECT_EQ(m_services.Drives().Forgotten().size(), c.line.empty() ? 0u : 1u);
     if (!c.moveTo.empty()) m_services.Network().RemovePeer(c.moveTo);
   }
 }

@@ -21,12 +21,15 @@ class RecordingDriveMapper : public DriveMapper {
     m_calls.push_back({host, password, user});
     return m_unresolvable.contains(host) ? -1 : 0;
   }
+  void ForgetShares(const std::string& address) override { m_forgotten.push_back(address); }
   void SetUnresolvable(std::set<std::string> hosts) { m_unresolvable = std::move(hosts); }
+  const std::vector<std::string>& Forgotten() const { return m_forgotten; }
   const std::vector<MapCall>& Calls() const { return m_calls; }
 
  private:
   std::set<std::string> m_unresolvable;
   std::vector<MapCall> m_calls;
+  std::vector<std::string> m_forgotten;
 };
 
 }  // namespace tamberlyx::test
