@@ -55,7 +55,9 @@ std::string ResultText(const PlannedDevice& device) {
 }
 
 std::string ReportTable(const Plan& plan) {
-  std::vector<TableRow> rows{{"DEVICE", "ADDRESS", "RESULT", "NOW AT"}};
+  std::vector<TableRow> rows;
+  rows.reserve(plan.devices.size() + 1);
+  rows.push_back({"DEVICE", "ADDRESS", "RESULT", "NOW AT"});
   for (const PlannedDevice& device : plan.devices) {
     rows.push_back({PrintableText(device.file->identifier), OrDash(device.address),
                     PrintableText(ResultText(device)), OrDash(device.nowAt)});
