@@ -61,7 +61,8 @@ class PositionCursor {
         ++m_offset;
         continue;
       }
-      m_offset += std::max<std::size_t>(Utf8SequenceLength(m_text, m_offset), 1);
+      const bool ascii = static_cast<unsigned char>(m_text[m_offset]) < 0x80;
+      m_offset += ascii ? 1 : std::max<std::size_t>(Utf8SequenceLength(m_text, m_offset), 1);
       ++m_at.column;
     }
     return m_at;
