@@ -40,7 +40,9 @@ std::string FormatTable(const std::vector<TableRow>& rows) {
       widths[column] = std::max(widths[column], Utf8CharacterCount(row[column]));
     }
   }
+  // Grown line by line, the table of a large run would be held up to twice over.
   std::string table;
+  table.reserve(rows.size() * (widths[0] + widths[1] + widths[2] + widths[3] + 2 * 3 + 1));
   for (const TableRow& row : rows) table += FormatRow(row, widths);
   return table;
 }
