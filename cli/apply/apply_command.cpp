@@ -59,6 +59,8 @@ void ApplyCommand::Start() {
 }
 
 void ApplyCommand::OnSearched() {
+  // The search is over: a large file's devices need not be held twice while the plan is made.
+  m_discovery.Search().Await({});
   m_plan = MakePlan(m_file, m_discovery.Devices().Records(), m_credentials.korean);
   if (Refused()) return;
   ReviewAddresses();

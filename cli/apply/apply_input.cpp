@@ -9,23 +9,35 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
+#include <system_error>
+#include <utility>
 
 namespace tamberlyx::cli {
 namespace {
 
 constexpr std::size_t kMaxPasswordFileRead = 4096;
 
+// A regular file is read in one piece into a text of its size: grown and copied, a large file
+// would cost several times its size before it is even read.
 std::optional<std::string> ReadText(const std::string& file) {
-  std::ostringstream text;
   if (file == "-") {
+    std::ostringstream text;
     text << std::cin.rdbuf();
-    return text.str();
+    return std::move(text).str();
   }
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  text << in.rdbuf();
-  return text.str();
+  std::error_code error;
+  const std::uintmax_t size =
+      std::filesystem::is_regular_file(file, error) ? std::filesystem::file_size(file, error) : 0;
+  std::string text(error ? 0 : static_cast<std::size_t>(size), '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  // What a pipe gives, or what the file gained since its size was taken.
+  text.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return text;
 }
 
 // The checks are made on the open file, so a file swapped in between is what gets refused.

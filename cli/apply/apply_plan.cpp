@@ -142,6 +142,8 @@ void OrderMoves(Plan& plan) {
 
 Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, bool korean) {
   Plan plan;
+  // Grown one by one, a plan of a large file would need its size twice over while it moves.
+  plan.devices.reserve(file.devices.size());
   const RecordsByKey index = IndexRecords(records);
   for (const FileDevice& device : file.devices) {
     PlannedDevice planned;
@@ -184,6 +186,7 @@ void FailBehind(PlannedDevice& device, const PlannedDevice& holder) {
 
 std::vector<FollowTarget> SearchAwaits(const ApplyFile& file) {
   std::vector<FollowTarget> awaited;
+  awaited.reserve(file.devices.size());
   for (const FileDevice& device : file.devices) {
     if (device.naming == DeviceNaming::kName) return {};
     awaited.push_back(SearchTarget(device));

@@ -55,12 +55,12 @@ std::string ResultText(const PlannedDevice& device) {
 }
 
 std::string ReportTable(const Plan& plan) {
-  std::vector<TableRow> rows{{"DEVICE", "ADDRESS", "RESULT", "NOW AT"}};
-  for (const PlannedDevice& device : plan.devices) {
-    rows.push_back({PrintableText(device.file->identifier), OrDash(device.address),
-                    PrintableText(ResultText(device)), OrDash(device.nowAt)});
-  }
-  return FormatTable(rows);
+  return FormatTable(plan.devices.size() + 1, [&](std::size_t index) -> TableRow {
+    if (index == 0) return {"DEVICE", "ADDRESS", "RESULT", "NOW AT"};
+    const PlannedDevice& device = plan.devices[index - 1];
+    return {PrintableText(device.file->identifier), OrDash(device.address),
+            PrintableText(ResultText(device)), OrDash(device.nowAt)};
+  });
 }
 
 std::string ReportJson(const Plan& plan) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <nlohmann/json.hpp>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 #include "cli/apply_file/address_moves.h"
 #include "protocol/constants.h"
@@ -11,7 +13,15 @@
 namespace tamberlyx::cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Deeper than any devices file goes; a hostile file is refused at this depth at once.
+constexpr std::size_t kMaxDepth = 64;
+// A settings text holds at most kMaxSettingsLength characters and each of its entries takes three
+// at the least ("k=" and the "&" before the next), so no device has more keys to set than this;
+// settings is the largest object of the file. A larger object is refused where it goes past.
+constexpr std::size_t kMaxMembers = (kMaxSettingsLength + 1) / 3;
+// Beyond this the problems of the devices are counted, not kept: a file of nothing but mistakes
+// would otherwise need many times its size for their texts.
+constexpr std::size_t kMaxListedProblems = 1000;
 
 struct Naming {
   const char* member;
@@ -21,133 +31,228 @@ constexpr std::array<Naming, 3> kNamings{{{"mac", DeviceNaming::kMac},
                                           {"address", DeviceNaming::kAddress},
                                           {"name", DeviceNaming::kName}}};
 
-// Walks the tree, reporting each problem at the place it starts.
-class FileReader {
- public:
-  FileReader(const JsonPositions& positions, ApplyFileOutcome& outcome)
-      : m_positions(positions), m_outcome(outcome) {}
+// What the object of one device held, until it closes: its problems are told in the order the
+// members are checked in, not the order they are written in.
+struct OpenDevice {
+  struct NamingMember {
+    bool given = false;
+    bool text = false;  // a non-empty string
+    std::string value;
+    TextPosition at;
+  };
+  TextPosition at;
+  FileDevice device;
+  std::vector<FileError> memberErrors;
+  std::array<NamingMember, kNamings.size()> namings;
+  bool hasSettings = false;
+  bool settingsObject = false;
+  TextPosition settingsAt;
+  std::vector<FileError> settingErrors;
+};
 
-  void Document(const Json& root) {
-    if (!root.is_object() || !root.contains("devices")) {
-      return Error("", "expected an object with a \"devices\" array");
+// What an open object or array is to the file; the contents of anything else are not looked at.
+enum class Role { kSkipped, kRoot, kDevices, kDevice, kSettings };
+
+// Takes the document as it is read, reporting each problem at the place it starts.
+class FileReader : public JsonEvents {
+ public:
+  void Value(JsonValueKind kind, std::string* text, TextPosition at) override {
+    Role role = Role::kSkipped;
+    if (m_open.empty()) {
+      m_rootAt = at;
+      m_rootObject = kind == JsonValueKind::kObject;
+      role = m_rootObject ? Role::kRoot : Role::kSkipped;
+    } else if (m_open.back() == Role::kRoot && m_name == "devices") {
+      m_hasDevices = true;
+      if (kind == JsonValueKind::kArray) {
+        role = Role::kDevices;
+      } else {
+        m_devicesError = FileError{at, "\"devices\" must be an array"};
+      }
+    } else if (m_open.back() == Role::kDevices) {
+      if (kind == JsonValueKind::kObject) {
+        role = Role::kDevice;
+        m_device = OpenDevice{};
+        m_device.at = at;
+      } else {
+        AddDeviceErrors({{at, "a device must be an object"}});
+      }
+    } else if (m_open.back() == Role::kDevice) {
+      role = DeviceMember(kind, text, at);
+    } else if (m_open.back() == Role::kSettings) {
+      Setting(kind, text, at);
     }
-    for (const auto& [name, value] : root.items()) {
-      if (name != "devices")
-        Error("/" + PointerToken(name), "unknown member \"" + name + "\"", true);
+    if (kind == JsonValueKind::kObject || kind == JsonValueKind::kArray) m_open.push_back(role);
+  }
+
+  void Name(std::string& name, TextPosition at) override {
+    m_name = std::move(name);
+    m_nameAt = at;
+    if (m_open.back() == Role::kRoot && m_name != "devices") {
+      m_rootErrors.push_back({at, "unknown member \"" + m_name + "\""});
     }
-    const Json& devices = root["devices"];
-    if (!devices.is_array()) return Error("/devices", "\"devices\" must be an array");
-    for (std::size_t i = 0; i < devices.size(); ++i) {
-      Device(devices[i], "/devices/" + std::to_string(i));
+  }
+
+  void Close() override {
+    const Role closed = m_open.back();
+    m_open.pop_back();
+    if (closed == Role::kDevice) CloseDevice();
+  }
+
+  ApplyFileOutcome Finish() {
+    ApplyFileOutcome outcome;
+    if (!m_rootObject || !m_hasDevices) {
+      outcome.errors.push_back({m_rootAt, "expected an object with a \"devices\" array"});
+      return outcome;
     }
+    outcome.errors = std::move(m_rootErrors);
+    if (m_devicesError) {
+      outcome.errors.push_back(*m_devicesError);
+      return outcome;
+    }
+    outcome.errors.insert(outcome.errors.end(), std::make_move_iterator(m_deviceErrors.begin()),
+                          std::make_move_iterator(m_deviceErrors.end()));
+    if (m_unlisted > 0) {
+      outcome.errors.push_back({m_firstUnlistedAt, "and " + std::to_string(m_unlisted) +
+                                                       " more problems from here on, not listed"});
+    }
+    if (outcome.errors.empty()) {
+      m_devices.shrink_to_fit();  // what grew by doubling is held until the run ends
+      outcome.file.devices = std::move(m_devices);
+    }
+    return outcome;
   }
 
  private:
-  void Error(const std::string& pointer, std::string text, bool atName = false) {
-    const TextPosition at = atName ? m_positions.Name(pointer) : m_positions.Value(pointer);
-    m_outcome.errors.push_back({at, std::move(text)});
-  }
-
-  void Device(const Json& value, const std::string& pointer) {
-    if (!value.is_object()) return Error(pointer, "a device must be an object");
-    FileDevice device;
-    Members(value, pointer, device);
-    if (!Named(value, pointer, device)) return;
-    if (!value.contains("settings")) return Error(pointer, "a device needs \"settings\"");
-    Settings(value["settings"], pointer + "/settings", device);
-    m_outcome.file.devices.push_back(std::move(device));
-  }
-
-  void Members(const Json& value, const std::string& pointer, FileDevice& device) {
-    for (const auto& item : value.items()) {
-      // Named, not a structured binding: clang 14 cannot capture one in the lambda below.
-      const std::string& name = item.key();
-      const Json& member = item.value();
-      const std::string at = pointer + "/" + PointerToken(name);
-      const bool naming =
-          std::ranges::any_of(kNamings, [&](const Naming& n) { return name == n.member; });
-      if (name == "password_file") {
-        if (!member.is_string() || member.get<std::string>().empty()) {
-          Error(at, "\"password_file\" must be a file name");
-        } else {
-          device.passwordFile = member.get<std::string>();
-          device.passwordFileAt = m_positions.Value(at);
-        }
-      } else if (!naming && name != "settings") {
-        Error(at, "unknown member \"" + name + "\"", true);
+  Role DeviceMember(JsonValueKind kind, std::string* text, TextPosition at) {
+    const bool nonEmptyText = kind == JsonValueKind::kString && !text->empty();
+    const auto naming =
+        std::ranges::find_if(kNamings, [&](const Naming& n) { return m_name == n.member; });
+    if (m_name == "password_file") {
+      if (!nonEmptyText) {
+        m_device.memberErrors.push_back({at, "\"password_file\" must be a file name"});
+      } else {
+        m_device.device.passwordFile = std::move(*text);
+        m_device.device.passwordFileAt = at;
       }
+    } else if (naming != kNamings.end()) {
+      OpenDevice::NamingMember& member = m_device.namings[naming - kNamings.begin()];
+      member = {true, nonEmptyText, nonEmptyText ? std::move(*text) : std::string(), at};
+    } else if (m_name == "settings") {
+      m_device.hasSettings = true;
+      m_device.settingsObject = kind == JsonValueKind::kObject;
+      m_device.settingsAt = at;
+      if (m_device.settingsObject) return Role::kSettings;
+    } else {
+      m_device.memberErrors.push_back({m_nameAt, "unknown member \"" + m_name + "\""});
+    }
+    return Role::kSkipped;
+  }
+
+  void Setting(JsonValueKind kind, std::string* text, TextPosition at) {
+    const std::string& key = m_name;
+    std::vector<FileError>& errors = m_device.settingErrors;
+    if (kind != JsonValueKind::kString) {
+      errors.push_back({at, "the value of \"" + key + "\" must be a string"});
+      return;
+    }
+    if (key.find('=') != std::string::npos) {
+      errors.push_back({m_nameAt, "a key cannot contain \"=\""});
+      return;
+    }
+    AssignmentOutcome checked = CheckAssignment(key, std::move(*text));
+    if (!checked.assignment) {
+      errors.push_back({m_nameAt, std::move(checked.error)});
+    } else if (checked.assignment->value.size() > kMaxSettingsLength) {
+      errors.push_back({at, "the value of \"" + key + "\" is longer than " +
+                                std::to_string(kMaxSettingsLength) + " characters"});
+    } else {
+      m_device.device.settings.push_back({std::move(*checked.assignment), m_nameAt});
     }
   }
 
-  bool Named(const Json& value, const std::string& pointer, FileDevice& device) {
+  void CloseDevice() {
+    OpenDevice& open = m_device;
+    std::vector<FileError> errors = std::move(open.memberErrors);
+    if (Named(open, errors)) {
+      if (!open.hasSettings) {
+        errors.push_back({open.at, "a device needs \"settings\""});
+      } else if (!open.settingsObject) {
+        errors.push_back({open.settingsAt, "\"settings\" must be an object"});
+      }
+      errors.insert(errors.end(), std::make_move_iterator(open.settingErrors.begin()),
+                    std::make_move_iterator(open.settingErrors.end()));
+    }
+    AddDeviceErrors(std::move(errors));
+    if (m_deviceErrors.empty()) {
+      open.device.settings.shrink_to_fit();
+      m_devices.push_back(std::move(open.device));
+    }
+  }
+
+  static bool Named(OpenDevice& open, std::vector<FileError>& errors) {
     int given = 0;
-    for (const Naming& naming : kNamings) {
-      if (!value.contains(naming.member)) continue;
+    for (std::size_t i = 0; i < kNamings.size(); ++i) {
+      OpenDevice::NamingMember& member = open.namings[i];
+      if (!member.given) continue;
       ++given;
-      const std::string at = pointer + "/" + naming.member;
-      const Json& member = value[naming.member];
-      if (!member.is_string() || member.get<std::string>().empty()) {
-        Error(at, std::string("\"") + naming.member + "\" must be a non-empty string");
+      if (!member.text) {
+        errors.push_back(
+            {member.at, std::string("\"") + kNamings[i].member + "\" must be a non-empty string"});
         return false;
       }
-      device.naming = naming.naming;
-      device.identifier = member.get<std::string>();
-      device.at = m_positions.Value(at);
-      if (naming.naming == DeviceNaming::kAddress && !ParseIpv4(device.identifier)) {
-        Error(at, "not an IPv4 address: \"" + device.identifier + "\"");
+      open.device.naming = kNamings[i].naming;
+      open.device.identifier = std::move(member.value);
+      open.device.at = member.at;
+      if (open.device.naming == DeviceNaming::kAddress && !ParseIpv4(open.device.identifier)) {
+        errors.push_back({member.at, "not an IPv4 address: \"" + open.device.identifier + "\""});
         return false;
       }
     }
-    if (given != 1)
-      Error(pointer, "a device is named by exactly one of \"mac\", \"address\", \"name\"");
+    if (given != 1) {
+      errors.push_back(
+          {open.at, "a device is named by exactly one of \"mac\", \"address\", \"name\""});
+    }
     return given == 1;
   }
 
-  void Settings(const Json& value, const std::string& pointer, FileDevice& device) {
-    if (!value.is_object()) return Error(pointer, "\"settings\" must be an object");
-    for (const auto& [key, entry] : value.items()) {
-      const std::string at = pointer + "/" + PointerToken(key);
-      if (!entry.is_string()) {
-        Error(at, "the value of \"" + key + "\" must be a string");
-        continue;
-      }
-      const std::string text = entry.get<std::string>();
-      if (key.find('=') != std::string::npos) {
-        Error(at, "a key cannot contain \"=\"", true);
-        continue;
-      }
-      const AssignmentOutcome checked = CheckAssignment(key, text);
-      if (!checked.assignment) {
-        Error(at, checked.error, true);
-      } else if (text.size() > kMaxSettingsLength) {
-        Error(at, "the value of \"" + key + "\" is longer than " +
-                      std::to_string(kMaxSettingsLength) + " characters");
-      } else {
-        device.settings.push_back({*checked.assignment, m_positions.Name(at)});
+  void AddDeviceErrors(std::vector<FileError> errors) {
+    if (!errors.empty()) m_devices = {};  // a file with a problem is not used
+    for (FileError& error : errors) {
+      if (m_deviceErrors.size() < kMaxListedProblems) {
+        m_deviceErrors.push_back(std::move(error));
+      } else if (m_unlisted++ == 0) {
+        m_firstUnlistedAt = error.at;
       }
     }
   }
 
-  const JsonPositions& m_positions;
-  ApplyFileOutcome& m_outcome;
+  std::vector<Role> m_open;  // the objects and arrays being read, outermost first
+  std::string m_name;        // of the member whose value comes next
+  TextPosition m_nameAt;
+  TextPosition m_rootAt;
+  bool m_rootObject = false;
+  bool m_hasDevices = false;
+  std::vector<FileError> m_rootErrors;
+  std::optional<FileError> m_devicesError;
+  OpenDevice m_device;
+  std::vector<FileDevice> m_devices;
+  std::vector<FileError> m_deviceErrors;
+  std::size_t m_unlisted = 0;
+  TextPosition m_firstUnlistedAt;
 };
 
 }  // namespace
 
 ApplyFileOutcome ParseApplyFile(std::string_view text) {
-  ApplyFileOutcome outcome;
-  JsonPositions::SyntaxError syntax;
-  const std::optional<JsonPositions> positions = JsonPositions::Index(text, syntax);
-  if (!positions) {
-    outcome.errors.push_back({syntax.at, syntax.text});
-    return outcome;
+  FileReader reader;
+  const JsonReadOutcome read = ReadJson(text, {kMaxDepth, kMaxMembers}, reader);
+  // A text that is not JSON, or a name given twice, is the one problem told: what the reader
+  // made of the rest may rest on it.
+  for (const std::optional<JsonProblem>& problem : {read.syntax, read.repeated}) {
+    if (problem) return {{}, {{problem->at, problem->text}}};
   }
-  if (const auto& repeated = positions->Repeated()) {
-    const std::string name = repeated->substr(repeated->rfind('/') + 1);
-    outcome.errors.push_back({positions->Name(*repeated), "\"" + name + "\" is given twice"});
-    return outcome;
-  }
-  FileReader(*positions, outcome).Document(Json::parse(text));
+  ApplyFileOutcome outcome = reader.Finish();
   if (outcome.errors.empty()) {
     const std::vector<EntryMove> moves = MovesInFile(outcome.file);
     outcome.errors = MoveRefusals(moves, OrderEntries(moves));

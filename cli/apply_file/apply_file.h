@@ -44,7 +44,8 @@ struct ApplyFileOutcome {
 
 // {"devices": [{"mac" | "address" | "name": ..., "settings": {KEY: VALUE, ...},
 // "password_file": PATH}, ...]}. Refuses what no device could take (see ParseAssignment), and
-// fixed addresses no order of saves can give (see MoveRefusals).
+// fixed addresses no order of saves can give (see MoveRefusals). Read in one pass: nesting past
+// 64 levels or an object of more members than a settings text has entries stops it at once.
 ApplyFileOutcome ParseApplyFile(std::string_view text);
 
 // "FILE:LINE:COLUMN: text", as compilers write it; standard input ("-") is "stdin".

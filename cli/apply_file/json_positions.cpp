@@ -4,20 +4,13 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "protocol/utf8.h"
 
 namespace tamberlyx::cli {
 namespace {
-
-// Deeper than any devices file goes; a hostile file is refused at this depth at once instead of
-// costing time and memory in proportion to its depth.
-constexpr std::size_t kMaxDepth = 64;
-// Positions are asked for no deeper than a setting's value, /devices/N/settings/KEY, and below
-// the top only under /devices: what lies under an unknown member is refused with the member.
-constexpr std::size_t kIndexedDepth = 4;
-constexpr char kIndexedMember[] = "devices";
 
 // Counts the characters the library's lexer has taken, so each event can be placed.
 class CountingIterator {
@@ -68,7 +61,8 @@ class PositionCursor {
         ++m_offset;
         continue;
       }
-      m_offset += std::max<std::size_t>(Utf8SequenceLength(m_text, m_offset), 1);
+      const bool ascii = static_cast<unsigned char>(m_text[m_offset]) < 0x80;
+      m_offset += ascii ? 1 : std::max<std::size_t>(Utf8SequenceLength(m_text, m_offset), 1);
       ++m_at.column;
     }
     return m_at;
@@ -80,19 +74,8 @@ class PositionCursor {
   TextPosition m_at;
 };
 
-}  // namespace
-
-TextPosition PositionAt(std::string_view text, std::size_t offset) {
-  offset = std::min(offset, text.size());
-  const std::string_view before = text.substr(0, offset);
-  const std::size_t lineStart = before.rfind('\n');
-  TextPosition at;
-  for (const char c : before) at.line += c == '\n' ? 1 : 0;
-  const std::size_t from = lineStart == std::string_view::npos ? 0 : lineStart + 1;
-  at.column = static_cast<int>(Utf8CharacterCount(before.substr(from))) + 1;
-  return at;
-}
-
+// A name as a JSON pointer writes it ("~" and "/" escaped), as the repeated-name refusal has
+// always shown it.
 std::string PointerToken(std::string_view name) {
   std::string token;
   for (const char c : name) {
@@ -107,49 +90,68 @@ std::string PointerToken(std::string_view name) {
   return token;
 }
 
-// The SAX side: keeps the path to the current value and the start of each token.
-class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
+}  // namespace
+
+TextPosition PositionAt(std::string_view text, std::size_t offset) {
+  offset = std::min(offset, text.size());
+  const std::string_view before = text.substr(0, offset);
+  const std::size_t lineStart = before.rfind('\n');
+  TextPosition at;
+  for (const char c : before) at.line += c == '\n' ? 1 : 0;
+  const std::size_t from = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+  at.column = static_cast<int>(Utf8CharacterCount(before.substr(from))) + 1;
+  return at;
+}
+
+namespace {
+
+// The SAX side: places each event, keeps to the limits and finds repeated names.
+class EventSource : public nlohmann::json_sax<nlohmann::json> {
  public:
-  PositionRecorder(std::string_view text, JsonPositions& positions,
-                   JsonPositions::SyntaxError& error)
-      : m_text(text), m_positions(positions), m_error(error), m_cursor(text) {}
+  EventSource(std::string_view text, const JsonLimits& limits, JsonEvents& events,
+              JsonReadOutcome& outcome)
+      : m_text(text), m_limits(limits), m_events(events), m_outcome(outcome), m_cursor(text) {}
   std::size_t* Taken() { return &m_taken; }
 
-  bool null() override { return Scalar(); }
-  bool boolean(bool) override { return Scalar(); }
-  bool number_integer(number_integer_t) override { return Scalar(); }
-  bool number_unsigned(number_unsigned_t) override { return Scalar(); }
-  bool number_float(number_float_t, const string_t&) override { return Scalar(); }
-  bool string(string_t&) override { return Scalar(); }
-  bool binary(binary_t&) override { return Scalar(); }
-  bool start_object(std::size_t) override { return Open(false); }
-  bool start_array(std::size_t) override { return Open(true); }
-  bool end_object() override { return Close(); }
+  bool null() override { return Scalar(JsonValueKind::kOther, nullptr); }
+  bool boolean(bool) override { return Scalar(JsonValueKind::kOther, nullptr); }
+  bool number_integer(number_integer_t) override { return Scalar(JsonValueKind::kOther, nullptr); }
+  bool number_unsigned(number_unsigned_t) override {
+    return Scalar(JsonValueKind::kOther, nullptr);
+  }
+  bool number_float(number_float_t, const string_t&) override {
+    return Scalar(JsonValueKind::kOther, nullptr);
+  }
+  bool string(string_t& text) override { return Scalar(JsonValueKind::kString, &text); }
+  bool binary(binary_t&) override { return Scalar(JsonValueKind::kOther, nullptr); }
+  bool start_object(std::size_t) override { return Open(JsonValueKind::kObject); }
+  bool start_array(std::size_t) override { return Open(JsonValueKind::kArray); }
+  bool end_object() override {
+    m_names.pop_back();
+    return Close();
+  }
   bool end_array() override { return Close(); }
   bool key(string_t& name) override {
-    Frame& frame = m_frames.back();
-    frame.key = PointerToken(name);
-    const bool repeated = !frame.names.insert(frame.key).second && !m_positions.m_repeated;
+    std::set<std::string>& names = m_names.back();
     const TextPosition at = Here();
-    if (repeated) m_positions.m_repeated = Pointer();
-    // The first repeated name is placed at any depth: it is what the refusal points at.
-    if (repeated || Indexed()) m_positions.m_names[Pointer()] = at;
+    if (names.size() >= m_limits.members) {
+      m_outcome.syntax = {
+          at, "more than " + std::to_string(m_limits.members) + " members in one object"};
+      return false;
+    }
+    if (!names.insert(name).second && !m_outcome.repeated) {
+      m_outcome.repeated = {at, "\"" + PointerToken(name) + "\" is given twice"};
+    }
+    m_events.Name(name, at);
     return true;
   }
   bool parse_error(std::size_t byte, const std::string&,
                    const nlohmann::detail::exception& problem) override {
-    m_error = {PositionAt(m_text, byte == 0 ? 0 : byte - 1), SyntaxText(problem.what())};
+    m_outcome.syntax = {PositionAt(m_text, byte == 0 ? 0 : byte - 1), SyntaxText(problem.what())};
     return false;
   }
 
  private:
-  struct Frame {
-    bool array = false;
-    std::size_t index = 0;
-    std::string key;
-    std::set<std::string> names;
-  };
-
   // Between two tokens there are only blanks and separators, which no event reports.
   TextPosition Here() {
     std::size_t start = m_end;
@@ -160,72 +162,49 @@ class PositionRecorder : public nlohmann::json_sax<nlohmann::json> {
     m_end = m_taken;
     return m_cursor.At(start);
   }
-  bool Indexed() const {
-    if (m_frames.size() > kIndexedDepth) return false;
-    return m_frames.size() <= 1 || (!m_frames[0].array && m_frames[0].key == kIndexedMember);
-  }
-  std::string Pointer() const {
-    std::string pointer;
-    for (const Frame& frame : m_frames) {
-      pointer += "/" + (frame.array ? std::to_string(frame.index) : frame.key);
-    }
-    return pointer;
-  }
-  void Record() {
-    const TextPosition at = Here();
-    if (Indexed()) m_positions.m_values[Pointer()] = at;
-  }
-  bool Scalar() {
-    Record();
-    Advance();
+  bool Scalar(JsonValueKind kind, std::string* text) {
+    m_events.Value(kind, text, Here());
     return true;
   }
-  bool Open(bool array) {
-    if (m_frames.size() >= kMaxDepth) {
-      m_error = {m_cursor.At(m_taken == 0 ? 0 : m_taken - 1),
-                 "nested deeper than " + std::to_string(kMaxDepth) + " levels"};
+  bool Open(JsonValueKind kind) {
+    if (m_depth >= m_limits.depth) {
+      m_outcome.syntax = {m_cursor.At(m_taken == 0 ? 0 : m_taken - 1),
+                          "nested deeper than " + std::to_string(m_limits.depth) + " levels"};
       return false;
     }
-    Record();
-    m_frames.push_back({array, 0, {}, {}});
+    ++m_depth;
+    const TextPosition at = Here();
+    if (kind == JsonValueKind::kObject) m_names.emplace_back();
+    m_events.Value(kind, nullptr, at);
     return true;
   }
   bool Close() {
     m_end = m_taken;
-    m_frames.pop_back();
-    Advance();
+    --m_depth;
+    m_events.Close();
     return true;
-  }
-  void Advance() {
-    if (!m_frames.empty() && m_frames.back().array) ++m_frames.back().index;
   }
 
   std::string_view m_text;
-  JsonPositions& m_positions;
-  JsonPositions::SyntaxError& m_error;
+  const JsonLimits& m_limits;
+  JsonEvents& m_events;
+  JsonReadOutcome& m_outcome;
   PositionCursor m_cursor;
-  std::vector<Frame> m_frames;
+  std::vector<std::set<std::string>> m_names;  // of each open object
+  std::size_t m_depth = 0;
   std::size_t m_taken = 0;  // characters the lexer has read
   std::size_t m_end = 0;    // where the last token reported ended
 };
 
-std::optional<JsonPositions> JsonPositions::Index(std::string_view text, SyntaxError& error) {
-  JsonPositions positions;
-  PositionRecorder recorder(text, positions, error);
-  const CountingIterator first(text.data(), recorder.Taken());
-  const CountingIterator last(text.data() + text.size(), recorder.Taken());
-  if (!nlohmann::json::sax_parse(first, last, &recorder)) return std::nullopt;
-  return positions;
-}
+}  // namespace
 
-TextPosition JsonPositions::Value(const std::string& pointer) const {
-  const auto found = m_values.find(pointer);
-  return found == m_values.end() ? TextPosition{} : found->second;
-}
-
-TextPosition JsonPositions::Name(const std::string& pointer) const {
-  const auto found = m_names.find(pointer);
-  return found == m_names.end() ? Value(pointer) : found->second;
+JsonReadOutcome ReadJson(std::string_view text, const JsonLimits& limits, JsonEvents& events) {
+  JsonReadOutcome outcome;
+  EventSource source(text, limits, events, outcome);
+  const CountingIterator first(text.data(), source.Taken());
+  const CountingIterator last(text.data() + text.size(), source.Taken());
+  nlohmann::json::sax_parse(first, last, &source);
+  return outcome;
 }
 
 }  // namespace tamberlyx::cli

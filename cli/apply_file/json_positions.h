@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,32 +16,37 @@ struct TextPosition {
 
 TextPosition PositionAt(std::string_view text, std::size_t offset);
 
-// Where each value and each member name of a JSON document starts, by JSON pointer
-// ("/devices/0/settings/sys.hostname"); the library's tree keeps no positions.
-class JsonPositions {
+enum class JsonValueKind { kObject, kArray, kString, kOther };
+
+// What a reader of a JSON document is told, in document order, each member name and value with
+// where it starts; the library's tree would keep no positions, and no tree is built.
+class JsonEvents {
  public:
-  // nullopt and `error` (with its position) when the text is not JSON.
-  struct SyntaxError {
-    TextPosition at;
-    std::string text;
-  };
-  static std::optional<JsonPositions> Index(std::string_view text, SyntaxError& error);
-
-  // Where the value at `pointer` starts; the document's start when unknown.
-  TextPosition Value(const std::string& pointer) const;
-  // Where the member name that ends `pointer` starts; its value's position when unknown.
-  TextPosition Name(const std::string& pointer) const;
-  // The first member name given twice in one object, if any.
-  const std::optional<std::string>& Repeated() const { return m_repeated; }
-
- private:
-  friend class PositionRecorder;
-  std::map<std::string, TextPosition> m_values;
-  std::map<std::string, TextPosition> m_names;
-  std::optional<std::string> m_repeated;
+  virtual ~JsonEvents() = default;
+  // An object or array is followed by its contents and Close(). `text` is a string's text (the
+  // reader may move it away), null for any other kind.
+  virtual void Value(JsonValueKind kind, std::string* text, TextPosition at) = 0;
+  virtual void Name(std::string& name, TextPosition at) = 0;
+  virtual void Close() = 0;
 };
 
-// A JSON pointer's reference token for `name` ("~" and "/" escaped).
-std::string PointerToken(std::string_view name);
+struct JsonProblem {
+  TextPosition at;
+  std::string text;
+};
+
+struct JsonLimits {
+  std::size_t depth = 0;    // objects and arrays open at once
+  std::size_t members = 0;  // in any one object
+};
+
+struct JsonReadOutcome {
+  std::optional<JsonProblem> syntax;    // not JSON, or past a limit: reading stopped there
+  std::optional<JsonProblem> repeated;  // the first member name given twice in one object
+};
+
+// Reads `text` once, telling `events` what it holds. Past a limit it stops at once, so a hostile
+// file costs no more than the limits allow.
+JsonReadOutcome ReadJson(std::string_view text, const JsonLimits& limits, JsonEvents& events);
 
 }  // namespace tamberlyx::cli

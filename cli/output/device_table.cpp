@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "cli/output/printable_text.h"
 #include "protocol/settings_keys.h"
@@ -33,16 +34,23 @@ std::string AddressingMode(const DeviceRecord& record) {
   return GetSettingValue(record.settingsText, kKeyBootProto) == kBootProtoDhcp ? "DHCP" : "fixed";
 }
 
-std::string FormatTable(const std::vector<TableRow>& rows) {
+std::string FormatTable(std::size_t count, const std::function<TableRow(std::size_t)>& row) {
   std::array<std::size_t, 4> widths{};
-  for (const TableRow& row : rows) {
-    for (std::size_t column = 0; column < row.size(); ++column) {
-      widths[column] = std::max(widths[column], Utf8CharacterCount(row[column]));
+  for (std::size_t index = 0; index < count; ++index) {
+    const TableRow cells = row(index);
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+      widths[column] = std::max(widths[column], Utf8CharacterCount(cells[column]));
     }
   }
+  // Grown line by line, the table of a large run would be held up to twice over.
   std::string table;
-  for (const TableRow& row : rows) table += FormatRow(row, widths);
+  table.reserve(count * (widths[0] + widths[1] + widths[2] + widths[3] + 2 * 3 + 1));
+  for (std::size_t index = 0; index < count; ++index) table += FormatRow(row(index), widths);
   return table;
+}
+
+std::string FormatTable(const std::vector<TableRow>& rows) {
+  return FormatTable(rows.size(), [&](std::size_t index) { return rows[index]; });
 }
 
 std::string FormatDeviceTable(const std::vector<DeviceRecord>& records) {

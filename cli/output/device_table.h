@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,9 @@ std::string AddressingMode(const DeviceRecord& record);
 // two spaces between columns, no trailing blanks. The texts must already be printable.
 using TableRow = std::array<std::string, 4>;
 std::string FormatTable(const std::vector<TableRow>& rows);
+// The same for `count` rows, each made by `row` when needed (twice: for the widths, then for the
+// text), so that a long table is not held as rows besides its text.
+std::string FormatTable(std::size_t count, const std::function<TableRow(std::size_t)>& row);
 
 // One line per record in list order under a heading: server name, source address, addressing
 // mode and hardware address. Control characters from the device are shown as "?" so that a

@@ -6,6 +6,14 @@
 namespace tamberlyx::cli {
 namespace {
 
+// A device named "A" whose settings are `members` keys, one a line from the second line on.
+std::string ManySettings(int members) {
+  std::string text = "{\"devices\": [{\"name\": \"A\", \"settings\": {";
+  for (int i = 0; i < members; ++i)
+    text += (i == 0 ? "\n\"k" : ",\n\"k") + std::to_string(i) + "\": \"\"";
+  return text + "}}]}";
+}
+
 TEST(ApplyFile, ReadsDevicesInOrderWithTheirSettingsAndPasswordFiles) {
   const ApplyFileOutcome parsed = ParseApplyFile(R"({"devices": [
   {"mac": "02:4C:0a:42:00:0b", "settings": {"sys.hostname": "archive", "sys.Time.timeZone": "Seoul"}},
@@ -83,6 +91,10 @@ TEST(ApplyFile, ReportsEveryErrorAtItsLineAndColumn) {
       {"{\"devices\": [{\"name\": \"A\", \"settings\": {\"k\\u007f\": \"1\"}}]}",
        {{1, 41}},
        "(U+007F) cannot be part of a key"},
+      // No settings text holds more entries: such an object is refused where it goes past, at
+      // once, wherever it is (linear searches once made 100,000 members cost minutes).
+      {ManySettings(334), {{335, 1}}, "more than 333 members in one object"},
+      {"{\"devices\": [], \"x\": " + ManySettings(334) + "}", {{335, 1}}, "more than 333 members"},
   };
   for (const Case& c : cases) {
     const ApplyFileOutcome parsed = ParseApplyFile(c.text);
@@ -92,6 +104,23 @@ TEST(ApplyFile, ReportsEveryErrorAtItsLineAndColumn) {
     ASSERT_FALSE(parsed.errors.empty()) << c.text;
     EXPECT_NE(parsed.errors[0].text.find(c.firstText), std::string::npos) << parsed.errors[0].text;
   }
+}
+
+TEST(ApplyFile, TakesAsManySettingsAsATextHoldsAndListsAThousandProblems) {
+  const ApplyFileOutcome full = ParseApplyFile(ManySettings(333));
+  ASSERT_EQ(full.file.devices.size(), 1u);
+  EXPECT_EQ(full.file.devices[0].settings.size(), 333u);
+  EXPECT_EQ(full.file.devices[0].settings[332].at, (TextPosition{334, 1}));
+
+  // A file of nothing but mistakes would need many times its size for their texts.
+  std::string text = "{\"devices\": [";
+  for (int i = 0; i < 1005; ++i) text += "3,";
+  text.back() = ']';
+  const ApplyFileOutcome wrong = ParseApplyFile(text + "}");
+  ASSERT_EQ(wrong.errors.size(), 1001u);
+  EXPECT_EQ(wrong.errors[999].at, (TextPosition{1, 14 + 2 * 999}));
+  EXPECT_EQ(wrong.errors[1000].at, (TextPosition{1, 14 + 2 * 1000}));
+  EXPECT_EQ(wrong.errors[1000].text, "and 5 more problems from here on, not listed");
 }
 
 // Fixed addresses no order of saves can give are refused at the file, before any datagram.
