@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-#include "operations/address_finding_text.h"
-#include "operations/address_probe.h"
-#include "operations/address_surroundings.h"
 #include "operations/exchange_request.h"
 #include "operations/set_outcome.h"
 #include "pages/confirm_dialog.h"
@@ -12,6 +9,7 @@
 #include "pages/drive_mapper.h"
 #include "pages/logic/device_selection.h"
 #include "pages/logic/share_mapping.h"
+#include "pages/new_address_check.h"
 #include "pages/page_exchange.h"
 #include "pages/page_ids.h"
 #include "pages/page_messages.h"
@@ -20,8 +18,6 @@
 #include "pages/services.h"
 #include "pages/switch_to_page.h"
 #include "platform/language/system_language.h"
-#include "protocol/interface_network.h"
-#include "protocol/ipv4_text.h"
 #include "protocol/requests.h"
 #include "protocol/settings_keys.h"
 #include "protocol/settings_text.h"
@@ -42,9 +38,6 @@ constexpr unsigned kNewHeadingText = 142;
 constexpr unsigned kDriveBoxText = 148;
 constexpr unsigned kFollowNoteText = 185;
 constexpr unsigned kSavingText = 105;
-constexpr unsigned kSaveAnywayText = 165;
-constexpr unsigned kGoBackText = 166;
-constexpr unsigned kCheckingText = 180;
 constexpr unsigned kWaitAddressText = 181;
 constexpr unsigned kWaitDhcpText = 182;
 constexpr unsigned kAnswersAtText = 183;
@@ -114,7 +107,8 @@ SavePage::SavePage(const Services& services, DeviceSelection& selection, const P
                    ProgressDialog& saveProgress, DeviceFollow& follow)
     : DevicePage(services, selection, links, SaveTemplate(), SaveHeader()),
       m_progress(saveProgress),
-      m_follow(follow) {}
+      m_follow(follow),
+      m_addressCheck(services, saveProgress) {}
 
 SavePage::~SavePage() = default;
 
@@ -180,73 +174,12 @@ void SavePage::OnSave() {
   if (!StayWithVerifiedDevice() || !StayWithShownSettings()) return;
   std::optional<std::string> settings = SettingsToSave();
   if (!settings) return;
-  CheckNewAddress(std::move(*settings));
-}
-
-void SavePage::CheckNewAddress(std::string settings) {
-  const std::optional<FixedAddressPlan> plan = FixedAddressIn(settings);
-  AddressProbe* probe = GetServices().addressProbe;
-  InterfaceNetwork* interfaces = GetServices().interfaces;
-  const std::string& deviceIp = Selection().Buffers().selectedDeviceIp;
-  // A device kept on the addressing it has is not judged on how that was set up.
-  if (plan && plan == FixedAddressIn(Selection().Buffers().currentSettings)) {
-    ConfirmAndSend(std::move(settings));
-    return;
-  }
-  if (!plan || !probe || !interfaces || ParseIpv4(deviceIp) == plan->address) {
-    ShowFindings(std::move(settings), {});
-    return;
-  }
-  const std::string towards = interfaces->InterfaceTowards(deviceIp);
-  if (towards.empty()) {
-    ShowFindings(std::move(settings), {});
-    return;
-  }
-  m_progress.OpenProgress(Window());
-  m_progress.SetMessageText(
-      Text(kCheckingText).arg(QString::fromStdString(FormatIpv4(plan->address))));
-  m_progress.ShowBusy();
-  m_probeRun = std::make_shared<int>();
-  m_progress.OfferCancel([this] {
-    m_probeRun.reset();
-    m_progress.DestroyWindow();
-  });
-  probe->Probe(towards, plan->address,
-               GetSettingValue(Selection().Buffers().currentSettings, kKeyMac),
-               [this, run = std::weak_ptr<int>(m_probeRun),
-                settings = std::move(settings)](const std::string& holderMac) mutable {
-                 if (run.expired()) return;
-                 OnProbed(std::move(settings), holderMac);
-               });
-}
-
-void SavePage::OnProbed(std::string settings, const std::string& holderMac) {
-  m_probeRun.reset();
-  m_progress.DestroyWindow();
-  if (!HasWindow()) return;
-  ShowFindings(std::move(settings), holderMac);
-}
-
-void SavePage::ShowFindings(std::string settings, const std::string& holderMac) {
-  const std::optional<FixedAddressPlan> plan = FixedAddressIn(settings);
-  if (plan && GetServices().interfaces) {
-    AddressSurroundings around =
-        SurroundingsOf(*GetServices().interfaces, Selection().Buffers().selectedDeviceIp);
-    around.holderMac = holderMac;
-    const std::vector<AddressFinding> findings = CheckFixedAddress(*plan, around);
-    if (!findings.empty()) {
-      const Question question{
-          {MessageId::kAddressFindings, AddressFindingsText(findings, *plan, IsKoreanSystem())},
-          Text(kSaveAnywayText).toStdString(),
-          Text(kGoBackText).toStdString()};
-      if (!GetServices().Ask(Window(), question)) {
-        if (HasWindow()) MoveBackToStep2();
-        return;
-      }
-      if (!HasWindow()) return;
-    }
-  }
-  ConfirmAndSend(std::move(settings));
+  // The check reads the settings; the answer keeps its own copy for the save.
+  auto onVerdict = [this, toSave = *settings](NewAddressCheck::Verdict verdict) {
+    if (verdict == NewAddressCheck::Verdict::kSave) ConfirmAndSend(toSave);
+    if (verdict == NewAddressCheck::Verdict::kGoBack) MoveBackToStep2();
+  };
+  m_addressCheck.Run(Window(), Selection().Buffers(), *settings, std::move(onVerdict));
 }
 
 void SavePage::ConfirmAndSend(std::string settings) {

@@ -9,6 +9,7 @@
 
 #include "pages/device_page.h"
 #include "pages/logic/settings_columns.h"
+#include "pages/new_address_check.h"
 #include "protocol/exchange.h"
 #include "ui/color_button.h"
 
@@ -48,11 +49,6 @@ class SavePage : public DevicePage, private ExchangeOwner {
   // The new settings with the save's rewrite of the language entry; none, and what to shorten
   // said, when that would not fit.
   std::optional<std::string> SettingsToSave();
-  // The new fixed address, if any, checked against the rules and, when it changes, against the
-  // network; findings are shown before the confirmation.
-  void CheckNewAddress(std::string settings);
-  void OnProbed(std::string settings, const std::string& holderMac);
-  void ShowFindings(std::string settings, const std::string& holderMac);
   void ConfirmAndSend(std::string settings);
   void OnBack();
   void SendSettings();
@@ -83,8 +79,7 @@ class SavePage : public DevicePage, private ExchangeOwner {
   std::string m_newServerName;  // as the settings hold it, for the drive mapping
   std::string m_shownSettings;  // the new settings the window shows, which Save sends
   bool m_saved = false;
-  // Replaced by each probe: an answer for an older one, or after the page went, finds it gone.
-  std::shared_ptr<int> m_probeRun;
+  NewAddressCheck m_addressCheck;
   // Made at the first save and kept: a reply handler must not destroy the exchange it runs in.
   std::unique_ptr<PageExchange> m_exchange;
 };

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPushButton>
 
 #include "device/default_settings.h"
 #include "device/fake_devices.h"
