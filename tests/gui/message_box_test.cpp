@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "pages/page_messages.h"
 #include "protocol/messages.h"
