@@ -5,15 +5,12 @@
 #include <optional>
 
 #include "operations/address_finding_text.h"
-#include "operations/address_probe.h"
+#include "operations/address_review.h"
 #include "operations/address_surroundings.h"
 #include "pages/progress_dialog.h"
 #include "pages/services.h"
 #include "platform/language/system_language.h"
-#include "protocol/interface_network.h"
 #include "protocol/ipv4_text.h"
-#include "protocol/settings_keys.h"
-#include "protocol/settings_text.h"
 #include "protocol/shared_buffers.h"
 #include "ui/qt_text.h"
 
@@ -31,63 +28,48 @@ NewAddressCheck::NewAddressCheck(const Services& services, ProgressDialog& progr
 
 void NewAddressCheck::Run(QWidget* owner, const SharedBuffers& buffers, const std::string& settings,
                           Done done) {
+  SharedBuffers saved = buffers;
+  saved.newSettings = settings;
   const std::optional<FixedAddressPlan> plan = FixedAddressIn(settings);
-  // A device kept on the addressing it has is not judged on how that was set up.
-  if (!plan || plan == FixedAddressIn(buffers.currentSettings)) {
+  if (!plan) {
     done(Verdict::kSave);
     return;
   }
-  AddressProbe* probe = m_services.addressProbe;
-  InterfaceNetwork* interfaces = m_services.interfaces;
-  const std::string towards =
-      interfaces ? interfaces->InterfaceTowards(buffers.selectedDeviceIp) : std::string();
-  if (!probe || towards.empty() || ParseIpv4(buffers.selectedDeviceIp) == plan->address) {
-    Decide(owner, buffers, settings, {}, done);
-    return;
-  }
+  // The box shows only while the network is asked; a review decided at once closes it unseen.
   m_progress.OpenProgress(owner);
   m_progress.SetMessageText(
       Text(kCheckingText).arg(QString::fromStdString(FormatIpv4(plan->address))));
   m_progress.ShowBusy();
-  m_probeRun = std::make_shared<int>();
+  const auto run = std::make_shared<int>();
+  m_run = run;
   m_progress.OfferCancel([this, done] {
-    m_probeRun.reset();
+    m_run.reset();
     m_progress.DestroyWindow();
     done(Verdict::kLeft);
   });
-  probe->Probe(towards, plan->address, GetSettingValue(buffers.currentSettings, kKeyMac),
-               [this, run = std::weak_ptr<int>(m_probeRun), window = QPointer<QWidget>(owner),
-                &buffers, settings, done](const std::string& holderMac) {
-                 if (run.expired()) return;
-                 m_probeRun.reset();
-                 m_progress.DestroyWindow();
-                 if (!window) {
-                   done(Verdict::kLeft);
-                   return;
-                 }
-                 Decide(window, buffers, settings, holderMac, done);
-               });
+  ReviewAddress(m_services.interfaces, m_services.addressProbe, saved, false,
+                [this, weak = std::weak_ptr<int>(run), window = QPointer<QWidget>(owner),
+                 done](const AddressReview& review) {
+                  if (weak.expired()) return;  // cancelled, or this check went
+                  m_run.reset();
+                  m_progress.DestroyWindow();
+                  if (!window) {
+                    done(Verdict::kLeft);
+                    return;
+                  }
+                  Decide(window, review, done);
+                });
 }
 
-void NewAddressCheck::Decide(QWidget* owner, const SharedBuffers& buffers,
-                             const std::string& settings, const std::string& holderMac,
-                             const Done& done) {
-  const std::optional<FixedAddressPlan> plan = FixedAddressIn(settings);
-  if (!plan || !m_services.interfaces) {
+void NewAddressCheck::Decide(QWidget* owner, const AddressReview& review, const Done& done) {
+  if (!review.plan || review.findings.empty()) {
     done(Verdict::kSave);
     return;
   }
-  AddressSurroundings around = SurroundingsOf(*m_services.interfaces, buffers.selectedDeviceIp);
-  around.holderMac = holderMac;
-  const std::vector<AddressFinding> findings = CheckFixedAddress(*plan, around);
-  if (findings.empty()) {
-    done(Verdict::kSave);
-    return;
-  }
-  const Question question{
-      {MessageId::kAddressFindings, AddressFindingsText(findings, *plan, IsKoreanSystem())},
-      Text(kSaveAnywayText).toStdString(),
-      Text(kGoBackText).toStdString()};
+  const Question question{{MessageId::kAddressFindings,
+                           AddressFindingsText(review.findings, *review.plan, IsKoreanSystem())},
+                          Text(kSaveAnywayText).toStdString(),
+                          Text(kGoBackText).toStdString()};
   const QPointer<QWidget> window(owner);
   const bool saveAnyway = m_services.Ask(owner, question);
   if (!window) {

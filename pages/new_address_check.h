@@ -9,12 +9,13 @@ class QWidget;
 namespace tamberlyx {
 
 class ProgressDialog;
+struct AddressReview;
 struct Services;
 struct SharedBuffers;
 
-// What Step 4 does with a save's settings before the confirmation: the new fixed address
-// against the rules and, when it changes, against the network through the interface towards the
-// device; every finding in one question.
+// What Step 4 does with a save's settings before the confirmation: the review of a new fixed
+// address both programs make (the rules, and the network asked when the address changes), with
+// its wait in the save's box and every finding in one question.
 class NewAddressCheck {
  public:
   enum class Verdict {
@@ -31,13 +32,12 @@ class NewAddressCheck {
   void Run(QWidget* owner, const SharedBuffers& buffers, const std::string& settings, Done done);
 
  private:
-  void Decide(QWidget* owner, const SharedBuffers& buffers, const std::string& settings,
-              const std::string& holderMac, const Done& done);
+  void Decide(QWidget* owner, const AddressReview& review, const Done& done);
 
   const Services& m_services;
   ProgressDialog& m_progress;
-  // Replaced by each probe: an answer for an older one, or after this object went, finds it gone.
-  std::shared_ptr<int> m_probeRun;
+  // Replaced by each check: an answer for an older one, or after this object went, finds it gone.
+  std::shared_ptr<int> m_run;
 };
 
 }  // namespace tamberlyx

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cli/apply/apply_report.h"
-#include "cli/exchange/address_review.h"
 #include "cli/exit_codes.h"
+#include "operations/address_review.h"
 #include "protocol/answer_sources.h"
 
 namespace tamberlyx::cli {
@@ -72,7 +72,7 @@ void ApplyCommand::ReviewAddresses() {
   for (PlannedDevice& device : m_plan.devices) {
     if (device.result != ApplyResult::kChanged) continue;
     ++m_reviewing;
-    ReviewAddress(m_context, device.buffers, device.holder.has_value(),
+    ReviewAddress(m_context.interfaces, m_context.probe, device.buffers, device.holder.has_value(),
                   [this, &device](AddressReview review) {
                     device.review = std::move(review);
                     if (--m_reviewing == 0) OnReviewed();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/apply_file/apply_file.h"
-#include "cli/exchange/address_review.h"
+#include "operations/address_review.h"
 #include "operations/follow_target.h"
 #include "protocol/device_list.h"
 #include "protocol/shared_buffers.h"

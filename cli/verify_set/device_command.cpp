@@ -40,7 +40,7 @@ void DeviceCommand::OnDiscovered() {
   const std::string refused =
       EditForSave(m_buffers.newSettings, m_command.assignments, m_credentials.korean);
   if (!refused.empty()) return Fail(kExitUsage, refused);
-  ReviewAddress(m_context, m_buffers, false,
+  ReviewAddress(m_context.interfaces, m_context.probe, m_buffers, false,
                 [this](const AddressReview& review) { OnReviewed(review); });
 }
 

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "cli/exchange/address_review.h"
 #include "cli/exchange/device_save.h"
 #include "cli/exchange/discovery.h"
 #include "cli/exchange/read_back.h"
+#include "operations/address_review.h"
 #include "protocol/search_transport.h"
 #include "protocol/shared_buffers.h"
 

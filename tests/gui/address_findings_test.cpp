@@ -76,7 +76,8 @@ TEST_F(AddressFindingsTest, EveryFindingIsShownAndGoBackSendsNothing) {
        {"This PC, on 192.168.0.0/24 through eth0, will not reach the device at 192.168.5.20"},
        true},
       {{"nwk.ipaddr=192.168.0.30"}, {"Another host (02:00:5e:00:00:07) already answers at "}, true},
-      {{"nwk.ipaddr=192.168.0.100"}, {"192.168.0.100 is an address of this PC."}, true},
+      // This PC's own address: nobody else can hold it, so nobody is asked.
+      {{"nwk.ipaddr=192.168.0.100"}, {"192.168.0.100 is an address of this PC."}, false},
       {{"nwk.netmask=255.0.255.0"}, {"The subnet mask is not a mask"}, false},
       {{"nwk.ipaddr=192.168.0.255", "sys.gateway=10.0.0.1"},
        {"is the broadcast address", "The gateway is outside the subnet"},

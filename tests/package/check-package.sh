@@ -108,9 +108,9 @@ tamberlyx-cli discover --address |
 tamberlyx-cli verify |
 tamberlyx-cli verify --|--every-interface --address --verbose
 tamberlyx-cli set 10.0.0.1 |
-tamberlyx-cli set --every-interface 10.0.0.1 --|--address --verbose --wait
-tamberlyx-cli apply --|--check --json --parallel --wait --every-interface --address --verbose --password-file
-tamberlyx-cli apply --check --json --|--parallel --wait --every-interface --address --verbose --password-file
+tamberlyx-cli set --every-interface 10.0.0.1 --|--address --verbose --wait --force
+tamberlyx-cli apply --|--check --json --force --parallel --wait --every-interface --address --verbose --password-file
+tamberlyx-cli apply --check --json --|--force --parallel --wait --every-interface --address --verbose --password-file
 tamberlyx-cli apply --wait |
 CASES
 

@@ -1,11 +1,12 @@
-#include "cli/exchange/address_review.h"
+#include "operations/address_review.h"
 
 #include <algorithm>
 
+#include "operations/address_probe.h"
 #include "operations/address_surroundings.h"
 #include "protocol/ipv4_text.h"
 
-namespace tamberlyx::cli {
+namespace tamberlyx {
 namespace {
 
 // An address nobody else could hold is not worth a datagram.
@@ -30,38 +31,33 @@ bool WorthAsking(const FixedAddressPlan& plan, const AddressSurroundings& around
   return std::ranges::none_of(findings, Unholdable);
 }
 
-bool SamePlan(const std::optional<FixedAddressPlan>& a, const FixedAddressPlan& b) {
-  return a && a->address == b.address && a->mask == b.mask && a->gateway == b.gateway;
-}
-
 }  // namespace
 
-void ReviewAddress(const CliContext& context, const SharedBuffers& buffers, bool targetLeaving,
-                   std::function<void(AddressReview)> done) {
+void ReviewAddress(InterfaceNetwork* interfaces, AddressProbe* probe, const SharedBuffers& buffers,
+                   bool targetLeaving, std::function<void(AddressReview)> done) {
   AddressReview review{FixedAddressIn(buffers.newSettings), {}};
   if (!review.plan) return done(std::move(review));
   // A save that leaves the fixed address as it is cannot break it: a rename is not held back
   // for how the device was set up before.
-  if (SamePlan(FixedAddressIn(buffers.currentSettings), *review.plan)) {
+  if (FixedAddressIn(buffers.currentSettings) == review.plan) {
     return done(AddressReview{});
   }
   AddressSurroundings around;
-  if (context.interfaces != nullptr) {
-    around = SurroundingsOf(*context.interfaces, buffers.selectedDeviceIp);
+  if (interfaces != nullptr) {
+    around = SurroundingsOf(*interfaces, buffers.selectedDeviceIp);
   } else {
     around.deviceAddress = ParseIpv4(buffers.selectedDeviceIp).value_or(0);
   }
   review.findings = CheckFixedAddress(*review.plan, around);
-  if (context.probe == nullptr || targetLeaving ||
-      !WorthAsking(*review.plan, around, review.findings)) {
+  if (probe == nullptr || targetLeaving || !WorthAsking(*review.plan, around, review.findings)) {
     return done(std::move(review));
   }
-  context.probe->Probe(around.route->name, review.plan->address, SelectedDevice(buffers).mac,
-                       [review, around, done = std::move(done)](const std::string& holder) mutable {
-                         around.holderMac = holder;
-                         review.findings = CheckFixedAddress(*review.plan, around);
-                         done(std::move(review));
-                       });
+  probe->Probe(around.route->name, review.plan->address, SelectedDevice(buffers).mac,
+               [review, around, done = std::move(done)](const std::string& holder) mutable {
+                 around.holderMac = holder;
+                 review.findings = CheckFixedAddress(*review.plan, around);
+                 done(std::move(review));
+               });
 }
 
-}  // namespace tamberlyx::cli
+}  // namespace tamberlyx

@@ -4,11 +4,13 @@
 #include <optional>
 #include <vector>
 
-#include "cli/cli_context.h"
 #include "operations/address_check.h"
 #include "protocol/shared_buffers.h"
 
-namespace tamberlyx::cli {
+namespace tamberlyx {
+
+class AddressProbe;
+class InterfaceNetwork;
 
 // What the checks found about the address a save gives a device.
 struct AddressReview {
@@ -19,10 +21,10 @@ struct AddressReview {
 // Checks the fixed address `buffers.newSettings` give the selected device, unless the device
 // already has that address, mask and gateway, fixed. When the address
 // changes and the device is on the subnet of the interface towards it, the network is asked
-// through that interface (context.probe) whether another host answers for it; not when
-// `targetLeaving`, as another device of the same run holds it and moves away first. `done` may
-// run before this returns.
-void ReviewAddress(const CliContext& context, const SharedBuffers& buffers, bool targetLeaving,
-                   std::function<void(AddressReview)> done);
+// through that interface (`probe`, when there is one) whether another host answers for it; not
+// when `targetLeaving`, as another device of the same run holds it and moves away first.
+// `interfaces` none: nothing is known of this PC's subnets. `done` may run before this returns.
+void ReviewAddress(InterfaceNetwork* interfaces, AddressProbe* probe, const SharedBuffers& buffers,
+                   bool targetLeaving, std::function<void(AddressReview)> done);
 
-}  // namespace tamberlyx::cli
+}  // namespace tamberlyx
