@@ -6,11 +6,7 @@
 source "$(dirname "$0")/lib/e2e.sh"
 source "$(dirname "$0")/lib/wizard_walk.sh"
 source "$(dirname "$0")/lib/desktop_session.sh"
-command -v xdotool >/dev/null && command -v Xvfb >/dev/null ||
-  { echo "SKIPPED: needs xdotool and Xvfb (make deps)" >&2; exit 77; }
-missing=$(session_usable) || { echo "SKIPPED: $missing (make deps)" >&2; exit 77; }
-e2e_begin
-trap 'session_stop; netns_cleanup' EXIT
+session_test_begin
 
 readonly kTaken=10.66.0.42
 walk_settings NAS 10.66.0.11 none >"$NETNS_TMP/nas.txt"

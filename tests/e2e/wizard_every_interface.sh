@@ -7,14 +7,7 @@
 source "$(dirname "$0")/lib/e2e.sh"
 source "$(dirname "$0")/lib/wizard_walk.sh"
 source "$(dirname "$0")/lib/desktop_session.sh"
-skip() {
-  echo "SKIPPED: $* (make deps installs it)" >&2
-  exit 77
-}
-for tool in xdotool Xvfb; do command -v "$tool" >/dev/null || skip "$tool is missing"; done
-missing=$(session_usable) || skip "$missing"
-e2e_begin
-trap 'session_stop; netns_cleanup' EXIT
+session_test_begin
 
 netns_segment br1 || fail "cannot create the second segment"
 netns_attach pc eth1 br1 10.77.0.1/16 || fail "cannot give the pc a second interface"

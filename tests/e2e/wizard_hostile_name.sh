@@ -6,12 +6,7 @@
 source "$(dirname "$0")/lib/e2e.sh"
 source "$(dirname "$0")/lib/wizard_walk.sh"
 source "$(dirname "$0")/lib/desktop_session.sh"
-for tool in xdotool Xvfb; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (make deps)" >&2; exit 77; }
-done
-missing=$(session_usable) || { echo "SKIPPED: $missing (make deps)" >&2; exit 77; }
-e2e_begin
-trap 'session_stop; netns_cleanup' EXIT
+session_test_begin
 
 readonly kHostile='<img src="/dev/zero">'
 walk_settings "$kHostile" 10.66.0.11 none >"$NETNS_TMP/hostile.txt"

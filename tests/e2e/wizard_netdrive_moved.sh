@@ -6,14 +6,7 @@
 source "$(dirname "$0")/lib/e2e.sh"
 source "$(dirname "$0")/lib/wizard_walk.sh"
 source "$(dirname "$0")/lib/desktop_session.sh"
-skip() {
-  echo "SKIPPED: $* (make deps installs it)" >&2
-  exit 77
-}
-for tool in xdotool Xvfb smbd; do command -v "$tool" >/dev/null || skip "$tool is missing"; done
-missing=$(session_usable) || skip "$missing"
-e2e_begin
-trap 'session_stop; netns_cleanup' EXIT
+session_test_begin smbd
 
 readonly kFixed=10.66.0.50 kLeased=10.66.0.200
 share=$NETNS_TMP/nas

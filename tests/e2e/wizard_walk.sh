@@ -24,11 +24,7 @@ if [ "$language" = en ]; then
 else
   mode=dhcp typed='' address=10.66.0.12 bootproto=dhcp
 fi
-command -v xdotool >/dev/null && command -v Xvfb >/dev/null ||
-  { echo "SKIPPED: needs xdotool and Xvfb (make deps)" >&2; exit 77; }
-missing=$(session_usable) || { echo "SKIPPED: $missing (make deps)" >&2; exit 77; }
-e2e_begin
-trap 'session_stop; netns_cleanup' EXIT
+session_test_begin
 
 walk_settings FIRST-NAS 10.66.0.11 dhcp >"$NETNS_TMP/first.txt"
 walk_settings SECOND-NAS 10.66.0.12 none >"$NETNS_TMP/second.txt"

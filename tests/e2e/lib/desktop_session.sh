@@ -103,3 +103,17 @@ session_stop() {
   done
   SESSION_PID=
 }
+
+# session_test_begin [TOOL...]: the start of a test walked in a desktop session. Skipped (77)
+# without xdotool, Xvfb, the TOOLs or what a session needs; then the namespaces, removed with
+# the session when the test ends.
+session_test_begin() {
+  local tool missing
+  for tool in xdotool Xvfb "$@"; do
+    command -v "$tool" >/dev/null ||
+      { echo "SKIPPED: $tool is missing (make deps installs it)" >&2; exit 77; }
+  done
+  missing=$(session_usable) || { echo "SKIPPED: $missing (make deps installs it)" >&2; exit 77; }
+  e2e_begin
+  trap 'session_stop; netns_cleanup' EXIT
+}
