@@ -27,7 +27,15 @@ class AwaitedDevices {
   bool AllAnswered() const { return !m_answered.empty() && m_unanswered == 0; }
 
  private:
-  std::unordered_map<std::string, std::vector<std::size_t>> m_byKey;  // target indexes
+  // Each key of each target is an entry; a key leads to its latest entry, and each entry to the
+  // one before it with the same key. A file of a hundred thousand devices is awaited with one
+  // allocation per key instead of a list each.
+  struct Entry {
+    std::size_t target;
+    std::size_t next;
+  };
+  std::unordered_map<std::string, std::size_t> m_latestByKey;
+  std::vector<Entry> m_entries;
   std::vector<bool> m_answered;
   std::size_t m_unanswered = 0;
   std::unordered_set<std::string> m_seen;  // keys of this search's records

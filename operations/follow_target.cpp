@@ -8,13 +8,10 @@
 namespace tamberlyx {
 namespace {
 
-// The prefixes keep a MAC from ever matching an address.
-std::string ByMac(std::string_view mac) {
-  return "mac " + MacKey(mac);
-}
-
-std::string ByAddress(std::string_view address) {
-  return "at " + std::string(address);
+std::string AppendLowerCase(std::string to, std::string_view text) {
+  to.reserve(to.size() + text.size());
+  for (const char c : text) to += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return to;
 }
 
 }  // namespace
@@ -35,23 +32,31 @@ bool AnswersWhereExpected(const FollowTarget& target, const DeviceRecord& record
 }
 
 std::string MacKey(std::string_view mac) {
-  std::string key(mac);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
+  return AppendLowerCase({}, mac);
 }
 
 std::vector<std::string> TargetKeys(const FollowTarget& target) {
-  if (!target.mac.empty()) return {ByMac(target.mac)};
+  if (!target.mac.empty()) return {KeyOfMac(target.mac)};
   std::vector<std::string> keys;
-  for (const std::string& address : target.addresses) keys.push_back(ByAddress(address));
+  for (const std::string& address : target.addresses) keys.push_back(KeyOfAddress(address));
   return keys;
 }
 
 std::vector<std::string> RecordKeys(const DeviceRecord& record) {
-  std::vector<std::string> keys{ByAddress(record.address)};
+  std::vector<std::string> keys{KeyOfAddress(record.address)};
   const std::string mac = GetSettingValue(record.settingsText, kKeyMac);
-  if (!mac.empty()) keys.push_back(ByMac(mac));
+  if (!mac.empty()) keys.push_back(KeyOfMac(mac));
   return keys;
+}
+
+// The prefixes keep a MAC from ever matching an address.
+std::string KeyOfMac(std::string_view mac) {
+  return AppendLowerCase("mac ", mac);
+}
+
+std::string KeyOfAddress(std::string_view address) {
+  std::string key = "at ";
+  return key.append(address);
 }
 
 }  // namespace tamberlyx

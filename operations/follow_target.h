@@ -33,4 +33,8 @@ std::string MacKey(std::string_view mac);
 std::vector<std::string> TargetKeys(const FollowTarget& target);
 std::vector<std::string> RecordKeys(const DeviceRecord& record);
 
+// The key of a device known by its MAC, and of one known by an address it answers from.
+std::string KeyOfMac(std::string_view mac);
+std::string KeyOfAddress(std::string_view address);
+
 }  // namespace tamberlyx

@@ -18,6 +18,12 @@ constexpr Range kNonPrinting[] = {
     {0xFFF9, 0xFFFB}, {0x110BD, 0x110BD}, {0x1D173, 0x1D17A}, {0xE0000, 0xE007F},
 };
 
+std::size_t PrintableAsciiRun(std::string_view text, std::size_t from) {
+  std::size_t end = from;
+  while (end < text.size() && text[end] >= 0x20 && text[end] < 0x7F) ++end;
+  return end - from;
+}
+
 }  // namespace
 
 bool IsNonPrinting(char32_t code) {
@@ -29,6 +35,13 @@ std::string DisplayText(std::string_view text, std::string_view replacement) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
+    // Most text is printable ASCII, copied as it stands.
+    const std::size_t plain = PrintableAsciiRun(text, at);
+    if (plain > 0) {
+      out.append(text.substr(at, plain));
+      at += plain;
+      continue;
+    }
     const std::size_t length = Utf8SequenceLength(text, at);
     if (length == 0 || IsNonPrinting(DecodeUtf8(text, at, length))) {
       out += replacement;

@@ -72,7 +72,7 @@ void ApplyCommand::ReviewAddresses() {
   for (PlannedDevice& device : m_plan.devices) {
     if (device.result != ApplyResult::kChanged) continue;
     ++m_reviewing;
-    ReviewAddress(m_context.interfaces, m_context.probe, device.buffers, device.holder.has_value(),
+    ReviewAddress(m_context.interfaces, m_context.probe, *device.buffers, device.holder.has_value(),
                   [this, &device](AddressReview review) {
                     device.review = std::move(review);
                     if (--m_reviewing == 0) OnReviewed();
@@ -91,7 +91,7 @@ void ApplyCommand::OnReviewed() {
     PlannedDevice& device = m_plan.devices[index];
     if (device.result != ApplyResult::kChanged) continue;
     m_jobs[index] = std::make_unique<ApplyJob>(
-        device, m_dispatcher.Channel(false, DeviceClaim(device.buffers)), m_timers.MakeTimer(),
+        device, m_dispatcher.Channel(false, DeviceClaim(*device.buffers)), m_timers.MakeTimer(),
         m_context, m_command.search, m_command.waitSeconds > 0 ? &m_readBack : nullptr);
     m_settled[index] = false;
     m_waiting.push_back(index);

@@ -19,14 +19,14 @@ ApplyJob::ApplyJob(PlannedDevice& device, std::unique_ptr<AnswerChannel> channel
       m_save(m_context, readBack) {}
 
 bool ApplyJob::HearsAnyAddress() const {
-  return SetAnswerSources(m_device.buffers).anyAddress;
+  return SetAnswerSources(*m_device.buffers).anyAddress;
 }
 
 void ApplyJob::Start(std::function<void()> saveEnded, std::function<void()> finished) {
   m_saveEnded = std::move(saveEnded);
   m_finished = std::move(finished);
   m_save.VerifyAndSet(
-      m_device.buffers, m_device.file->password, FileEntries(*m_device.file),
+      *m_device.buffers, m_device.file->password, FileEntries(*m_device.file),
       [this](const SaveOutcome& outcome) { OnSaved(outcome); },
       [this](const ReadBackOutcome& back) { OnReadBack(back); });
 }

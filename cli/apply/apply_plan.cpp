@@ -43,9 +43,9 @@ RecordsByKey IndexRecords(const std::vector<DeviceRecord>& records) {
 
 // The index of the one record that is `device`, or an error.
 std::variant<std::size_t, std::string> Locate(const FileDevice& device, const RecordsByKey& index) {
-  const std::string key = device.naming == DeviceNaming::kName
-                              ? NameKey(device.identifier)
-                              : TargetKeys(SearchTarget(device)).front();
+  const std::string key = device.naming == DeviceNaming::kName  ? NameKey(device.identifier)
+                          : device.naming == DeviceNaming::kMac ? KeyOfMac(device.identifier)
+                                                                : KeyOfAddress(device.identifier);
   const auto found = index.find(key);
   if (found == index.end()) return std::string("not found");
   if (found->second.size() > 1) {
@@ -79,9 +79,10 @@ void PlanFound(PlannedDevice& planned, const DeviceRecord& record, bool korean, 
   const std::size_t refusalsBefore = plan.refusals.size();
   Compare(planned, record, plan);
   if (plan.refusals.size() != refusalsBefore) return;
-  planned.buffers = {record.settingsText, record.settingsText, record.address, {}};
+  planned.buffers = std::make_unique<SharedBuffers>(
+      SharedBuffers{record.settingsText, record.settingsText, record.address, {}});
   const std::string refused =
-      EditForSave(planned.buffers.newSettings, FileEntries(*planned.file), korean);
+      EditForSave(planned.buffers->newSettings, FileEntries(*planned.file), korean);
   if (!refused.empty()) {
     plan.refusals.push_back({planned.file->at, DeviceLabel(*planned.file) + ": " + refused});
     return;
@@ -104,9 +105,9 @@ void FailRepeats(Plan& plan) {
 // The fixed address a device ends at. One whose fixed address the file leaves alone stays where
 // it answered, whatever its settings say.
 std::optional<std::uint32_t> FixedTarget(const PlannedDevice& device, std::uint32_t from) {
-  const std::optional<FixedAddressPlan> next = FixedAddressIn(device.buffers.newSettings);
+  const std::optional<FixedAddressPlan> next = FixedAddressIn(device.buffers->newSettings);
   if (!next) return std::nullopt;
-  const std::optional<FixedAddressPlan> now = FixedAddressIn(device.buffers.currentSettings);
+  const std::optional<FixedAddressPlan> now = FixedAddressIn(device.buffers->currentSettings);
   return now && now->address == next->address ? from : next->address;
 }
 

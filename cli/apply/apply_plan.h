@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,7 +31,9 @@ struct PlannedDevice {
   std::string address;  // where it answered the first search; empty when not found
   std::string nowAt;    // where it answered last
   std::vector<SettingChange> changes;
-  SharedBuffers buffers;              // selected, with the file's entries in newSettings
+  // Selected, with the file's entries in newSettings; only for a device found, as a large file's
+  // devices mostly are not.
+  std::unique_ptr<SharedBuffers> buffers;
   AddressReview review;               // of the fixed address the new settings give, once checked
   bool addressHeld = false;           // failed for what the review found
   std::optional<std::size_t> holder;  // the device of the run leaving the address this one takes

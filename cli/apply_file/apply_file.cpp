@@ -22,6 +22,8 @@ constexpr std::size_t kMaxMembers = (kMaxSettingsLength + 1) / 3;
 // Beyond this the problems of the devices are counted, not kept: a file of nothing but mistakes
 // would otherwise need many times its size for their texts.
 constexpr std::size_t kMaxListedProblems = 1000;
+// {"name":"a","settings":{}}: no device of the file is written in fewer characters.
+constexpr std::size_t kSmallestDeviceText = 26;
 
 struct Naming {
   const char* member;
@@ -56,6 +58,12 @@ enum class Role { kSkipped, kRoot, kDevices, kDevice, kSettings };
 // Takes the document as it is read, reporting each problem at the place it starts.
 class FileReader : public JsonEvents {
  public:
+  // Room for as many devices as the text could hold, so the list never moves while it grows;
+  // the pages of that room no device takes are never touched.
+  explicit FileReader(std::size_t textSize) {
+    m_devices.reserve(textSize / kSmallestDeviceText + 1);
+  }
+
   void Value(JsonValueKind kind, std::string* text, TextPosition at) override {
     Role role = Role::kSkipped;
     if (m_open.empty()) {
@@ -116,10 +124,7 @@ class FileReader : public JsonEvents {
       outcome.errors.push_back({m_firstUnlistedAt, "and " + std::to_string(m_unlisted) +
                                                        " more problems from here on, not listed"});
     }
-    if (outcome.errors.empty()) {
-      m_devices.shrink_to_fit();  // what grew by doubling is held until the run ends
-      outcome.file.devices = std::move(m_devices);
-    }
+    if (outcome.errors.empty()) outcome.file.devices = std::move(m_devices);
     return outcome;
   }
 
@@ -245,7 +250,7 @@ class FileReader : public JsonEvents {
 }  // namespace
 
 ApplyFileOutcome ParseApplyFile(std::string_view text) {
-  FileReader reader;
+  FileReader reader(text.size());
   const JsonReadOutcome read = ReadJson(text, {kMaxDepth, kMaxMembers}, reader);
   // A text that is not JSON, or a name given twice, is the one problem told: what the reader
   // made of the rest may rest on it.

@@ -56,7 +56,7 @@ TEST(ApplyPlan, OneDeviceNamedTwiceFailsTheSecondAndUnreportedKeysAreRefusedAtTh
   const Plan twice = PlanFor(R"({"name": "NAS", "settings": {"sys.dns": "1.1.1.1"}},
     {"mac": "02:4c:00:00:00:01", "settings": {"sys.dns": "1.1.1.2"}})");
   EXPECT_EQ(twice.devices[0].result, ApplyResult::kChanged);
-  EXPECT_EQ(twice.devices[0].buffers.newSettings,
+  EXPECT_EQ(twice.devices[0].buffers->newSettings,
             "sys.hostname=NAS&nwk.mac=02:4C:00:00:00:01&sys.dns=1.1.1.1&locale=en");
   EXPECT_EQ(twice.devices[1].result, ApplyResult::kFailed);
   EXPECT_EQ(twice.devices[1].error, "the same device as name NAS");
