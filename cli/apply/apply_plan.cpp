@@ -149,7 +149,6 @@ Plan MakePlan(const ApplyFile& file, const std::vector<DeviceRecord>& records, b
   for (const FileDevice& device : file.devices) {
     PlannedDevice planned;
     planned.file = &device;
-    if (device.naming == DeviceNaming::kMac) planned.mac = device.identifier;
     const auto located = Locate(device, index);
     if (const auto* error = std::get_if<std::string>(&located)) {
       planned.error = *error;
@@ -193,6 +192,11 @@ std::vector<FollowTarget> SearchAwaits(const ApplyFile& file) {
     awaited.push_back(SearchTarget(device));
   }
   return awaited;
+}
+
+const std::string& ReportedMac(const PlannedDevice& device) {
+  const bool fileNamesIt = device.mac.empty() && device.file->naming == DeviceNaming::kMac;
+  return fileNamesIt ? device.file->identifier : device.mac;
 }
 
 std::string FormatPlan(const Plan& plan) {

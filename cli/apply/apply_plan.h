@@ -27,7 +27,7 @@ struct PlannedDevice {
   const FileDevice* file = nullptr;
   ApplyResult result = ApplyResult::kFailed;  // the plan says kChanged for "to change"
   std::string error;
-  std::string mac;      // as the device reports it, else as the file names it
+  std::string mac;      // as the device reports it; see ReportedMac
   std::string address;  // where it answered the first search; empty when not found
   std::string nowAt;    // where it answered last
   std::vector<SettingChange> changes;
@@ -63,6 +63,9 @@ void FailBehind(PlannedDevice& device, const PlannedDevice& holder);
 // by MAC or by address. A name may be answered by two devices, so one device named so makes the
 // search wait its whole window (nothing awaited).
 std::vector<FollowTarget> SearchAwaits(const ApplyFile& file);
+
+// The MAC as the device reports it, else as the file names it; empty when neither does.
+const std::string& ReportedMac(const PlannedDevice& device);
 
 // "- KEY=OLD" / "+ KEY=NEW" lines under a line for each device, then "! FINDING" lines.
 std::string FormatPlan(const Plan& plan);

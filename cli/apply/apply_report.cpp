@@ -68,7 +68,7 @@ std::string ReportJson(const Plan& plan) {
   for (const PlannedDevice& device : plan.devices) {
     // "device" names the file's entry, so one that was never found can still be told apart.
     elements.push_back({{"device", JsonText(DeviceLabel(*device.file))},
-                        {"mac", OrNull(device.mac)},
+                        {"mac", OrNull(ReportedMac(device))},
                         {"address", OrNull(device.address)},
                         {"result", ResultWord(device.result)},
                         {"changes", Changes(device)},
