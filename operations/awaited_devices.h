@@ -17,8 +17,10 @@ namespace tamberlyx {
 class AwaitedDevices {
  public:
   // Waits for `targets` instead of what it waited for, counting the records noted already.
-  void Replace(const std::vector<FollowTarget>& targets);
-  void Add(const FollowTarget& target);
+  // Targets are keyed when the search has its first record: one that nobody answers, as a
+  // file's check with no network, never spends the time.
+  void Replace(std::vector<FollowTarget> targets);
+  void Add(FollowTarget target);
   // A new search: no record counts any more.
   void Restart();
   void Note(const DeviceRecord& record);
@@ -34,6 +36,10 @@ class AwaitedDevices {
     std::size_t target;
     std::size_t next;
   };
+  void KeyWaiting();
+  void Key(const FollowTarget& target, std::size_t index);
+
+  std::vector<FollowTarget> m_unkeyed;  // the last targets, still without their keys
   std::unordered_map<std::string, std::size_t> m_latestByKey;
   std::vector<Entry> m_entries;
   std::vector<bool> m_answered;

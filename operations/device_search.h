@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "operations/awaited_devices.h"
@@ -23,8 +24,8 @@ class DeviceSearch {
   ExchangeRequest Begin();
   // The devices this search and the next wait for, instead of those before (none: every search
   // waits its whole window); may be called while a search runs, as may AwaitAlso.
-  void Await(const std::vector<FollowTarget>& targets) { m_awaited.Replace(targets); }
-  void AwaitAlso(const FollowTarget& target) { m_awaited.Add(target); }
+  void Await(std::vector<FollowTarget> targets) { m_awaited.Replace(std::move(targets)); }
+  void AwaitAlso(FollowTarget target) { m_awaited.Add(std::move(target)); }
   // Every device awaited has answered this search.
   bool HeardAll() const { return m_awaited.AllAnswered(); }
   void OnListening();

@@ -82,6 +82,20 @@ TEST(DeviceSearch, AwaitsOneAddedWhileItRunsAndForgetsTheAnswersOfTheLastSearch)
   EXPECT_TRUE(search.HeardAll()) << "still awaited in the next search";
 }
 
+TEST(DeviceSearch, AwaitsOneAddedBeforeAnyAnswerAfterTheOthers) {
+  DeviceList devices;
+  DeviceSearch search(devices);
+  search.Await({{"", {"10.0.0.2"}, {}}, {"02:aa:00:00:00:03", {}, {}}});
+  search.AwaitAlso({"", {"10.0.0.4"}, {}});
+  search.Begin();
+  search.OnListening();
+  search.OnReply({"GETOK", "nwk.mac=02:aa:00:00:00:04", "10.0.0.4"});
+  search.OnReply({"GETOK", "nwk.mac=02:AA:00:00:00:03", "10.0.0.3"});
+  EXPECT_FALSE(search.HeardAll());
+  search.OnReply({"GETOK", "", "10.0.0.2"});
+  EXPECT_TRUE(search.HeardAll());
+}
+
 // Sends as told and answers every Listen with the given error.
 class StubTransport : public Transport {
  public:
