@@ -19,6 +19,7 @@ TEST(DisplayText, ReplacesEveryCharacterThatIsNotText) {
       {"a\tb\x7f\xC2\x80\xC2\x9F", "a#b###"},
       {"\xE2\x80\xA9\xE2\x80\xAF", "#\xE2\x80\xAF"},  // paragraph separator; a space is text
       {"\xEC\x84\x9C\xFF", "\xEC\x84\x9C#"},
+      {" ~\x1f~\x7f \xE2\x80", " ~#~# ##"},  // printable ASCII is space to ~
   };
   for (const Case& c : cases) EXPECT_EQ(DisplayText(c.text, "#"), c.shown) << c.text;
   EXPECT_EQ(DisplayText("a\xE2\x80\xAE", "\xEF\xBF\xBD"), "a\xEF\xBF\xBD");

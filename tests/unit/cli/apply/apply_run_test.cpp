@@ -117,6 +117,17 @@ TEST_F(ApplyRunTest, ChangesWhatDiffersReadsItBackAndASecondRunSendsOnlyTheSearc
       << out.str();
 }
 
+TEST_F(ApplyRunTest, AJsonReportGivesTheFilesMacForADeviceNeverFound) {
+  EXPECT_EQ(Run({"--check", "--json"}, R"({"devices": [
+    {"mac": "02:4C:00:00:00:99", "settings": {"sys.hostname": "GONE"}},
+    {"name": "GHOST", "settings": {"sys.hostname": "GHOST"}}]})"),
+            kExitFailed);
+  EXPECT_NE(out.str().find(R"("mac": "02:4C:00:00:00:99", "address": null, "result": "failed")"),
+            std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find(R"("device": "name GHOST", "mac": null)"), std::string::npos);
+}
+
 TEST_F(ApplyRunTest, CheckShowsThePlanAndSendsNothingAfterTheSearch) {
   EXPECT_EQ(Run({"--check"}, kSite), kExitOk);
   EXPECT_EQ(network.Sent().size(), 1u);
